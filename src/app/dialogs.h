@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one seam every file and folder dialog goes through. The real provider
+// shows Qt's dialogs; tests install a scripted provider.
+namespace Dialogs {
+
+struct FileRequest {
+    QString title;
+    QString filter;        // "Name|pattern|Name|pattern", as stored with each dialog
+    QString startFolder;   // a folder that does not exist opens the home folder
+    QString defaultSuffix; // save dialogs only
+    int helpContext = 0;
+};
+
+class Provider
+{
+public:
+    virtual ~Provider() = default;
+    // Every chosen file, in the order of choice; empty when cancelled.
+    virtual QStringList openFiles(const FileRequest &request) = 0;
+    // The chosen path (an existing one only after the user agreed to
+    // replace it); empty when cancelled.
+    virtual QString saveFile(const FileRequest &request) = 0;
+    virtual QString folder(const QString &title, const QString &startFolder) = 0;
+};
+
+QStringList openFiles(const FileRequest &request);
+QString saveFile(const FileRequest &request);
+QString folder(const QString &title, const QString &startFolder);
+
+// Installs the provider used from now on; nullptr restores the real one.
+void setProvider(Provider *provider);
+
+// "HTML document|*.htm*|All files|*.*" -> "HTML document (*.htm*);;All files (*.*)"
+QString qtFilter(const QString &filter);
+// The folder a dialog opens in: the given one when it exists, else home.
+QString usableFolder(const QString &folder);
+
+} // namespace Dialogs

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+
+// How an insertion command builds its text and places the caret.
+enum class TagPattern {
+    Block, BlockReselect, Line, LineReselect, Inline, InlineReselect,
+    Script, StyleBlock, Option, Definition,
+    SingleLine, SingleLineCaretStays, Attribute, AttributeCaretStays,
+    Image, Literal, Colour, HomeLink,
+};
+
+// One insertion command of the document window's tag menus, in menu order.
+struct TagCommand {
+    const char *menu;     // caption of the menu it stands in
+    const char *caption;
+    const char *shortcut; // portable text of a QKeySequence
+    const char *handler;
+    int slot;             // 0: the command uses no slot
+    TagPattern pattern;
+    const char *literal;  // the text a Literal command inserts
+};
+
+std::span<const TagCommand> tagCommands();
+
+// Whether a separator line follows the item with this handler in its menu.
+bool separatorFollows(const char *handler);
