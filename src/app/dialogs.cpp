@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 
@@ -36,6 +37,23 @@ public:
         return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
                                                  usableFolder(startFolder));
     }
+
+    QString openFile(const FileRequest &request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), request.title,
+                           usableFolder(request.startFolder), qtFilter(request.filter));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QColor color(const QColor &initial, int) override
+    {
+        return QColorDialog::getColor(initial.isValid() ? initial : QColor(Qt::white),
+                                      QApplication::activeWindow());
+    }
 };
 
 Provider *g_provider = nullptr;
@@ -53,6 +71,23 @@ QString saveFile(const FileRequest &request) { return provider().saveFile(reques
 QString folder(const QString &title, const QString &startFolder)
 {
     return provider().folder(title, startFolder);
+}
+
+QString openFile(const FileRequest &request) { return provider().openFile(request); }
+QColor color(const QColor &initial, int helpContext)
+{
+    return provider().color(initial, helpContext);
+}
+
+QString Provider::openFile(const FileRequest &request)
+{
+    const QStringList files = openFiles(request);
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+QColor Provider::color(const QColor &, int)
+{
+    return {};
 }
 
 void setProvider(Provider *provider) { g_provider = provider; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -25,11 +26,19 @@ public:
     // replace it); empty when cancelled.
     virtual QString saveFile(const FileRequest &request) = 0;
     virtual QString folder(const QString &title, const QString &startFolder) = 0;
+    // One existing file; empty when cancelled. Unless a provider shows a
+    // single-choice dialog, it is the first of openFiles().
+    virtual QString openFile(const FileRequest &request);
+    // The chosen colour; an invalid one when cancelled. A provider that
+    // offers no colours answers as if cancelled.
+    virtual QColor color(const QColor &initial, int helpContext);
 };
 
 QStringList openFiles(const FileRequest &request);
 QString saveFile(const FileRequest &request);
 QString folder(const QString &title, const QString &startFolder);
+QString openFile(const FileRequest &request);
+QColor color(const QColor &initial, int helpContext);
 
 // Installs the provider used from now on; nullptr restores the real one.
 void setProvider(Provider *provider);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "tagcommands.h"
+
+#include <QKeySequence>
+#include <QList>
+
+// Every key sequence that must reach the command: its table shortcut, and
+// for the key left of Z the forms Qt may deliver with Shift held (the key
+// then arrives as '>').
+QList<QKeySequence> tagShortcuts(const TagCommand &command);
+// The shortcuts of all tag commands, for TColorMemo::setReservedShortcuts().
+QList<QKeySequence> allTagShortcuts();
