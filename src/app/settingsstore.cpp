@@ -54,6 +54,17 @@ bool createPrivateFile(const QString &path)
     return true;
 }
 
+// QSettings remembers a file it could not parse only until the next
+// instance, so every access checks the file itself before trusting it.
+bool parsesCleanly(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    RegFormat::Values values;
+    return RegFormat::parse(file.readAll(), values);
+}
+
 [[noreturn]] void invalidType(const QString &name)
 {
     throw AppError(QStringLiteral("Invalid data type for '%1'").arg(name));
@@ -89,23 +100,21 @@ bool RegKey::openRead()
         return false;
     if (!info.isFile() || !info.isReadable())
         throw AppError(QStringLiteral("The settings file %1 cannot be read.").arg(path));
-    m_settings = std::make_unique<QSettings>(path, storeFormat());
-    if (m_settings->status() != QSettings::NoError) {
-        m_settings.reset();
+    if (!parsesCleanly(path))
         throw AppError(QStringLiteral("The settings file %1 is damaged and cannot be read; "
                                       "the default settings are used.").arg(path));
-    }
+    m_settings = std::make_unique<QSettings>(path, storeFormat());
     return true;
 }
 
 bool RegKey::openWrite()
 {
     const QString path = storePath();
-    if (!createPrivateFile(path))
+    // A damaged file is left alone rather than overwritten.
+    if (!createPrivateFile(path) || !parsesCleanly(path))
         return false;
     m_settings = std::make_unique<QSettings>(path, storeFormat());
     if (m_settings->status() != QSettings::NoError || !m_settings->isWritable()) {
-        // A damaged file is left alone rather than overwritten.
         m_settings.reset();
         return false;
     }

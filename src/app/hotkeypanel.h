@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QScrollArea>
+
+// The legend of the insertion hot keys at the right edge of the main window.
+class HotKeyPanel : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit HotKeyPanel(QWidget *parent = nullptr);
+};

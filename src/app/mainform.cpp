@@ -1,0 +1,431 @@
+#include "mainform.h"
+
+#include "apperror.h"
+#include "dialogs.h"
+#include "editform.h"
+#include "hotkeypanel.h"
+#include "menumerge.h"
+#include "messages.h"
+#include "settings.h"
+#include "startup.h"
+#include "tagtable.h"
+#include "toolbarbuttons.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const char kOpenFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
+constexpr int kPanelWidths[] = {240, 75, 75, 60, 50};
+
+// Hides the tooltip of the one button that shows none.
+class NoToolTip : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::ToolTip;
+    }
+};
+
+QIcon buttonIcon(const QStyle *style, int index)
+{
+    static const QStyle::StandardPixmap kIcons[] = {
+        QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
+        QStyle::SP_DriveFDIcon, QStyle::SP_DirIcon, QStyle::SP_DialogCloseButton,
+        QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogNewFolder,
+        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,
+        QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogInfoView,
+        QStyle::SP_FileDialogListView, QStyle::SP_ArrowBack, QStyle::SP_ArrowForward,
+        QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarShadeButton, QStyle::SP_ArrowDown,
+        QStyle::SP_ArrowUp, QStyle::SP_DesktopIcon, QStyle::SP_FileDialogToParent,
+        QStyle::SP_DialogHelpButton, QStyle::SP_TitleBarCloseButton,
+    };
+    return style->standardIcon(kIcons[index % std::size(kIcons)]);
+}
+
+} // namespace
+
+Tmainform::Tmainform(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("mainform"));
+    m_mdi = new QMdiArea(this);
+    ScrollBox1 = new HotKeyPanel(this);
+    auto *centre = new QWidget(this);
+    auto *layout = new QHBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_mdi);
+    layout->addWidget(ScrollBox1);
+    setCentralWidget(centre);
+    setMinimumWidth(655);
+
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
+    formCreate();
+}
+
+Tmainform::~Tmainform()
+{
+    disconnect(m_mdi, nullptr, this, nullptr);
+}
+
+void Tmainform::formCreate()
+{
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationInactive)
+            autosaveAll();
+    });
+    setWindowState(windowState() | Qt::WindowMaximized);
+    // Idle rule: with no document open there is nothing to upload.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] {
+                if (g_documents.open == 0)
+                    FTP1->setEnabled(false);
+            });
+    g_documents.open = 0;
+    writeCountPanel();
+    setWindowTitle(QStringLiteral("Quendel | version 3.5 "));
+    runCommand(loadAllSettings);
+    g_documents.closingAll = false;
+}
+
+void Tmainform::buildMenus()
+{
+    auto menu = [this](int group, const QString &caption, const char *name) {
+        auto *m = new QMenu(caption, this);
+        m->setObjectName(QLatin1String(name));
+        m_menus.push_back({group, m});
+        return m;
+    };
+    auto item = [](QMenu *m, const char *name, const char *caption, const char *shortcut,
+                   auto command) {
+        QAction *action = m->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QLatin1String(name));
+        if (*shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+        if constexpr (!std::is_same_v<decltype(command), std::nullptr_t>)
+            QObject::connect(action, &QAction::triggered, action, [command] { runCommand(command); });
+        return action;
+    };
+
+    QMenu *file = menu(1, QStringLiteral("&File"), "File1");
+    item(file, "New1", "&New", "Ctrl+Alt+N", [this] { newDocument(); });
+    item(file, "Open1", "&Open...", "Ctrl+Alt+O", [this] { openDocuments(); });
+    file->addSeparator();
+    item(file, "PrintSetup1", "P&rint Setup...", "", nullptr);
+    file->addSeparator();
+    item(file, "Exit1", "E&xit", "Ctrl+Alt+Space", [this] { close(); });
+
+    QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
+    Frames1 = item(wizards, "Frames1", "Frames... ", "", nullptr);
+    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", nullptr);
+    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down", nullptr);
+
+    QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
+    item(help, "HelpWindow1", "Help Window", "Ctrl+H", nullptr);
+    item(help, "About1", "&About...", "", nullptr);
+    item(help, "C1", "Configuration", "Ctrl+W", nullptr);
+    item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U", nullptr);
+    showMenus();
+}
+
+void Tmainform::buildToolbar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    int index = 0;
+    for (const ToolbarButton &button : toolbarButtons()) {
+        QAction *action = ToolBar1->addAction(buttonIcon(style(), index++), QString());
+        action->setObjectName(QLatin1String(button.name));
+        action->setToolTip(QString::fromLatin1(button.tooltip));
+        action->setStatusTip(QString::fromLatin1(button.hint));
+        if (!*button.tooltip)
+            ToolBar1->widgetForAction(action)->installEventFilter(new NoToolTip(action));
+        ToolBar1->widgetForAction(action)->setFixedWidth(25);
+        if (button.separatorAfter)
+            ToolBar1->addSeparator();
+        const auto guard = button.guard;
+        const auto route = [this, action, guard](auto command) {
+            connect(action, &QAction::triggered, this, [command, guard] {
+                if (guardAllows(guard, g_documents.open))
+                    runCommand(command);
+            });
+        };
+        const QString name = QLatin1String(button.name);
+        auto onDocument = [this](auto method) {
+            return [this, method] {
+                if (Teditform *doc = activeDocument())
+                    (doc->*method)();
+            };
+        };
+        if (name == QLatin1String("ToolButton1"))
+            route([this] { newDocument(); });
+        else if (name == QLatin1String("ToolButton2"))
+            route([this] { openDocuments(); });
+        else if (name == QLatin1String("ToolButton3"))
+            route(onDocument(&Teditform::save));
+        else if (name == QLatin1String("ToolButton4"))
+            route(onDocument(&Teditform::saveAs));
+        else if (name == QLatin1String("ToolButton32"))
+            route([this] { saveAll(); });
+        else if (name == QLatin1String("ToolButton6"))
+            route(onDocument(&Teditform::closeWindow));
+        else if (name == QLatin1String("ToolButton7"))
+            route(onDocument(&Teditform::closeAll));
+        else if (name == QLatin1String("ToolButton27"))
+            route([this] { close(); });
+    }
+}
+
+void Tmainform::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        auto *label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(kPanelWidths[i]);
+        if (i < 4)
+            label->setFixedWidth(kPanelWidths[i]);
+        m_panels[i] = label;
+        // The path panel takes what is left of the bar.
+        bar->addPermanentWidget(label, i == 4 ? 1 : 0);
+    }
+}
+
+QAction *Tmainform::action(const char *name) const
+{
+    return findChild<QAction *>(QLatin1String(name));
+}
+
+bool Tmainform::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        m_panels[HintPanel]->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void Tmainform::formShow(const QStringList &arguments)
+{
+    const QString first = arguments.value(0);
+    bool opened = false;
+    if (!first.isEmpty()) {
+        openDialogFileName = first;
+        opened = openDocument(first);
+    }
+    FTP1->setEnabled(opened);
+
+    if (!g_settings.tagsInstalled) {
+        const auto answer = Messages::show(
+            Messages::Kind::Confirmation,
+            QStringLiteral("The HTML tags have not been installed yet!\r\n"
+                           "Do You wish to install the default tags now ?"),
+            Messages::Yes | Messages::No | Messages::Help, 3003);
+        if (answer == Messages::Yes) {
+            runCommand(installAllTags);
+        } else {
+            Messages::show(Messages::Kind::Information,
+                           QStringLiteral("To set the default HTML tags later,\r\n"
+                                          "use the \"configuration tool\" in the \"help\" menu."),
+                           Messages::OK | Messages::Help, 1028);
+        }
+    }
+    runCommand(repairTagTable);
+    toolbarUpdate();
+}
+
+Teditform *Tmainform::createDocument()
+{
+    auto *doc = new Teditform(this);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sub, &QObject::destroyed, this, [this] {
+        if (m_mdi->subWindowList().isEmpty())
+            showMenus();
+    });
+    doc->formShow();
+    sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    return doc;
+}
+
+void Tmainform::newDocument()
+{
+    ++g_documents.open;
+    writeCountPanel();
+    m_panels[ModifiedPanel]->clear();
+    createDocument();
+}
+
+bool Tmainform::openDocument(const QString &path)
+{
+    ++g_documents.open;
+    writeCountPanel();
+    Teditform *doc = createDocument();
+    return runCommand([doc, &path] { doc->loadFile(path); });
+}
+
+void Tmainform::openDocuments()
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Choose file to open..");
+    request.filter = QLatin1String(kOpenFilter);
+    request.startFolder = g_settings.openDirectory;
+    request.helpContext = 3;
+    for (const QString &path : Dialogs::openFiles(request)) {
+        openDialogFileName = path;
+        if (!openDocument(path))
+            break; // the files after one that failed are not opened
+    }
+}
+
+void Tmainform::saveAll()
+{
+    const int count = g_documents.open;
+    for (int i = 0; i < count; ++i) {
+        if (Teditform *doc = activeDocument())
+            runCommand([doc] { doc->save(); });
+        m_mdi->activateNextSubWindow();
+    }
+}
+
+void Tmainform::closeMainWindow()
+{
+    close();
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    const QList<Teditform *> open = documents();
+    for (Teditform *doc : open) {
+        if (!doc->formCloseQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (Teditform *doc : open)
+        doc->closeWithoutQuery();
+    event->accept();
+}
+
+void Tmainform::autosaveAll()
+{
+    for (Teditform *doc : documents())
+        runCommand([doc] { doc->autosavePass(); });
+}
+
+Teditform *Tmainform::activeDocument() const
+{
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    if (!sub)
+        sub = m_mdi->currentSubWindow();
+    return sub ? qobject_cast<Teditform *>(sub->widget()) : m_active.data();
+}
+
+QList<Teditform *> Tmainform::documents() const
+{
+    QList<Teditform *> list;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (auto *doc = qobject_cast<Teditform *>(sub->widget()))
+            list << doc;
+    }
+    return list;
+}
+
+void Tmainform::subWindowActivated(QMdiSubWindow *window)
+{
+    auto *doc = window ? qobject_cast<Teditform *>(window->widget()) : nullptr;
+    // The area also reports a switch to another program as "no active
+    // window"; the active document stays as it was.
+    if (!doc || doc == m_active)
+        return;
+    if (m_active)
+        m_active->formDeactivate();
+    m_active = doc;
+    showMenus();
+    doc->formActivate();
+}
+
+void Tmainform::showMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    const std::vector<GroupedMenu> none;
+    const bool hasDocument = m_active && !m_mdi->subWindowList().isEmpty();
+    for (QMenu *m : mergeMenus(m_menus, hasDocument ? m_active->menus.menus : none))
+        bar->addMenu(m);
+}
+
+void Tmainform::setPanel(Panel panel, const QString &text)
+{
+    m_panels[panel]->setText(text);
+}
+
+void Tmainform::writeCountPanel()
+{
+    m_panels[CountPanel]->setText(QStringLiteral("%1 windows").arg(g_documents.open));
+}
+
+void Tmainform::toolbarUpdate()
+{
+    for (const ToolbarButton &button : toolbarButtons()) {
+        if (const auto state = toolbarState(button.rule, g_documents.open))
+            action(button.name)->setEnabled(*state);
+    }
+}
+
+void Tmainform::setUndoButtons(bool undo, bool undoUndo)
+{
+    action("ToolButton18")->setEnabled(undo);
+    action("ToolButton19")->setEnabled(undoUndo);
+}
+
+void Tmainform::setUploadEnabled(bool enabled)
+{
+    FTP1->setEnabled(enabled);
+}
+
+void Tmainform::setFramesEnabled(bool enabled)
+{
+    Frames1->setEnabled(enabled);
+}
+
+void Tmainform::listWindows(QMenu *menu)
+{
+    for (QAction *entry : menu->actions()) {
+        if (entry->property("windowEntry").toBool())
+            delete entry;
+    }
+    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *sub = windows[i];
+        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        entry->setProperty("windowEntry", true);
+        entry->setCheckable(true);
+        entry->setChecked(sub == m_mdi->activeSubWindow());
+        connect(entry, &QAction::triggered, m_mdi, [this, sub] { m_mdi->setActiveSubWindow(sub); });
+    }
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "documenthost.h"
+#include "editmenus.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class HotKeyPanel;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+// The frame of the program: holds the document windows, the menus, the
+// toolbar, the status bar and the hot-key panel, and owns start-up.
+class Tmainform : public QMainWindow, public DocumentHost
+{
+    Q_OBJECT
+
+public:
+    explicit Tmainform(QWidget *parent = nullptr);
+    ~Tmainform() override;
+
+    // First show: opens the first argument, asks to install the tags,
+    // repairs the tag table and sets the toolbar.
+    void formShow(const QStringList &arguments);
+
+    // DocumentHost
+    void setPanel(Panel panel, const QString &text) override;
+    void toolbarUpdate() override;
+    void setUndoButtons(bool undo, bool undoUndo) override;
+    void setUploadEnabled(bool enabled) override;
+    void setFramesEnabled(bool enabled) override;
+    void newDocument() override;
+    void openDocuments() override;
+    void saveAll() override;
+    void closeMainWindow() override;
+    void listWindows(QMenu *menu) override;
+
+    // Opens a page in a new document window; false when it could not be read.
+    bool openDocument(const QString &path);
+
+    Teditform *activeDocument() const;
+    QList<Teditform *> documents() const;
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QLabel *panel(Panel panel) const { return m_panels[panel]; }
+    QToolBar *toolBar() const { return ToolBar1; }
+    HotKeyPanel *hotKeyPanel() const { return ScrollBox1; }
+    QAction *action(const char *name) const;
+
+    QString openDialogFileName; // the last file named to the open dialog
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void formCreate();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    Teditform *createDocument();
+    void writeCountPanel();
+    void subWindowActivated(QMdiSubWindow *window);
+    void showMenus();
+    void autosaveAll();
+
+    QMdiArea *m_mdi = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    HotKeyPanel *ScrollBox1 = nullptr;
+    std::array<QLabel *, 5> m_panels{};
+    std::vector<GroupedMenu> m_menus;
+    QPointer<Teditform> m_active;
+    QAction *FTP1 = nullptr;
+    QAction *Frames1 = nullptr;
+};

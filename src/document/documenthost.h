@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QMenu;
+class Teditform;
+
+// What a document window needs of the main window that holds it.
+class DocumentHost
+{
+public:
+    enum Panel { HintPanel = 0, SizePanel, CountPanel, ModifiedPanel, PathPanel };
+
+    virtual ~DocumentHost() = default;
+
+    virtual void setPanel(Panel panel, const QString &text) = 0;
+    // Buttons enabled from the open-document count.
+    virtual void toolbarUpdate() = 0;
+    virtual void setUndoButtons(bool undo, bool undoUndo) = 0;
+    virtual void setUploadEnabled(bool enabled) = 0; // "Upload file"
+    virtual void setFramesEnabled(bool enabled) = 0; // "Frames... "
+
+    virtual void newDocument() = 0;
+    virtual void openDocuments() = 0;
+    virtual void saveAll() = 0;
+    virtual void closeMainWindow() = 0;
+    // Fills a document's Window menu with the open document windows.
+    virtual void listWindows(QMenu *menu) = 0;
+};
+
+// Program-wide document bookkeeping.
+struct DocumentCounts {
+    qint32 open = 0;       // open document windows
+    bool closingAll = false; // "Close all" is under way
+};
+
+extern DocumentCounts g_documents;

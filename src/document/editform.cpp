@@ -1,0 +1,324 @@
+#include "editform.h"
+
+#include "apperror.h"
+#include "colormemo.h"
+#include "dialogs.h"
+#include "documenthost.h"
+#include "messages.h"
+#include "settings.h"
+#include "tagtable.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+DocumentCounts g_documents;
+
+const QString Teditform::kNoName = QStringLiteral("No name");
+
+namespace {
+
+const char kPageFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
+
+// The page every new document starts from; the caret goes between the
+// title tags, 40 characters before the end.
+const char kSkeleton[] = "<HTML>\n<HEAD>\n<TITLE></TITLE>\n\n</HEAD>\n\n\n\n\n\n</HTML>\n";
+constexpr int kSkeletonCaretFromEnd = 40;
+
+} // namespace
+
+Teditform::Teditform(DocumentHost *host, QWidget *parent)
+    : QWidget(parent), menus(this), m_host(host)
+{
+    CMemo1 = new TColorMemo(this);
+    CMemo1->setObjectName(QStringLiteral("CMemo1"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(CMemo1);
+    setFocusProxy(CMemo1);
+    connectCommands();
+
+    menus.Undoundo1->setEnabled(false);
+    menus.Closeall1->setEnabled(g_documents.open >= 2);
+    menus.Undolasttag1->setEnabled(false);
+    updateBrowserItem();
+    if (g_documents.open > 0)
+        m_host->setFramesEnabled(false);
+    for (int k = 0; k < menus.defined.size(); ++k)
+        menus.defined[k]->setText(g_tags.captions[k]);
+}
+
+void Teditform::connectCommands()
+{
+    auto on = [this](QAction *action, auto slot) {
+        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
+    };
+    on(menus.New1, [this] { m_host->newDocument(); });
+    on(menus.Open1, [this] { m_host->openDocuments(); });
+    on(menus.Save1, [this] { save(); });
+    on(menus.saveas, [this] { saveAs(); });
+    on(menus.Saveall1, [this] { m_host->saveAll(); });
+    on(menus.Close1, [this] { closeWindow(); });
+    on(menus.Closeall1, [this] { closeAll(); });
+    on(menus.Exit2, [this] { m_host->closeMainWindow(); });
+    on(menus.Autosave1, [this] {
+        // Qt flips the check mark before the handler runs; the handler
+        // decides from the mark as it was and sets it itself.
+        menus.Autosave1->setChecked(!menus.Autosave1->isChecked());
+        toggleAutosave();
+    });
+    connect(menus.windowMenu, &QMenu::aboutToShow, this,
+            [this] { m_host->listWindows(menus.windowMenu); });
+    connect(CMemo1, &QPlainTextEdit::textChanged, this, &Teditform::cMemo1Change);
+
+    QList<QKeySequence> reserved;
+    for (QAction *action : menus.allActions())
+        reserved << action->shortcuts();
+    CMemo1->setReservedShortcuts(reserved);
+}
+
+void Teditform::formShow()
+{
+    CMemo1->setFocus();
+    if (m_fileName.isEmpty())
+        m_fileName = kNoName;
+    CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
+    menus.Closeall1->setEnabled(g_documents.open >= 2);
+    writeSizePanel();
+    setWindowTitle(m_fileName);
+    updateBrowserItem();
+    if (m_fileName == kNoName) {
+        CMemo1->setModelText(QString::fromLatin1(kSkeleton));
+        CMemo1->setSelStart(CMemo1->textLength() - kSkeletonCaretFromEnd);
+        CMemo1->setModified(false);
+    }
+    m_host->toolbarUpdate();
+    m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
+}
+
+void Teditform::formActivate()
+{
+    CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
+    if (g_documents.closingAll) {
+        // Closed once activation has finished, through its own close query.
+        QMetaObject::invokeMethod(this, &Teditform::closeWindow, Qt::QueuedConnection);
+    }
+    menus.Closeall1->setEnabled(g_documents.open >= 2);
+    menus.Saveall1->setEnabled(g_documents.open >= 2);
+    m_autosave = menus.Autosave1->isChecked();
+    const bool named = m_fileName != kNoName;
+    menus.N15->setEnabled(named);
+    m_host->setUploadEnabled(named);
+    if (g_documents.open > 0) {
+        writeSizePanel();
+        m_host->setPanel(DocumentHost::PathPanel, m_fileName);
+    }
+    m_host->setPanel(DocumentHost::ModifiedPanel,
+                     CMemo1->modified() ? QStringLiteral("modified") : QString());
+    CMemo1->setFocus();
+    m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
+    CMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void Teditform::formDeactivate()
+{
+    m_host->toolbarUpdate();
+}
+
+void Teditform::loadFile(const QString &path)
+{
+    // Read first: a page that cannot be read leaves this window untouched
+    // and unnamed, so a later Save cannot write over the user's file.
+    PageText page = readPageFile(path);
+    m_fileName = path;
+    setWindowTitle(QFileInfo(path).fileName());
+    m_host->setPanel(DocumentHost::PathPanel, path);
+    m_host->setPanel(DocumentHost::CountPanel,
+                     QStringLiteral("%1 windows").arg(g_documents.open));
+    m_encoding = page.encoding;
+    CMemo1->setModelText(page.text);
+    page.text.clear();
+    CMemo1->setSelStart(0);
+    CMemo1->setModified(false);
+    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+    m_host->setUploadEnabled(true);
+}
+
+void Teditform::writePage(const QString &path)
+{
+    writePageFile(path, encodePage(CMemo1->document()->toRawText(), m_encoding));
+}
+
+bool Teditform::save()
+{
+    if (m_fileName == kNoName)
+        return saveAs();
+    CMemo1->setFocus();
+    const QString folder = QFileInfo(m_fileName).absolutePath();
+    if (!QDir(folder).exists()) {
+        const auto answer = Messages::show(
+            Messages::Kind::Information,
+            QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
+            Messages::Yes | Messages::No | Messages::Help, 20001);
+        if (answer != Messages::Yes)
+            return false;
+        QDir().mkpath(folder);
+    }
+    writePage(m_fileName);
+    CMemo1->setModified(false);
+    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+    return true;
+}
+
+bool Teditform::saveAs()
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Save file as");
+    request.filter = QLatin1String(kPageFilter);
+    request.startFolder = g_settings.saveDirectory;
+    request.defaultSuffix = QStringLiteral("htm");
+    request.helpContext = 6;
+    const QString chosen = Dialogs::saveFile(request);
+    CMemo1->setEnabled(true);
+    CMemo1->setFocus();
+    if (chosen.isEmpty())
+        return false;
+    menus.N15->setEnabled(chosen != kNoName);
+    writePage(chosen);
+    CMemo1->setModified(false);
+    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+    menus.Save1->setEnabled(false);
+    menus.saveas->setEnabled(false);
+    m_fileName = chosen;
+    m_host->setPanel(DocumentHost::PathPanel, chosen);
+    setWindowTitle(QFileInfo(chosen).fileName());
+    return true;
+}
+
+void Teditform::autosavePass()
+{
+    if (!m_autosave)
+        return;
+    writePage(m_fileName);
+    CMemo1->setModified(false);
+}
+
+QMdiSubWindow *Teditform::subWindow() const
+{
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+void Teditform::closeWindow()
+{
+    if (QMdiSubWindow *sub = subWindow())
+        sub->close();
+    else
+        close();
+}
+
+void Teditform::closeWithoutQuery()
+{
+    m_closeApproved = true;
+    closeWindow();
+}
+
+void Teditform::closeAll()
+{
+    g_documents.closingAll = true;
+    closeWindow();
+}
+
+bool Teditform::formCloseQuery()
+{
+    if (!CMemo1->modified())
+        return true;
+    const auto answer = Messages::show(
+        Messages::Kind::Plain,
+        QStringLiteral("File %1 has changed !! Save first ?").arg(windowTitle()),
+        Messages::Yes | Messages::No | Messages::Cancel);
+    if (answer == Messages::No)
+        return true;
+    if (answer != Messages::Yes)
+        return false;
+    // Only a page that was really written may close: a declined folder or a
+    // failed write keeps the window and its changes.
+    bool saved = false;
+    runCommand([this, &saved] { saved = save(); });
+    return saved && m_fileName != kNoName;
+}
+
+void Teditform::closeEvent(QCloseEvent *event)
+{
+    if (!m_closeApproved && !formCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    m_closeApproved = true;
+    formClose();
+    event->accept();
+}
+
+void Teditform::formClose()
+{
+    --g_documents.open;
+    m_host->setPanel(DocumentHost::CountPanel, QStringLiteral("%1 windows").arg(g_documents.open));
+    if (g_documents.open == 0) {
+        m_host->setPanel(DocumentHost::SizePanel, QString());
+        m_host->setPanel(DocumentHost::PathPanel, QString());
+        m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+        m_host->setFramesEnabled(true);
+        m_host->setUploadEnabled(false);
+        g_documents.closingAll = false;
+    }
+    m_host->toolbarUpdate();
+}
+
+void Teditform::toggleAutosave()
+{
+    const QString shortName = QFileInfo(m_fileName).fileName();
+    if (menus.Autosave1->isChecked()) {
+        m_autosave = false;
+        setWindowTitle(shortName);
+        menus.Autosave1->setChecked(false);
+        CMemo1->setFocus();
+    } else if (m_fileName == kNoName) {
+        Messages::show(Messages::Kind::Information,
+                       QStringLiteral("The file has no name, please save it first !"), Messages::OK);
+        setWindowTitle(shortName);
+        CMemo1->setFocus();
+    } else if (QFileInfo(m_fileName).isFile()) {
+        m_autosave = true;
+        setWindowTitle(shortName + QStringLiteral(" [autosave]"));
+        menus.Autosave1->setChecked(true);
+        CMemo1->setFocus();
+    } else {
+        Messages::show(Messages::Kind::Error,
+                       QStringLiteral("Please save the file in the normal way first"),
+                       Messages::OK | Messages::Help, 20002);
+    }
+}
+
+void Teditform::cMemo1Change()
+{
+    CMemo1->setModified(true);
+    writeSizePanel();
+    m_host->setPanel(DocumentHost::ModifiedPanel, QStringLiteral("modified"));
+    menus.Save1->setEnabled(true);
+    menus.saveas->setEnabled(true);
+    updateBrowserItem();
+}
+
+void Teditform::writeSizePanel()
+{
+    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(CMemo1->textLength()));
+}
+
+void Teditform::updateBrowserItem()
+{
+    menus.N15->setEnabled(m_fileName != kNoName);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "documentfile.h"
+#include "editmenus.h"
+
+#include <QWidget>
+
+class DocumentHost;
+class TColorMemo;
+class QMdiSubWindow;
+
+// One open page: a child window of the main window holding the page's text
+// in its memo, with its own menus that merge into the main menu bar while
+// it is active.
+class Teditform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static const QString kNoName; // "No name"
+
+    explicit Teditform(DocumentHost *host, QWidget *parent = nullptr);
+
+    TColorMemo *CMemo1 = nullptr;
+    EditMenus menus;
+
+    QString fileName() const { return m_fileName; }
+    bool autosave() const { return m_autosave; }
+    PageEncoding encoding() const { return m_encoding; }
+
+    // Lifecycle steps, called by the main window in this order.
+    void formShow();
+    void formActivate();
+    void formDeactivate();
+
+    // Loads a page into this window; throws AppError "Cannot open file %s",
+    // leaving the window as it was.
+    void loadFile(const QString &path);
+
+    // Each returns whether the page was written; a write error throws.
+    bool save();
+    bool saveAs();
+    // Writes the page if autosave is on (the pass on leaving the program).
+    void autosavePass();
+
+    void closeWindow();   // Close: runs the close query first
+    void closeWithoutQuery(); // after the main window has asked already
+    void closeAll();      // Close all
+    bool formCloseQuery(); // true: the window may close
+    void toggleAutosave();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void formClose();
+    void cMemo1Change();
+    void writeSizePanel();
+    void writePage(const QString &path);
+    void setCaptionFromName(bool withAutosave);
+    void updateBrowserItem();
+    QMdiSubWindow *subWindow() const;
+    void connectCommands();
+
+    DocumentHost *m_host;
+    QString m_fileName;
+    bool m_autosave = false;
+    bool m_closeApproved = false;
+    PageEncoding m_encoding = PageEncoding::EightBit;
+};

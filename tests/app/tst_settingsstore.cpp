@@ -1,0 +1,199 @@
+#include "apperror.h"
+#include "settings.h"
+#include "settingsstore.h"
+#include "startup.h"
+#include "support/scripted.h"
+#include "tagtable.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_store;
+
+    void writeStore(const QByteArray &values)
+    {
+        QFile file(m_store);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n" + values);
+    }
+    QByteArray storeText() const
+    {
+        QFile file(m_store);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Loads as start-up does: an error is shown and the program goes on.
+    QStringList load()
+    {
+        ScriptedMessages messages;
+        runCommand(loadAllSettings);
+        return messages.texts();
+    }
+
+private slots:
+    void init()
+    {
+        static int n = 0;
+        m_store = m_dir.filePath(QStringLiteral("store%1/Quendel.reg").arg(++n));
+        QDir().mkpath(QFileInfo(m_store).absolutePath());
+        qputenv("QUENDEL_STORE", m_store.toLocal8Bit());
+        g_settings = Settings();
+        g_tags = TagTable();
+    }
+
+    void missingStoreKeepsTheDefaults()
+    {
+        QVERIFY(load().isEmpty());
+        QCOMPARE(g_settings.openDirectory, QString("c:\\"));
+        QCOMPARE(g_settings.fontName, QString("MS Sans Seriff"));
+        QCOMPARE(g_settings.fontSize, 10);
+        QCOMPARE(g_settings.lineBreakOption, QString("0"));
+        QVERIFY(!g_settings.tagsInstalled);
+        QVERIFY(!QFile::exists(m_store)); // reading never creates the store
+    }
+
+    void wrongTypeStopsTheLoadAtThatValue()
+    {
+        writeStore("\"VAR3\"=\"1\"\n\"VAR4\"=\"/pages\"\n\"VAR5\"=\"Courier\"\n"
+                   "\"VAR6\"=\"12\"\n\"VAR8\"=\"/save\"\n\"tagsins\"=dword:1\n");
+        QCOMPARE(load(), QStringList{"Invalid data type for 'VAR6'"});
+        QCOMPARE(g_settings.lineBreakOption, QString("1"));
+        QCOMPARE(g_settings.openDirectory, QString("/pages"));
+        QCOMPARE(g_settings.fontName, QString("Courier"));
+        QCOMPARE(g_settings.fontSize, 10);
+        QCOMPARE(g_settings.saveDirectory, QString("c:\\"));
+        QVERIFY(!g_settings.tagsInstalled);
+    }
+
+    void stringWhereAnIntegerBelongsAndRawTypes()
+    {
+        writeStore("\"VAR4\"=hex:41,42\n");
+        QCOMPARE(load(), QStringList{"Invalid data type for 'VAR4'"});
+        writeStore("\"VAR4\"=hex(2):2f,74,6d,70,00\n\"VAR6\"=dword:0000000c\n");
+        QVERIFY(load().isEmpty());
+        QCOMPARE(g_settings.openDirectory, QString("/tmp"));
+        QCOMPARE(g_settings.fontSize, 12);
+    }
+
+    void tagsLoadOnlyWithTheMarker()
+    {
+        writeStore("\"TAG5\"=\"<T>\"\n\"BACK5\"=dword:3\n");
+        load();
+        QVERIFY(g_tags.slot(5).opening.isEmpty());
+        writeStore("\"tagsins\"=dword:1\n\"TAG5\"=\"<T>\"\n\"BACK5\"=dword:3\n\"CLOSE5\"=\"</T>\"\n"
+                   "\"MIN5\"=dword:2\n\"DEF3\"=\"mine\"\n\"DEF10\"=\"never\"\n");
+        load();
+        QVERIFY(g_settings.tagsInstalled);
+        QCOMPARE(g_tags.slot(5).opening, QString("<T>"));
+        QCOMPARE(g_tags.slot(5).closing, QString("</T>"));
+        QCOMPARE(g_tags.slot(5).back, 3);
+        QCOMPARE(g_tags.slot(5).extra, 2);
+        QCOMPARE(g_tags.captions[3], QString("mine"));
+        QVERIFY(g_tags.slot(6).opening.isEmpty());
+    }
+
+    void readsOnlyTheCountedAccounts()
+    {
+        writeStore("\"VAR10\"=dword:2\n\"HOST1\"=\"a\"\n\"PASS1\"=\"p\"\n\"HOST2\"=\"b\"\n"
+                   "\"HOST3\"=\"c\"\n\"NICK2\"=\"bee\"\n");
+        load();
+        QCOMPARE(g_settings.accountCount, 2);
+        QCOMPARE(g_settings.accounts[0].host, QString("a"));
+        QCOMPARE(g_settings.accounts[0].password, QString("p"));
+        QCOMPARE(g_settings.accounts[1].nick, QString("bee"));
+        QVERIFY(g_settings.accounts[2].host.isEmpty());
+    }
+
+    void generalSaveReplacesTheObsoleteValues()
+    {
+        writeStore("\"VAR1\"=\"old\"\n\"VAR2\"=dword:1\n\"VAR10\"=dword:1\n\"TAG1\"=\"keep\"\n");
+        g_settings.fontName = QStringLiteral("Mono \"Bold\"");
+        g_settings.fontSize = 14;
+        saveGeneralSettings();
+        const QByteArray text = storeText();
+        QVERIFY(!text.contains("\"VAR1\""));
+        QVERIFY(!text.contains("\"VAR2\""));
+        QVERIFY(text.contains("\"VAR5\"=\"Mono \\\"Bold\\\"\""));
+        QVERIFY(text.contains("\"VAR6\"=dword:0000000e"));
+        QVERIFY(text.contains("\"VAR10\"=dword:00000001"));
+        QVERIFY(text.contains("\"TAG1\"=\"keep\""));
+        g_settings = Settings();
+        QVERIFY(load().isEmpty());
+        QCOMPARE(g_settings.fontName, QString("Mono \"Bold\""));
+    }
+
+    void newStoreIsPrivateToItsOwner()
+    {
+        qputenv("QUENDEL_STORE", m_dir.filePath("deep/er/Quendel.reg").toLocal8Bit());
+        saveGeneralSettings();
+        const QFile::Permissions permissions = QFile::permissions(m_dir.filePath("deep/er/Quendel.reg"));
+        QVERIFY(permissions & QFile::ReadOwner);
+        QVERIFY(permissions & QFile::WriteOwner);
+        QVERIFY(!(permissions & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)));
+        // A later write replaces the file and keeps it private.
+        g_settings.fontSize = 9;
+        saveGeneralSettings();
+        QCOMPARE(QFile::permissions(m_dir.filePath("deep/er/Quendel.reg")), permissions);
+    }
+
+    void damagedStoreGivesDefaultsAndStaysAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("garbage") << QByteArray("\x00\x01garbage\xff\n\x7f", 13);
+        QTest::newRow("truncated") << QByteArray("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt"
+                                                 "\\Quendel\\Config]\n\"VAR4\"=\"/x\"\n\"VAR5\"=\"MS Sa");
+    }
+    void damagedStoreGivesDefaultsAndStaysAsItWas()
+    {
+        QFETCH(QByteArray, content);
+        {
+            QFile file(m_store);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const QStringList shown = load();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].contains(m_store));
+        QVERIFY(shown[0].contains("damaged"));
+        QCOMPARE(g_settings.openDirectory, QString("c:\\"));
+        // Writers leave a damaged store alone instead of overwriting it.
+        saveGeneralSettings();
+        resetTag(5);
+        QCOMPARE(storeText(), content);
+        QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
+    }
+
+    void unreadableStoreIsReported()
+    {
+        QDir().mkpath(m_store); // a folder where the file belongs
+        const QStringList shown = load();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].contains("cannot be read"));
+        saveGeneralSettings(); // silently writes nothing
+        QVERIFY(QFileInfo(m_store).isDir());
+    }
+
+    void storeInAFolderThatCannotBeCreated()
+    {
+        QFile blocker(m_dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("QUENDEL_STORE", m_dir.filePath("blocker/sub/Quendel.reg").toLocal8Bit());
+        QVERIFY(load().isEmpty());
+        ScriptedMessages messages;
+        saveGeneralSettings();
+        installAllTags();
+        resetTag(60);
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(g_tags.slot(60).opening, QString("----------")); // memory still changes
+        QCOMPARE(g_tags.captions[4], QString("----------"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+// Scripted stand-ins for the message and dialog seams: tests queue the
+// answers and read back what the program asked.
+
+#include "dialogs.h"
+#include "messages.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+class ScriptedMessages : public Messages::Presenter
+{
+public:
+    ScriptedMessages() { Messages::setPresenter(this); }
+    ~ScriptedMessages() override { Messages::setPresenter(nullptr); }
+
+    // Answers for the next boxes, in order; a box without a queued answer
+    // gets OK (or Cancel when OK is not among its buttons).
+    QQueue<Messages::Button> answers;
+    QList<Messages::Request> shown;
+
+    Messages::Button present(const Messages::Request &request) override
+    {
+        shown << request;
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return request.buttons.testFlag(Messages::OK) ? Messages::OK : Messages::Cancel;
+    }
+
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const Messages::Request &request : shown)
+            list << request.text;
+        return list;
+    }
+};
+
+class ScriptedDialogs : public Dialogs::Provider
+{
+public:
+    ScriptedDialogs() { Dialogs::setProvider(this); }
+    ~ScriptedDialogs() override { Dialogs::setProvider(nullptr); }
+
+    QQueue<QStringList> openAnswers;
+    QQueue<QString> saveAnswers; // "" cancels
+    QQueue<QString> folderAnswers;
+    QList<Dialogs::FileRequest> requests;
+
+    QStringList openFiles(const Dialogs::FileRequest &request) override
+    {
+        requests << request;
+        return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue();
+    }
+    QString saveFile(const Dialogs::FileRequest &request) override
+    {
+        requests << request;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+    }
+    QString folder(const QString &, const QString &) override
+    {
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
+};
