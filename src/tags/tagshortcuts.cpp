@@ -13,9 +13,19 @@ QList<QKeySequence> tagShortcuts(const TagCommand &command)
     return sequences;
 }
 
+QKeySequence undoLastTagShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_Z);
+}
+
+QKeySequence undoUndoShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
 QList<QKeySequence> allTagShortcuts()
 {
-    QList<QKeySequence> all;
+    QList<QKeySequence> all{undoLastTagShortcut(), undoUndoShortcut()};
     for (const TagCommand &command : tagCommands())
         all << tagShortcuts(command);
     return all;

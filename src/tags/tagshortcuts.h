@@ -9,5 +9,9 @@
 // for the key left of Z the forms Qt may deliver with Shift held (the key
 // then arrives as '>').
 QList<QKeySequence> tagShortcuts(const TagCommand &command);
-// The shortcuts of all tag commands, for TColorMemo::setReservedShortcuts().
+// "Undo last tag " (Ctrl+Z) and "Undo undo" (Ctrl+Shift+Z) of the Edit menu.
+QKeySequence undoLastTagShortcut();
+QKeySequence undoUndoShortcut();
+// The shortcuts of all tag commands and of the two undo items, for
+// TColorMemo::setReservedShortcuts().
 QList<QKeySequence> allTagShortcuts();
