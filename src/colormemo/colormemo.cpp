@@ -1,17 +1,37 @@
 #include "colormemo.h"
 
+#include "drawrules.h"
+#include "hotspot.h"
+#include "runformats.h"
 #include "textmodel.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 
 TColorMemo::TColorMemo(QWidget *parent)
     : QPlainTextEdit(parent)
+    , m_rules(new TDrawRules(this))
+    , m_hotSpot(new THotSpot(this))
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
+
+    connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::recolourAfterChange);
+    // The view scrolls first (its own connection is older), then the
+    // handler hears of it, then the new view is coloured.
+    for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
+        QScrollBar *bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar, orientation] {
+            m_scrollBarAction[orientation == Qt::Vertical] = bar->sliderPosition() != bar->value();
+        });
+        connect(bar, &QScrollBar::valueChanged, this, [this, orientation] { onScrolled(orientation); });
+    }
 }
+
+TColorMemo::~TColorMemo() = default;
 
 QString TColorMemo::text() const
 {
@@ -109,4 +129,258 @@ bool TColorMemo::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+void TColorMemo::setColorRules(const TDrawRules &rules)
+{
+    m_rules->Assign(rules);
+}
+
+void TColorMemo::setColorLimMax(qint32 records)
+{
+    if (records == ColorLimMax())
+        return;
+    std::vector<TKeyDescr>(std::size_t(std::max(0, records))).swap(m_descriptors);
+}
+
+void TColorMemo::setHotSpot(const THotSpot &hotSpot)
+{
+    m_hotSpot->Assign(hotSpot);
+}
+
+bool TColorMemo::canColour() const
+{
+    return isEnabled() && isVisible() && (m_rules->count() > 0 || m_hotSpot->Active);
+}
+
+void TColorMemo::paintColors(bool caretLineOnly)
+{
+    if (m_inPass)
+        return; // a relayout inside the pass reported a change of the view
+    if (!canColour()) {
+        clearVisibleFormats();
+        return;
+    }
+    QTextDocument *doc = document();
+    const QTextCursor cursor = textCursor();
+    const QTextBlock caretBlock = doc->findBlock(cursor.selectionStart());
+    const QTextBlock first = caretLineOnly ? caretBlock : firstVisibleBlock();
+    if (!first.isValid())
+        return;
+    QTextBlock scanStart = first;
+    if (m_rules->count() > 0) {
+        const qint64 above = std::max<qint64>(0, qint64(m_rules->at(0)->KeyMaxHeight()) - 1);
+        scanStart = doc->findBlockByNumber(int(std::max<qint64>(0, first.blockNumber() - above)));
+    }
+
+    // Whole blocks whose first line fits in the view; a block partly
+    // scrolled off the top still counts, one cut by the bottom edge does not.
+    const QPointF offset = contentOffset();
+    const qreal viewHeight = viewport()->height();
+    QTextBlock last = first.previous(); // before 'first': no visible line
+    QTextBlock cutBlock;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        const QTextLayout *layout = block.layout();
+        const qreal lineHeight = layout && layout->lineCount() > 0 ? layout->lineAt(0).height()
+                                                                   : fontMetrics().height();
+        if (box.bottom() <= 0 || (box.top() >= 0 && box.top() + lineHeight > viewHeight)) {
+            cutBlock = block;
+            break;
+        }
+        last = block;
+        if (caretLineOnly)
+            break;
+    }
+    m_window.read(scanStart, last, cutBlock.isValid());
+
+    PassView view;
+    view.selStart = selStart();
+    view.selLength = selLength();
+    view.caretLineStart = caretBlock.position() + caretBlock.blockNumber();
+    view.redrawAlways = m_redrawAlways;
+    m_inPass = true;
+    const std::vector<TKeyDescr> &runs = m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw,
+                                                    m_descriptors);
+    applyRuns(runs);
+    if (!caretLineOnly) {
+        // the blocks cut by the bottom edge show no colours
+        for (QTextBlock block = cutBlock; block.isValid(); block = block.next()) {
+            if (blockBoundingGeometry(block).translated(offset).top() >= viewHeight)
+                break;
+            setBlockFormats(block, {});
+        }
+    }
+    m_inPass = false;
+}
+
+void TColorMemo::applyRuns(const std::vector<TKeyDescr> &runs)
+{
+    const RunStyle style{palette(), m_hotSpot->Underlined, bool(m_onDrawKey)};
+    for (const TextWindow::Block &block : m_window.blocks())
+        setBlockFormats(block.block, formatsForBlock(runs, block.start, block.length, style));
+    m_handlerKeys.clear();
+    if (m_onDrawKey) {
+        std::copy_if(runs.begin(), runs.end(), std::back_inserter(m_handlerKeys),
+                     [](const TKeyDescr &run) { return run.IsKey != 0; });
+    }
+}
+
+void TColorMemo::setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
+{
+    QTextLayout *layout = block.layout();
+    if (!layout || layout->formats() == formats)
+        return;
+    layout->setFormats(formats);
+    // the layout drops its lines with new formats: lay the block out again
+    // (this neither changes the text nor fires a change signal)
+    document()->markContentsDirty(block.position(), block.length());
+    m_coloured = m_coloured || !formats.isEmpty();
+}
+
+void TColorMemo::clearVisibleFormats()
+{
+    if (!m_coloured)
+        return;
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (blockBoundingGeometry(block).translated(offset).top() >= viewport()->height())
+            break;
+        setBlockFormats(block, {});
+    }
+}
+
+void TColorMemo::recolourAfterChange()
+{
+    if (m_redrawAlways) {
+        paintColors(false);
+        return;
+    }
+    // Lines as the program counts them: a last empty line does not count.
+    const QTextDocument *doc = document();
+    const QTextBlock lastBlock = doc->lastBlock();
+    const bool lastEmpty = doc->blockCount() > 1 && lastBlock.length() == 1;
+    const QTextBlock lastLine = lastEmpty ? lastBlock.previous() : lastBlock;
+    const int count = lastLine.blockNumber() + 1;
+    const int length = lastLine.position() + lastLine.blockNumber() + lastLine.length() - 1;
+    paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
+    m_cachedLineCount = count;
+    m_cachedLength = length;
+}
+
+void TColorMemo::onScrolled(Qt::Orientation orientation)
+{
+    bool &byScrollBar = m_scrollBarAction[orientation == Qt::Vertical];
+    const TNotifyEvent &handler = orientation == Qt::Vertical ? m_onVScroll : m_onHScroll;
+    if (byScrollBar && handler)
+        handler(this);
+    byScrollBar = false;
+    paintColors(false);
+}
+
+void TColorMemo::paintEvent(QPaintEvent *event)
+{
+    paintColors(false);
+    QPlainTextEdit::paintEvent(event);
+    if (m_onDrawKey && !m_handlerKeys.empty() && canColour())
+        drawKeysByHandler();
+}
+
+void TColorMemo::drawKeysByHandler()
+{
+    QPainter painter(viewport());
+    painter.setFont(font());
+    const QPointF offset = contentOffset();
+    const TColor fontColor = clWindowText;
+    for (const TKeyDescr &run : m_handlerKeys) {
+        const int start = TextModel::toDocument(*document(), run.StartPos);
+        const QTextBlock block = document()->findBlock(start);
+        const QTextLayout *layout = block.layout();
+        if (!layout)
+            continue;
+        const QString text = block.text();
+        const QPointF topLeft = blockBoundingGeometry(block).translated(offset).topLeft();
+        int from = start - block.position();
+        const int to = std::min<int>(int(text.size()), from + run.EndPos - run.StartPos + 1);
+        // a key broken by word wrap goes to the handler line by line
+        while (from < to) {
+            const QTextLine line = layout->lineForTextPosition(from);
+            if (!line.isValid())
+                break;
+            const int partEnd = std::min(to, line.textStart() + line.textLength());
+            const QString key = text.mid(from, partEnd - from);
+            const QRect rect(int(topLeft.x() + line.cursorToX(from)), int(topLeft.y() + line.y()),
+                             painter.fontMetrics().horizontalAdvance(key), int(line.height()));
+            painter.setPen(toQColor(run.Color, palette()));
+            m_onDrawKey(painter, key, rect, fontColor);
+            from = std::max(partEnd, from + 1);
+        }
+    }
+}
+
+void TColorMemo::keyPressEvent(QKeyEvent *event)
+{
+    const bool navigation = event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown
+                            || event->key() == Qt::Key_End || event->key() == Qt::Key_Home
+                            || event->key() == Qt::Key_Left || event->key() == Qt::Key_Up
+                            || event->key() == Qt::Key_Right || event->key() == Qt::Key_Down;
+    const bool noModifier = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (navigation && noModifier && selLength() >= 1) {
+        // drop the selection at its end, then move from there
+        setSelStart(selStart() + selLength());
+        paintColors(false);
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TColorMemo::keyReleaseEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (event->key() == Qt::Key_Shift && others == Qt::NoModifier)
+        paintColors(false);
+    QPlainTextEdit::keyReleaseEvent(event);
+}
+
+void TColorMemo::mousePressEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton
+        && event->modifiers() == Qt::NoModifier)
+        paintColors(false);
+}
+
+void TColorMemo::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        paintColors(false);
+    if (m_overHotSpot)
+        clickHotSpot(event->position().toPoint());
+}
+
+void TColorMemo::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_hotSpot->Active)
+        trackHotSpot(event->position().toPoint());
+    QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void TColorMemo::trackHotSpot(const QPoint &position)
+{
+    const QTextCursor cursor = cursorForPosition(position);
+    const QString line = cursor.block().text();
+    const bool over = isOverHotSpot(QStringView(line).mid(cursor.positionInBlock()), m_hotSpot->BeginChar,
+                                    m_hotSpot->EndChar);
+    if (over != m_overHotSpot)
+        viewport()->setCursor(over ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    m_overHotSpot = over;
+}
+
+void TColorMemo::clickHotSpot(const QPoint &position)
+{
+    const QTextCursor cursor = cursorForPosition(position);
+    const std::optional<QString> src = hotSpotText(cursor.block().text(), cursor.positionInBlock(),
+                                                   m_hotSpot->BeginChar, m_hotSpot->EndChar);
+    if (src && m_onHotSpotClick)
+        m_onHotSpotClick(this, *src);
 }

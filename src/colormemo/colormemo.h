@@ -1,19 +1,44 @@
 #pragma once
 
+#include "colorpass.h"
+#include "rulescans.h"
+#include "textwindow.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+
+#include <functional>
+#include <vector>
+
+class TDrawRules;
+class THotSpot;
 
 // The multi-line edit control of the document windows. Positions, lengths
 // and texts at its interface follow the program's text model, where every
 // line break is CR LF (two characters); inside, Qt's document keeps one
 // separator per line and nothing here copies the whole text unless asked to.
+//
+// It colours the visible text by its rules: each colour pass reads only the
+// visible lines and sets the runs it finds as character formats of those
+// lines' layouts, so the colours sit exactly on the view's own glyphs.
+// Colouring never changes the text, the modified flag or the undo stack.
 class TColorMemo : public QPlainTextEdit
 {
     Q_OBJECT
+    Q_PROPERTY(qint32 ColorLimMax READ ColorLimMax WRITE setColorLimMax)
+    Q_PROPERTY(bool RedrawAlways READ RedrawAlways WRITE setRedrawAlways)
 
 public:
+    using TNotifyEvent = std::function<void(TColorMemo *sender)>;
+    using THotSpotClickEvent = std::function<void(TColorMemo *sender, const QString &src)>;
+    // Draws a keyword run in place of the memo; the painter's pen already
+    // has the run's colour, kColor is the memo's font colour.
+    using TKeyDrawEvent = std::function<void(QPainter &canvas, const QString &pKey, const QRect &rect,
+                                             TColor kColor)>;
+
     explicit TColorMemo(QWidget *parent = nullptr);
+    ~TColorMemo() override;
 
     // The whole text with CR LF breaks (a copy: not for the keystroke path).
     QString text() const;
@@ -41,9 +66,63 @@ public:
     // the owner instead of handling them itself (Ctrl+A, Ctrl+Z, ...).
     void setReservedShortcuts(const QList<QKeySequence> &shortcuts);
 
+    TDrawRules &ColorRules() const { return *m_rules; }
+    void setColorRules(const TDrawRules &rules); // copies the rules
+    qint32 ColorLimMax() const { return qint32(m_descriptors.size()); }
+    void setColorLimMax(qint32 records);
+    bool RedrawAlways() const { return m_redrawAlways; }
+    void setRedrawAlways(bool redrawAlways) { m_redrawAlways = redrawAlways; }
+    THotSpot &HotSpot() const { return *m_hotSpot; }
+    void setHotSpot(const THotSpot &hotSpot);
+
+    void setOnVScroll(TNotifyEvent handler) { m_onVScroll = std::move(handler); }
+    void setOnHScroll(TNotifyEvent handler) { m_onHScroll = std::move(handler); }
+    void setOnHotSpotClick(THotSpotClickEvent handler) { m_onHotSpotClick = std::move(handler); }
+    void setOnDraw(TDrawEvent handler) { m_onDraw = std::move(handler); }
+    void setOnDrawKey(TKeyDrawEvent handler) { m_onDrawKey = std::move(handler); }
+
+    // The colour pass: over the visible lines, or over the caret's line only.
+    virtual void paintColors(bool caretLineOnly);
+
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    bool canColour() const;
+    void recolourAfterChange();
+    void applyRuns(const std::vector<TKeyDescr> &runs);
+    void setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
+    void clearVisibleFormats();
+    void drawKeysByHandler();
+    void trackHotSpot(const QPoint &position);
+    void clickHotSpot(const QPoint &position);
+    void onScrolled(Qt::Orientation orientation);
+
     QList<QKeySequence> m_reserved;
+
+    TDrawRules *m_rules;
+    THotSpot *m_hotSpot;
+    std::vector<TKeyDescr> m_descriptors; // ColorLimMax records for OnDraw
+    bool m_redrawAlways = false;
+    TNotifyEvent m_onVScroll;
+    TNotifyEvent m_onHScroll;
+    THotSpotClickEvent m_onHotSpotClick;
+    TDrawEvent m_onDraw;
+    TKeyDrawEvent m_onDrawKey;
+
+    ColorPass m_pass;
+    TextWindow m_window;
+    std::vector<TKeyDescr> m_handlerKeys; // keyword runs OnDrawKey draws
+    bool m_inPass = false;
+    bool m_coloured = false; // some block may carry colour formats
+    bool m_overHotSpot = false;
+    bool m_scrollBarAction[2] = {false, false};
+    int m_cachedLineCount = 0;
+    int m_cachedLength = 0;
 };

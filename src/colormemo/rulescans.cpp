@@ -1,0 +1,109 @@
+#include "rulescans.h"
+
+#include "keydescrlist.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr auto npos = std::u16string_view::npos;
+
+// The at sign counts as a letter, digits and the underscore do not.
+bool isLetter(char16_t c)
+{
+    return (c >= 64 && c <= 90) || (c >= 97 && c <= 122);
+}
+
+char16_t charAt(std::u16string_view text, std::size_t index)
+{
+    return index < text.size() ? text[index] : u'\0';
+}
+
+} // namespace
+
+void scanKeywords(const std::vector<CompiledKey> &keys, const KeyScanOptions &options,
+                  const ScanWindow &window, std::u16string &upperBuffer, TKeyDescrList &ranges)
+{
+    if (keys.empty())
+        return;
+    std::u16string_view text = window.view();
+    if (!options.keyCase) {
+        upperBuffer.assign(text);
+        upperCaseAscii(upperBuffer.data(), upperBuffer.size());
+        text = upperBuffer;
+    }
+    for (const CompiledKey &key : keys) {
+        const std::size_t length = key.key.size();
+        const TColor color = key.color.value_or(options.defKeyColor);
+        std::size_t from = 0;
+        for (std::size_t at; (at = text.find(key.key, from)) != npos; from = at + length) {
+            const bool counts = options.partWord
+                                || ((at == 0 || !isLetter(text[at - 1])) && !isLetter(charAt(text, at + length)));
+            if (counts)
+                ranges.add(qint64(window.origin) + at, qint64(window.origin) + at + length - 1, color,
+                           options.zOrder, 1);
+        }
+    }
+}
+
+void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWindow &window,
+                 TKeyDescrList &ranges)
+{
+    const std::u16string_view text = window.view();
+    const auto used = std::find_if(table.begin(), table.end(),
+                                   [](const Marker &marker) { return marker.beginKey.empty(); });
+    if (used == table.begin())
+        return;
+    constexpr int notFound = INT_MAX;
+    for (auto marker = table.begin(); marker != used; ++marker)
+        marker->nextPos = -1; // before any position: searched on the first round
+    std::size_t position = 0;
+    while (true) {
+        Marker *winner = nullptr;
+        for (auto marker = table.begin(); marker != used; ++marker) {
+            if (qint64(marker->nextPos) < qint64(position)) {
+                const std::size_t found = text.find(marker->beginKey, position);
+                marker->nextPos = found == npos ? notFound : int(found);
+            }
+            if (marker->nextPos != notFound && (!winner || marker->nextPos < winner->nextPos))
+                winner = &*marker;
+        }
+        if (!winner)
+            return;
+        const std::size_t begin = std::size_t(winner->nextPos);
+        const qint64 start = qint64(window.origin) + qint64(begin);
+        if (toLineEnd) {
+            const std::size_t lineBreak = text.find_first_of(u"\r\n", begin + 1);
+            if (lineBreak == npos) {
+                ranges.add(start, qint64(window.origin) + qint64(text.size()) - 1, winner->color, zOrder, 0);
+                return;
+            }
+            ranges.add(start, qint64(window.origin) + qint64(lineBreak) - 1, winner->color, zOrder, 0);
+            position = lineBreak + 1;
+        } else {
+            const std::size_t end = text.find(winner->endKey, begin + 1);
+            if (end == npos)
+                return; // a begin key without its end key stays uncoloured
+            ranges.add(start, qint64(window.origin) + qint64(end + winner->endKey.size()) - 1, winner->color,
+                       zOrder, 0);
+            position = end + 1;
+        }
+    }
+}
+
+void scanEventDraw(TColorRule *sender, const TDrawEvent &handler, std::span<TKeyDescr> descriptors,
+                   quint8 zOrder, const ScanWindow &window, TKeyDescrList &ranges)
+{
+    if (descriptors.empty())
+        return;
+    std::fill(descriptors.begin(), descriptors.end(), TKeyDescr{0, 0, 0, 0, 0});
+    int itemsCount = 0;
+    if (handler)
+        handler(sender, window.view(), descriptors, itemsCount);
+    const std::size_t count = std::size_t(std::clamp<qint64>(itemsCount, 0, qint64(descriptors.size())));
+    for (const TKeyDescr &record : descriptors.first(count)) {
+        ranges.add(qint64(window.origin) + record.StartPos, qint64(window.origin) + record.EndPos, record.Color,
+                   record.ZOrder != 0 ? record.ZOrder : zOrder, 0);
+    }
+}
