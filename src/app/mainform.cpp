@@ -83,7 +83,10 @@ Tmainform::Tmainform(QWidget *parent)
 
 Tmainform::~Tmainform()
 {
+    // The document windows go down with the frame: nothing to re-merge.
     disconnect(m_mdi, nullptr, this, nullptr);
+    for (QMdiSubWindow *sub : m_mdi->findChildren<QMdiSubWindow *>())
+        disconnect(sub, nullptr, this, nullptr);
 }
 
 void Tmainform::formCreate()
@@ -260,13 +263,14 @@ void Tmainform::formShow(const QStringList &arguments)
 Teditform *Tmainform::createDocument()
 {
     auto *doc = new Teditform(this);
+    // Shown before the area can activate it: activation reads what show sets.
+    doc->formShow();
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_mdi->subWindowList().isEmpty())
             showMenus();
     });
-    doc->formShow();
     sub->show();
     m_mdi->setActiveSubWindow(sub);
     return doc;

@@ -1,0 +1,364 @@
+#include "colormemo.h"
+#include "support/appfixture.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+using Messages::Button;
+
+namespace {
+
+// Types into the focused memo as a user would.
+void type(TColorMemo *memo, const QString &text)
+{
+    QTest::keyClicks(memo, text);
+}
+
+} // namespace
+
+class TestEditForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newPageHoldsTheSkeleton()
+    {
+        AppFixture app;
+        app.start();
+        app.main->newDocument();
+        Teditform *doc = app.active();
+        QVERIFY(doc);
+        QCOMPARE(doc->CMemo1->text(),
+                 QString("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n\r\n</HEAD>\r\n\r\n\r\n\r\n\r\n\r\n</HTML>\r\n"));
+        QCOMPARE(doc->CMemo1->textLength(), 63);
+        QCOMPARE(doc->CMemo1->selStart(), 23);
+        QCOMPARE(doc->windowTitle(), QString("No name"));
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("63 bytes"));
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
+        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
+        QVERIFY(!doc->CMemo1->modified());
+
+        type(doc->CMemo1, "Hi");
+        QCOMPARE(doc->CMemo1->text().mid(20, 12), QString("LE>Hi</TITLE"));
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("65 bytes"));
+        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString("modified"));
+        QVERIFY(doc->CMemo1->modified());
+    }
+
+    void openShowsCrLfAndSavesCrLf()
+    {
+        AppFixture app;
+        app.start();
+        const QString page = app.writeFile("site/lf.htm", "<P>\na\rb\r\nc");
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        QCOMPARE(doc->CMemo1->text(), QString("<P>\r\na\r\nb\r\nc"));
+        QCOMPARE(doc->windowTitle(), QString("lf.htm"));
+        QCOMPARE(app.panel(DocumentHost::PathPanel), page);
+        QCOMPARE(doc->CMemo1->selStart(), 0);
+        QVERIFY(!doc->CMemo1->modified());
+        QVERIFY(app.main->action("FTP1")->isEnabled());
+        type(doc->CMemo1, "x");
+        doc->menus.Save1->trigger();
+        QCOMPARE(app.readFile("site/lf.htm"), QByteArray("x<P>\r\na\r\nb\r\nc"));
+        QVERIFY(!doc->CMemo1->modified());
+        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
+    }
+
+    // A page that cannot be read leaves an unnamed window behind, so a
+    // later Save cannot write the skeleton over the user's file.
+    void failedLoadLeavesTheWindowUnnamed()
+    {
+        AppFixture app;
+        app.start();
+        const QString folder = app.path("folder.htm");
+        QDir().mkpath(folder);
+        QVERIFY(!app.main->openDocument(folder));
+        QCOMPARE(app.messages.texts(), QStringList{"Cannot open file " + folder});
+        QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
+        Teditform *doc = app.active();
+        QCOMPARE(doc->fileName(), QString("No name"));
+        QCOMPARE(doc->windowTitle(), QString("No name"));
+        doc->menus.Save1->trigger(); // runs Save as; the dialog is cancelled
+        QCOMPARE(app.dialogs.requests.size(), 1);
+        QCOMPARE(app.dialogs.requests[0].title, QString("Save file as"));
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    void binaryPageRoundTripsByteForByte()
+    {
+        AppFixture app;
+        app.start();
+        QByteArray bytes;
+        for (int i = 0; i < 4096; ++i)
+            bytes.append(char(i * 7 % 256 == '\r' || i * 7 % 256 == '\n' ? 0 : i * 7 % 256));
+        const QString page = app.writeFile("bin.dat", bytes);
+        QVERIFY(app.main->openDocument(page));
+        app.active()->menus.Save1->trigger();
+        QCOMPARE(app.readFile("bin.dat"), bytes);
+    }
+
+    void missingFolderIsCreatedOnlyWhenTheUserAgrees()
+    {
+        AppFixture app;
+        app.start();
+        const QString page = app.writeFile("gone/page.htm", "old");
+        QVERIFY(app.main->openDocument(page));
+        QVERIFY(QDir(app.path("gone")).removeRecursively());
+        Teditform *doc = app.active();
+        type(doc->CMemo1, "new ");
+
+        app.messages.answers << Messages::No;
+        QVERIFY(!doc->save());
+        QCOMPARE(app.messages.shown.last().text,
+                 QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
+        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Information);
+        QCOMPARE(app.messages.shown.last().buttons, Messages::Yes | Messages::No | Messages::Help);
+        QCOMPARE(app.messages.shown.last().helpContext, 20001);
+        QVERIFY(doc->CMemo1->modified());
+        QVERIFY(!QFile::exists(page));
+
+        app.messages.answers << Messages::Yes;
+        QVERIFY(doc->save());
+        QCOMPARE(app.readFile("gone/page.htm"), QByteArray("new old"));
+        QVERIFY(!doc->CMemo1->modified());
+    }
+
+    void saveAsRenamesAndWaitsForTheNextKeystroke()
+    {
+        AppFixture app;
+        g_settings.saveDirectory = QStringLiteral("c:\\");
+        app.start();
+        app.main->newDocument();
+        Teditform *doc = app.active();
+        type(doc->CMemo1, "T");
+        app.dialogs.saveAnswers << app.path("out/new.htm");
+        QDir().mkpath(app.path("out"));
+        doc->menus.saveas->trigger();
+        const Dialogs::FileRequest &request = app.dialogs.requests.last();
+        QCOMPARE(request.filter, QString("HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*"));
+        QCOMPARE(request.defaultSuffix, QString("htm"));
+        QCOMPARE(request.startFolder, QString("c:\\"));
+        QCOMPARE(request.helpContext, 6);
+        QCOMPARE(doc->fileName(), app.path("out/new.htm"));
+        QCOMPARE(doc->windowTitle(), QString("new.htm"));
+        QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("out/new.htm"));
+        QVERIFY(app.readFile("out/new.htm").startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>"));
+        QVERIFY(!doc->menus.Save1->isEnabled());
+        QVERIFY(!doc->menus.saveas->isEnabled());
+        type(doc->CMemo1, "x");
+        QVERIFY(doc->menus.Save1->isEnabled());
+        QVERIFY(doc->menus.saveas->isEnabled());
+    }
+
+    void failedSaveAsKeepsNameTextAndModifiedState()
+    {
+        AppFixture app;
+        app.start();
+        const QString page = app.writeFile("keep.htm", "abc");
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        type(doc->CMemo1, "z");
+        const QString locked = app.writeFile("locked.htm", "locked");
+        QFile::setPermissions(locked, QFile::ReadOwner);
+        app.dialogs.saveAnswers << locked;
+        doc->menus.saveas->trigger();
+        QCOMPARE(app.messages.texts(), QStringList{"Cannot create file " + locked});
+        QCOMPARE(app.readFile("locked.htm"), QByteArray("locked"));
+        QCOMPARE(doc->fileName(), page);
+        QCOMPARE(doc->windowTitle(), QString("keep.htm"));
+        QVERIFY(doc->CMemo1->modified());
+        QCOMPARE(doc->CMemo1->text(), QString("zabc"));
+    }
+
+    void closeQueryAnswers()
+    {
+        AppFixture app;
+        app.start();
+        const QString page = app.writeFile("q.htm", "q");
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        type(doc->CMemo1, "1");
+
+        app.messages.answers << Messages::Cancel;
+        doc->closeWindow();
+        QCOMPARE(app.windows(), 1);
+        QCOMPARE(app.messages.shown.last().text, QString("File q.htm has changed !! Save first ?"));
+        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Plain);
+        QCOMPARE(app.messages.shown.last().buttons, Messages::Yes | Messages::No | Messages::Cancel);
+
+        app.messages.answers << Messages::Yes;
+        doc->closeWindow();
+        QTRY_COMPARE(app.windows(), 0);
+        QCOMPARE(app.readFile("q.htm"), QByteArray("1q"));
+        QCOMPARE(g_documents.open, 0);
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString());
+        QCOMPARE(app.panel(DocumentHost::PathPanel), QString());
+        QVERIFY(app.main->action("Frames1")->isEnabled());
+        QVERIFY(!app.main->action("FTP1")->isEnabled());
+    }
+
+    // "Save first ?" answered Yes must not lose the changes when the page
+    // was not written after all.
+    void yesKeepsTheWindowWhenTheSaveDidNotHappen()
+    {
+        AppFixture app;
+        app.start();
+        const QString page = app.writeFile("d/page.htm", "p");
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        type(doc->CMemo1, "edit");
+        QVERIFY(QDir(app.path("d")).removeRecursively());
+        app.messages.answers << Messages::Yes << Messages::No; // save first; no folder
+        doc->closeWindow();
+        QApplication::processEvents();
+        QCOMPARE(app.windows(), 1);
+        QVERIFY(doc->CMemo1->modified());
+
+        QDir().mkpath(app.path("d"));
+        app.writeFile("d/page.htm", "p");
+        QFile::setPermissions(page, QFile::ReadOwner);
+        app.messages.answers << Messages::Yes; // the write fails
+        doc->closeWindow();
+        QApplication::processEvents();
+        QCOMPARE(app.windows(), 1);
+        QCOMPARE(app.messages.texts().last(), "Cannot create file " + page);
+        QCOMPARE(doc->CMemo1->text(), QString("editp"));
+
+        app.main->newDocument();
+        Teditform *unnamed = app.active();
+        type(unnamed->CMemo1, "u");
+        app.messages.answers << Messages::Yes; // Save as is cancelled
+        unnamed->closeWindow();
+        QApplication::processEvents();
+        QCOMPARE(app.windows(), 2);
+    }
+
+    void closeAllAsksEachWindowAndStopsAtCancel()
+    {
+        AppFixture app;
+        app.start();
+        for (const char *name : {"a.htm", "b.htm", "c.htm"}) {
+            QVERIFY(app.main->openDocument(app.writeFile(name, name)));
+            type(app.active()->CMemo1, "x");
+        }
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
+        QVERIFY(app.active()->menus.Closeall1->isEnabled());
+        app.messages.answers << Messages::No << Messages::Cancel;
+        app.active()->menus.Closeall1->trigger();
+        QTRY_COMPARE(app.messages.shown.size(), 2);
+        QApplication::processEvents();
+        QCOMPARE(app.windows(), 2);
+        QVERIFY(g_documents.closingAll);
+        // Activating the other window starts its own close query.
+        QMdiSubWindow *other = nullptr;
+        for (QMdiSubWindow *sub : app.main->mdiArea()->subWindowList()) {
+            if (sub != app.main->mdiArea()->activeSubWindow())
+                other = sub;
+        }
+        app.messages.answers << Messages::No << Messages::No;
+        app.main->mdiArea()->setActiveSubWindow(other);
+        QTRY_COMPARE(app.windows(), 0);
+        QCOMPARE(app.messages.shown.size(), 4);
+        QVERIFY(!g_documents.closingAll);
+    }
+
+    void autosaveNeedsASavedFile()
+    {
+        AppFixture app;
+        app.start();
+        app.main->newDocument();
+        Teditform *unnamed = app.active();
+        unnamed->menus.Autosave1->trigger();
+        QCOMPARE(app.messages.texts().last(), QString("The file has no name, please save it first !"));
+        QVERIFY(!unnamed->menus.Autosave1->isChecked());
+        QVERIFY(!unnamed->autosave());
+
+        const QString page = app.writeFile("auto.htm", "a");
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        doc->menus.Autosave1->trigger();
+        QVERIFY(doc->menus.Autosave1->isChecked());
+        QCOMPARE(doc->windowTitle(), QString("auto.htm [autosave]"));
+        type(doc->CMemo1, "1");
+        app.messages.answers << Messages::Cancel;
+        doc->closeWindow();
+        QCOMPARE(app.messages.shown.last().text, QString("File auto.htm [autosave] has changed !! Save first ?"));
+        doc->menus.Autosave1->trigger();
+        QVERIFY(!doc->menus.Autosave1->isChecked());
+        QCOMPARE(doc->windowTitle(), QString("auto.htm"));
+
+        QFile::remove(page);
+        doc->menus.Autosave1->trigger();
+        QCOMPARE(app.messages.shown.last().text, QString("Please save the file in the normal way first"));
+        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Error);
+        QCOMPARE(app.messages.shown.last().helpContext, 20002);
+        QVERIFY(!doc->menus.Autosave1->isChecked());
+    }
+
+    void leavingTheProgramSavesOnlyAutosavePages()
+    {
+        AppFixture app;
+        app.start();
+        QVERIFY(app.main->openDocument(app.writeFile("plain.htm", "p")));
+        Teditform *plain = app.active();
+        type(plain->CMemo1, "1");
+        QVERIFY(app.main->openDocument(app.writeFile("auto.htm", "a")));
+        Teditform *autosaved = app.active();
+        autosaved->menus.Autosave1->trigger();
+        type(autosaved->CMemo1, "2");
+        app.main->mdiArea()->setActiveSubWindow(app.main->mdiArea()->subWindowList().first());
+        QCOMPARE(app.active(), plain);
+        QVERIFY(autosaved->autosave());
+
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QCOMPARE(app.readFile("auto.htm"), QByteArray("2a"));
+        QVERIFY(!autosaved->CMemo1->modified());
+        QCOMPARE(app.readFile("plain.htm"), QByteArray("p"));
+        QVERIFY(plain->CMemo1->modified());
+    }
+
+    void saveAllSavesEveryWindowOnce()
+    {
+        AppFixture app;
+        app.start();
+        for (const char *name : {"one.htm", "two.htm"}) {
+            QVERIFY(app.main->openDocument(app.writeFile(name, "")));
+            type(app.active()->CMemo1, QString::fromLatin1(name).left(3));
+        }
+        QVERIFY(app.main->action("ToolButton32")->isEnabled());
+        app.active()->menus.Saveall1->trigger();
+        QCOMPARE(app.readFile("one.htm"), QByteArray("one"));
+        QCOMPARE(app.readFile("two.htm"), QByteArray("two"));
+        for (Teditform *doc : app.main->documents())
+            QVERIFY(!doc->CMemo1->modified());
+    }
+
+    void largePageOpensAndRoundTrips()
+    {
+        AppFixture app;
+        app.start();
+        QByteArray line = "<TR><TD class=\"cell\">Some table text &amp; more</TD></TR>";
+        QByteArray bytes;
+        bytes.reserve(50 * 1024 * 1024 + 100);
+        for (int i = 0; bytes.size() < 50 * 1024 * 1024; ++i) {
+            bytes += line;
+            bytes += QByteArray::number(i);
+            bytes += "\r\n";
+        }
+        const QString page = app.writeFile("big.htm", bytes);
+        QVERIFY(app.main->openDocument(page));
+        Teditform *doc = app.active();
+        QCOMPARE(doc->CMemo1->textLength(), bytes.size());
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QStringLiteral("%1 bytes").arg(bytes.size()));
+        doc->CMemo1->moveCursor(QTextCursor::End);
+        type(doc->CMemo1, "!");
+        doc->menus.Save1->trigger();
+        QCOMPARE(app.readFile("big.htm"), bytes + "!");
+    }
+};
+
+QTEST_MAIN(TestEditForm)
+#include "tst_editform.moc"

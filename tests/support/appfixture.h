@@ -1,0 +1,80 @@
+#pragma once
+
+// A fresh main window over a throw-away settings store, with scripted
+// message boxes and dialogs.
+
+#include "documenthost.h"
+#include "editform.h"
+#include "mainform.h"
+#include "scripted.h"
+#include "settings.h"
+#include "tagtable.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+struct AppFixture {
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Tmainform> main;
+
+    // A store that has the tags installed, so start-up asks nothing.
+    explicit AppFixture(bool installedStore = true)
+    {
+        qputenv("QUENDEL_STORE", dir.filePath("Quendel.reg").toLocal8Bit());
+        if (installedStore)
+            writeFile("Quendel.reg", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
+                                     "\"tagsins\"=dword:00000001\n");
+        g_settings = Settings();
+        g_tags = TagTable();
+        g_documents = DocumentCounts();
+    }
+
+    Tmainform &start(const QStringList &arguments = {})
+    {
+        main = std::make_unique<Tmainform>();
+        main->resize(1000, 700);
+        main->show();
+        main->activateWindow();
+        main->formShow(arguments);
+        QApplication::processEvents();
+        return *main;
+    }
+
+    ~AppFixture()
+    {
+        // Windows still open are thrown away without their close queries.
+        if (main) {
+            for (Teditform *doc : main->documents())
+                doc->closeWithoutQuery();
+        }
+        main.reset();
+        g_documents = DocumentCounts();
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(bytes);
+        return path(name);
+    }
+
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString panel(DocumentHost::Panel which) const { return main->panel(which)->text(); }
+    Teditform *active() const { return main->activeDocument(); }
+    int windows() const { return main->documents().size(); }
+};
