@@ -1,0 +1,311 @@
+#include "colormemo.h"
+#include "hotkeypanel.h"
+#include "menumerge.h"
+#include "support/appfixture.h"
+#include "toolbarbuttons.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSet>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QStringList barCaptions(Tmainform &main)
+{
+    QStringList captions;
+    for (QAction *action : main.menuBar()->actions())
+        captions << action->text();
+    return captions;
+}
+
+bool enabled(Tmainform &main, const char *name)
+{
+    return main.action(name)->isEnabled();
+}
+
+const char *const kDocumentButtons[] = {"ToolButton3", "ToolButton4", "ToolButton6", "ToolButton7",
+                                        "ToolButton9", "ToolButton10", "ToolButton12", "ToolButton15",
+                                        "ToolButton16", "ToolButton18", "ToolButton19"};
+
+// Every command reachable from the menu bar, submenus included.
+QList<QAction *> barActions(QMenuBar *bar)
+{
+    QList<QAction *> all;
+    std::function<void(QAction *)> walk = [&](QAction *action) {
+        all << action;
+        if (QMenu *menu = action->menu()) {
+            for (QAction *inner : menu->actions())
+                walk(inner);
+        }
+    };
+    for (QAction *action : bar->actions())
+        walk(action);
+    return all;
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartWithoutAStore()
+    {
+        AppFixture app(false);
+        app.messages.answers << Messages::No;
+        Tmainform &main = app.start();
+        QCOMPARE(app.messages.shown.size(), 2);
+        const Messages::Request question = app.messages.shown[0];
+        QCOMPARE(question.text, QString("The HTML tags have not been installed yet!\r\n"
+                                        "Do You wish to install the default tags now ?"));
+        QCOMPARE(question.kind, Messages::Kind::Confirmation);
+        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
+        QCOMPARE(question.helpContext, 3003);
+        const Messages::Request notice = app.messages.shown[1];
+        QCOMPARE(notice.text, QString("To set the default HTML tags later,\r\n"
+                                      "use the \"configuration tool\" in the \"help\" menu."));
+        QCOMPARE(notice.kind, Messages::Kind::Information);
+        QCOMPARE(notice.buttons, Messages::OK | Messages::Help);
+        QCOMPARE(notice.helpContext, 1028);
+
+        for (int n = 1; n <= TagTable::kSlots; ++n)
+            QCOMPARE(g_tags.slot(n).opening, QString::fromLatin1(tagDefault(n).opening));
+        QVERIFY(!app.readFile("Quendel.reg").contains("tagsins"));
+        QVERIFY(!enabled(main, "FTP1"));
+        QVERIFY(enabled(main, "Frames1"));
+        for (const char *name : kDocumentButtons)
+            QVERIFY2(!enabled(main, name), name);
+        QVERIFY(!enabled(main, "ToolButton32"));
+        QVERIFY(!enabled(main, "ToolButton28"));
+        QVERIFY(enabled(main, "ToolButton1"));
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
+        QCOMPARE(main.windowTitle(), QString("Quendel | version 3.5 "));
+        QVERIFY(!main.hotKeyPanel()->isVisible());
+        QCOMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
+    }
+
+    void agreeingInstallsTheTable()
+    {
+        AppFixture app(false);
+        app.messages.answers << Messages::Yes;
+        app.start();
+        QCOMPARE(app.messages.shown.size(), 1);
+        QVERIFY(app.readFile("Quendel.reg").contains("\"tagsins\"=dword:00000001"));
+        QCOMPARE(g_tags.slot(56).opening, QString("----------"));
+        QCOMPARE(g_tags.captions[0], QString("----------"));
+    }
+
+    void onlyTheFirstArgumentOpens()
+    {
+        AppFixture app;
+        const QString first = app.writeFile("first.htm", "1");
+        Tmainform &main = app.start({first, app.writeFile("second.htm", "2")});
+        QCOMPARE(app.windows(), 1);
+        QCOMPARE(app.active()->fileName(), first);
+        QCOMPARE(main.openDialogFileName, first);
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
+        QVERIFY(enabled(main, "FTP1"));
+        QVERIFY(!enabled(main, "Frames1"));
+        QVERIFY(app.messages.shown.isEmpty());
+    }
+
+    // A start-up file that cannot be read is reported, and the rest of
+    // start-up still runs: the question, the repair and the toolbar.
+    void unreadableArgumentStillFinishesStartup()
+    {
+        AppFixture app(false);
+        QDir().mkpath(app.path("afolder"));
+        app.messages.answers << Messages::OK << Messages::No;
+        Tmainform &main = app.start({app.path("afolder")});
+        QCOMPARE(app.messages.texts().value(0), "Cannot open file " + app.path("afolder"));
+        QCOMPARE(app.messages.shown.value(1).helpContext, 3003);
+        QCOMPARE(app.windows(), 1);
+        QCOMPARE(app.active()->fileName(), QString("No name"));
+        QVERIFY(!g_tags.slot(1).opening.isEmpty());
+        QVERIFY(enabled(main, "ToolButton3"));
+        QVERIFY(!enabled(main, "FTP1"));
+    }
+
+    void emptyArgumentOpensNothing()
+    {
+        AppFixture app;
+        app.start({QString()});
+        QCOMPARE(app.windows(), 0);
+        QVERIFY(app.messages.shown.isEmpty());
+    }
+
+    void toolbarFollowsTheDocumentCount()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.action("ToolButton6")->trigger(); // Close with nothing open
+        main.action("ToolButton3")->trigger();
+        QCOMPARE(app.windows(), 0);
+
+        main.action("ToolButton1")->trigger();
+        QCOMPARE(app.windows(), 1);
+        for (const char *name : kDocumentButtons)
+            QVERIFY2(enabled(main, name) || QByteArray(name).startsWith("ToolButton1") , name);
+        QVERIFY(!enabled(main, "ToolButton21"));
+        QVERIFY(!enabled(main, "ToolButton22"));
+        QVERIFY(!enabled(main, "ToolButton32"));
+        QVERIFY(enabled(main, "ToolButton28"));
+        QVERIFY(enabled(main, "ToolButton30"));
+
+        main.newDocument();
+        QVERIFY(enabled(main, "ToolButton21"));
+        QVERIFY(enabled(main, "ToolButton22"));
+        QVERIFY(enabled(main, "ToolButton32"));
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("2 windows"));
+        QVERIFY(!enabled(main, "Frames1"));
+    }
+
+    void availabilityRules()
+    {
+        using Rule = ToolbarButton::Rule;
+        QCOMPARE(toolbarState(Rule::Always, 0), std::optional<bool>());
+        QCOMPARE(toolbarState(Rule::Document, 0), std::optional<bool>(false));
+        QCOMPARE(toolbarState(Rule::Document, 5), std::optional<bool>(true));
+        QCOMPARE(toolbarState(Rule::Documents, 1), std::optional<bool>(false));
+        QCOMPARE(toolbarState(Rule::Documents, 2), std::optional<bool>(true));
+        QCOMPARE(toolbarState(Rule::OneDocument, 1), std::optional<bool>(true));
+        QCOMPARE(toolbarState(Rule::OneDocument, 3), std::optional<bool>());
+        QVERIFY(!guardAllows(ToolbarButton::Guard::Documents, 1));
+        QVERIFY(guardAllows(ToolbarButton::Guard::Documents, 2));
+    }
+
+    void openDialogOpensEveryChosenFileInOrder()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        g_settings.openDirectory = app.path("pages");
+        const QStringList files = {app.writeFile("pages/a.htm", "a"), app.writeFile("pages/b.css", "b"),
+                                   app.writeFile("pages/c.txt", "c")};
+        app.dialogs.openAnswers << files;
+        main.action("ToolButton2")->trigger();
+        const Dialogs::FileRequest request = app.dialogs.requests.last();
+        QCOMPARE(request.title, QString("Choose file to open.."));
+        QCOMPARE(request.startFolder, app.path("pages"));
+        QCOMPARE(request.helpContext, 3);
+        QCOMPARE(app.windows(), 3);
+        QStringList opened;
+        for (Teditform *doc : main.documents())
+            opened << doc->fileName();
+        QCOMPARE(opened, files);
+        QCOMPARE(app.active()->fileName(), files.last());
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
+
+        // The files after one that cannot be read are not opened.
+        app.dialogs.openAnswers << QStringList{app.path("pages/missing.htm"), files[0]};
+        main.openDocuments();
+        QCOMPARE(app.windows(), 4);
+        QCOMPARE(app.messages.texts(), QStringList{"Cannot open file " + app.path("pages/missing.htm")});
+    }
+
+    void menusMergeByGroup()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        QCOMPARE(barCaptions(main),
+                 (QStringList{"&File", "&Edit", "&View", "&Structure", "&Objects", "&Meta tags", "&Text",
+                              "&Lists", "Fo&rms", "&CSS", "&Javascripts", "&Geos", "&Defined", "Misc &x",
+                              "&Window", "Wi&zards", "&Help"}));
+        // The document's File menu replaced the main window's.
+        QCOMPARE(main.menuBar()->actions().first()->menu(), app.active()->menus.menus.front().menu);
+        app.active()->closeWindow();
+        QTRY_COMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
+    }
+
+    void mergeKeepsGroupOrder()
+    {
+        QMenu a, b, c, d, e;
+        const std::vector<GroupedMenu> mainMenus = {{1, &a}, {5, &b}, {5, &c}};
+        const std::vector<GroupedMenu> docMenus = {{1, &d}, {4, &e}};
+        QCOMPARE(mergeMenus(mainMenus, docMenus), (std::vector<QMenu *>{&d, &e, &b, &c}));
+        QCOMPARE(mergeMenus(mainMenus, {}), (std::vector<QMenu *>{&a, &b, &c}));
+    }
+
+    // With several windows open every key still means one command: the
+    // inactive windows' menus are not on the bar, so their keys sleep.
+    void shortcutsStayUnambiguous()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QVERIFY(main.openDocument(app.writeFile("one.htm", "one")));
+        QVERIFY(main.openDocument(app.writeFile("two.htm", "two")));
+        QSet<QKeySequence> seen;
+        for (QAction *action : barActions(main.menuBar())) {
+            for (const QKeySequence &key : action->shortcuts()) {
+                QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
+                seen.insert(key);
+            }
+        }
+        QVERIFY(seen.contains(QKeySequence("Ctrl+Alt+S")));
+        QVERIFY(seen.contains(QKeySequence("Shift+F2")));
+        QVERIFY(seen.size() > 110);
+
+        Teditform *two = app.active();
+        QTest::keyClicks(two->CMemo1, "2");
+        QTest::keyClick(two->CMemo1, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(app.readFile("two.htm"), QByteArray("2two"));
+        QCOMPARE(app.readFile("one.htm"), QByteArray("one"));
+        // Ctrl+Alt+N from the text opens a new page.
+        QTest::keyClick(two->CMemo1, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(app.windows(), 3);
+    }
+
+    void hintsAndTooltips()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QToolBar *bar = main.toolBar();
+        QWidget *open = bar->widgetForAction(main.action("ToolButton2"));
+        QTest::mouseMove(open);
+        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString("Click here to open an existing file"));
+        QTest::mouseMove(main.mdiArea(), QPoint(300, 300));
+        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString());
+        QCOMPARE(main.action("ToolButton1")->toolTip(), QString("New file"));
+        QCOMPARE(main.action("ToolButton27")->statusTip(), QString("Click here to exit the program"));
+        QCOMPARE(open->width(), 25);
+        int separators = 0;
+        for (QAction *action : bar->actions())
+            separators += action->isSeparator();
+        QCOMPARE(separators, 9);
+        QCOMPARE(int(toolbarButtons().size()), 23);
+    }
+
+    void minimumWidth()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.showNormal();
+        main.resize(500, 400);
+        QApplication::processEvents();
+        QCOMPARE(main.width(), 655);
+    }
+
+    void exitAsksForEveryChangedPage()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        QTest::keyClicks(app.active()->CMemo1, "x");
+        app.messages.answers << Messages::Cancel;
+        QVERIFY(!main.close());
+        QCOMPARE(app.windows(), 1);
+        app.messages.answers << Messages::No;
+        QVERIFY(main.close());
+        QApplication::processEvents();
+        QCOMPARE(app.windows(), 0);
+        QCOMPARE(g_documents.open, 0);
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

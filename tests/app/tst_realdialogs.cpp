@@ -1,0 +1,97 @@
+#include "dialogs.h"
+#include "messages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The real Qt dialogs behind the seams, answered by a timer as a user would.
+class TestRealDialogs : public QObject
+{
+    Q_OBJECT
+
+    template <typename Dialog, typename Answer>
+    void answerWhenShown(Answer answer)
+    {
+        QTimer::singleShot(0, this, [this, answer] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *dialog = qobject_cast<Dialog *>(widget); dialog && dialog->isVisible()) {
+                    answer(dialog);
+                    return;
+                }
+            }
+            answerWhenShown<Dialog>(answer); // not up yet
+        });
+    }
+
+private slots:
+    void messageBoxShowsKindTextAndButtons()
+    {
+        QString title, text;
+        QStringList buttons;
+        bool helpKeptItOpen = false;
+        answerWhenShown<QMessageBox>([&](QMessageBox *box) {
+            title = box->windowTitle();
+            text = box->text();
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text().remove('&');
+            box->button(QMessageBox::Help)->click();
+            helpKeptItOpen = box->isVisible();
+            box->button(QMessageBox::No)->click();
+        });
+        const auto answer = Messages::show(Messages::Kind::Confirmation, "Install now ?",
+                                           Messages::Yes | Messages::No | Messages::Help, 3003);
+        QCOMPARE(answer, Messages::No);
+        QCOMPARE(title, QString("Confirm"));
+        QCOMPARE(text, QString("Install now ?"));
+        QCOMPARE(buttons.size(), 3);
+        QVERIFY(helpKeptItOpen);
+    }
+
+    void closingAQuestionCancels()
+    {
+        answerWhenShown<QMessageBox>([](QMessageBox *box) { box->reject(); });
+        QCOMPARE(Messages::show(Messages::Kind::Plain, "Save first ?",
+                                Messages::Yes | Messages::No | Messages::Cancel),
+                 Messages::Cancel);
+    }
+
+    void openDialogStartsInAnExistingFolder()
+    {
+        QTemporaryDir dir;
+        QString shownFolder, shownTitle;
+        answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            shownTitle = dialog->windowTitle();
+            dialog->reject();
+        });
+        Dialogs::FileRequest request{"Choose file to open..", "HTML document|*.htm*|All files|*.*", "c:\\", "", 3};
+        QVERIFY(Dialogs::openFiles(request).isEmpty());
+        QCOMPARE(shownTitle, QString("Choose file to open.."));
+        QCOMPARE(shownFolder, QDir::homePath());
+
+        answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            dialog->selectFile(dir.filePath("new"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        request.startFolder = dir.path();
+        request.defaultSuffix = "htm";
+        QCOMPARE(Dialogs::saveFile(request), dir.filePath("new.htm"));
+        QCOMPARE(shownFolder, dir.path());
+    }
+
+    void filterText()
+    {
+        QCOMPARE(Dialogs::qtFilter("HTML document|*.htm*|CSS document|*.css|Images|*.gif; *.jpg"),
+                 QString("HTML document (*.htm*);;CSS document (*.css);;Images (*.gif *.jpg)"));
+    }
+};
+
+QTEST_MAIN(TestRealDialogs)
+#include "tst_realdialogs.moc"
