@@ -1,6 +1,7 @@
 // Tag insertion commands run on a real memo: the patterns, the caret and
 // selection they leave, and the inputs that must not break them.
 #include "colormemo.h"
+#include "defaulttags.h"
 #include "homelink.h"
 #include "scripted.h"
 #include "tagpatterns.h"
@@ -45,11 +46,7 @@ private:
 private slots:
     void init()
     {
-        for (int n = 1; n <= TagTable::kSlots; ++n) {
-            const TagDefault &d = tagDefault(n);
-            g_tags.slot(n) = TagSlot{QString::fromLatin1(d.opening), QString::fromLatin1(d.closing),
-                                     d.back, d.extra};
-        }
+        loadDefaultTagsInMemory();
         memo = new TColorMemo;
         undo = new TagUndo(*memo);
     }
