@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +11,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendel.svg")));
 
     Tmainform mainform;
-    mainform.show();
+    // The size the window takes when the user leaves the maximised state.
+    const QRect screen = mainform.screen()->availableGeometry();
+    mainform.resize(screen.size() * 9 / 10);
+    mainform.move(screen.center() - mainform.rect().center());
+    mainform.showMaximized();
     mainform.formShow(QApplication::arguments().mid(1));
     return app.exec();
 }

@@ -267,6 +267,8 @@ Teditform *Tmainform::createDocument()
     doc->formShow();
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Room for a page: most of the area, leaving space for the cascade.
+    sub->resize(qMax(400, m_mdi->width() * 3 / 4), qMax(300, m_mdi->height() * 4 / 5));
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_mdi->subWindowList().isEmpty())
             showMenus();
