@@ -222,6 +222,26 @@ private slots:
         QTRY_COMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
     }
 
+    void windowMenuListsTheOpenPages()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QVERIFY(main.openDocument(app.writeFile("a.htm", "a")));
+        QVERIFY(main.openDocument(app.writeFile("b.htm", "b")));
+        QMenu *menu = app.active()->menus.windowMenu;
+        for (int round = 0; round < 2; ++round) { // listed afresh each time
+            emit menu->aboutToShow();
+            QStringList entries;
+            for (QAction *action : menu->actions()) {
+                if (action->property("windowEntry").toBool())
+                    entries << action->text() + (action->isChecked() ? "*" : "");
+            }
+            QCOMPARE(entries, (QStringList{"&1 a.htm", "&2 b.htm*"}));
+        }
+        menu->actions().at(menu->actions().size() - 2)->trigger();
+        QCOMPARE(app.active()->windowTitle(), QString("a.htm"));
+    }
+
     void mergeKeepsGroupOrder()
     {
         QMenu a, b, c, d, e;

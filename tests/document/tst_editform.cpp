@@ -2,6 +2,7 @@
 #include "support/appfixture.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -9,10 +10,13 @@ using Messages::Button;
 
 namespace {
 
-// Types into the focused memo as a user would.
+// Types into the memo as a user would, characters beyond ASCII included.
 void type(TColorMemo *memo, const QString &text)
 {
-    QTest::keyClicks(memo, text);
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(memo, &press);
+    }
 }
 
 } // namespace
@@ -97,6 +101,24 @@ private slots:
         QVERIFY(app.main->openDocument(page));
         app.active()->menus.Save1->trigger();
         QCOMPARE(app.readFile("bin.dat"), bytes);
+    }
+
+    // A character an 8-bit page cannot hold is written as a character
+    // reference; a UTF-8 page takes it as it is.
+    void typedCharactersSurviveTheSave()
+    {
+        AppFixture app;
+        app.start();
+        QVERIFY(app.main->openDocument(app.writeFile("latin.htm", "caf\xe9")));
+        type(app.active()->CMemo1, QString::fromUtf8("\xe2\x82\xac "));
+        app.active()->menus.Save1->trigger();
+        QCOMPARE(app.readFile("latin.htm"), QByteArray("&#8364; caf\xe9"));
+
+        QVERIFY(app.main->openDocument(app.writeFile("utf8.htm", "caf\xc3\xa9")));
+        QCOMPARE(app.active()->encoding(), PageEncoding::Utf8);
+        type(app.active()->CMemo1, QString::fromUtf8("\xe2\x82\xac "));
+        app.active()->menus.Save1->trigger();
+        QCOMPARE(app.readFile("utf8.htm"), QByteArray("\xe2\x82\xac caf\xc3\xa9"));
     }
 
     void missingFolderIsCreatedOnlyWhenTheUserAgrees()
