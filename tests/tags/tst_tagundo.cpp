@@ -1,5 +1,6 @@
 // Tag undo: one level of undo and of "Undo undo" on whole-text snapshots.
 #include "colormemo.h"
+#include "memoedit.h"
 #include "scripted.h"
 #include "tagrunner.h"
 #include "tagtable.h"
@@ -178,6 +179,30 @@ private slots:
         QVERIFY(memo->document()->isUndoRedoEnabled());
         undo->undoLastTag();
         QVERIFY(!memo->document()->isUndoAvailable());
+    }
+
+    void onlyTheDifferingPartIsRewritten_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("shorter repeat") << QStringLiteral("aaaa") << QStringLiteral("aa");
+        QTest::newRow("longer repeat") << QStringLiteral("abab") << QStringLiteral("ababab");
+        QTest::newRow("to empty") << QStringLiteral("x\ny") << QString();
+        QTest::newRow("from empty") << QString() << QStringLiteral("x\ny");
+        QTest::newRow("line breaks") << QStringLiteral("a\n\nb") << QStringLiteral("a\nb\n");
+        QTest::newRow("beyond Latin-1") << QStringLiteral("\u20AC\U0001F600") << QStringLiteral("\U0001F600\u20AC");
+        QTest::newRow("same") << QStringLiteral("same") << QStringLiteral("same");
+    }
+    void onlyTheDifferingPartIsRewritten()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        memo->setPlainText(from);
+        QTextDocument target;
+        target.setPlainText(to);
+        replaceRawText(*memo, target.toRawText());
+        QCOMPARE(memo->toPlainText(), to);
+        QCOMPARE(memo->document()->toRawText(), target.toRawText());
     }
 
     void lineBreaksAndCaretSurviveTheRoundTrip()
