@@ -18,16 +18,22 @@ TColorMemo::TColorMemo(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
+    viewport()->setMouseTracking(true); // hot spots follow the pointer
 
     connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::recolourAfterChange);
-    // The view scrolls first (its own connection is older), then the
-    // handler hears of it, then the new view is coloured.
+    // OnVScroll and OnHScroll report scrolling through the scroll bars: an
+    // action on the bar either moves the value after it is announced, or
+    // (page steps) has the view scroll itself before our handler hears of it.
     for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
         QScrollBar *bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
-        connect(bar, &QScrollBar::actionTriggered, this, [this, bar, orientation] {
-            m_scrollBarAction[orientation == Qt::Vertical] = bar->sliderPosition() != bar->value();
+        const int side = orientation == Qt::Vertical;
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar, side] {
+            if (bar->value() != m_seenScroll[side])
+                onScrolled(side, true);
+            else
+                m_scrollBarAction[side] = bar->sliderPosition() != bar->value();
         });
-        connect(bar, &QScrollBar::valueChanged, this, [this, orientation] { onScrolled(orientation); });
+        connect(bar, &QScrollBar::valueChanged, this, [this, side] { onScrolled(side, m_scrollBarAction[side]); });
     }
 }
 
@@ -268,13 +274,14 @@ void TColorMemo::recolourAfterChange()
     m_cachedLength = length;
 }
 
-void TColorMemo::onScrolled(Qt::Orientation orientation)
+void TColorMemo::onScrolled(int side, bool byScrollBar)
 {
-    bool &byScrollBar = m_scrollBarAction[orientation == Qt::Vertical];
-    const TNotifyEvent &handler = orientation == Qt::Vertical ? m_onVScroll : m_onHScroll;
+    QScrollBar *bar = side ? verticalScrollBar() : horizontalScrollBar();
+    m_seenScroll[side] = bar->value();
+    m_scrollBarAction[side] = false;
+    const TNotifyEvent &handler = side ? m_onVScroll : m_onHScroll;
     if (byScrollBar && handler)
         handler(this);
-    byScrollBar = false;
     paintColors(false);
 }
 

@@ -102,7 +102,7 @@ private:
     void drawKeysByHandler();
     void trackHotSpot(const QPoint &position);
     void clickHotSpot(const QPoint &position);
-    void onScrolled(Qt::Orientation orientation);
+    void onScrolled(int side, bool byScrollBar); // side 1: vertical
 
     QList<QKeySequence> m_reserved;
 
@@ -123,6 +123,7 @@ private:
     bool m_coloured = false; // some block may carry colour formats
     bool m_overHotSpot = false;
     bool m_scrollBarAction[2] = {false, false};
+    int m_seenScroll[2] = {0, 0};
     int m_cachedLineCount = 0;
     int m_cachedLength = 0;
 };
