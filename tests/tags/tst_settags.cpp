@@ -1,7 +1,7 @@
 // The tag settings window: caret place <-> back offset, set, reset, reset
 // all, and moving between slots.
 #include "defaulttags.h"
-#include "scripted.h"
+#include "support/scripted.h"
 #include "settagsform.h"
 #include "settingsstore.h"
 #include "tagformat.h"

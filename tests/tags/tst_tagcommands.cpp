@@ -3,7 +3,7 @@
 #include "colormemo.h"
 #include "defaulttags.h"
 #include "homelink.h"
-#include "scripted.h"
+#include "colourdialogs.h"
 #include "tagpatterns.h"
 #include "tagrunner.h"
 #include "tagtable.h"
@@ -108,7 +108,7 @@ private slots:
     void bareCaretCommandsIgnoreASelection()
     {
         QFETCH(QByteArray, handler);
-        ScriptedDialogs dialogs;
+        ScriptedColourDialogs dialogs;
         dialogs.chosenColour = Qt::red;
         memo->setText(QStringLiteral("one two"));
         select(4, 3);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(memo->text(), QStringLiteral("one two"));
         QCOMPARE(memo->selText(), QStringLiteral("two"));
         QVERIFY(!undo->canUndoLastTag());
-        QVERIFY(dialogs.fileRequests.isEmpty());
+        QVERIFY(dialogs.requests.isEmpty());
         QVERIFY(dialogs.colourHelpContexts.isEmpty());
     }
 
@@ -190,7 +190,7 @@ private slots:
 
     void getColourInsertsHexWithoutUndoPoint()
     {
-        ScriptedDialogs dialogs;
+        ScriptedColourDialogs dialogs;
         dialogs.chosenColour = QColor(255, 0, 0);
         run("colorbuttonClick");
         QCOMPARE(memo->text(), QStringLiteral("FF0000"));
@@ -201,7 +201,7 @@ private slots:
 
     void cancelledColourInsertsNothing()
     {
-        ScriptedDialogs dialogs;
+        ScriptedColourDialogs dialogs;
         run("colorbuttonClick");
         QCOMPARE(memo->text(), QString());
     }
@@ -359,7 +359,7 @@ private slots:
         QFETCH(QByteArray, handler);
         QFETCH(QString, text);
         QFETCH(bool, selectAll);
-        ScriptedDialogs dialogs; // image and colour dialogs are cancelled
+        ScriptedColourDialogs dialogs; // image and colour dialogs are cancelled
         memo->setText(text);
         if (selectAll)
             select(0, memo->textLength());
@@ -390,23 +390,23 @@ private slots:
         QImage picture(37, 21, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(path, "JPG"));
-        ScriptedDialogs dialogs;
-        dialogs.files = QStringList{path};
+        ScriptedColourDialogs dialogs;
+        dialogs.openAnswers << QStringList{path};
         memo->setText(QStringLiteral("x"));
         memo->setSelStart(1);
         run("IMG1Click");
         QCOMPARE(memo->text(), QStringLiteral("x<IMG src=\"pic.jpg\" border=\"\" align=\"\" height=\"21\""
                                               " width=\"37\" name=\"\">\r\n"));
         QCOMPARE(memo->selStart(), memo->text().indexOf(QStringLiteral("name=\"")) + 6);
-        QCOMPARE(dialogs.fileRequests.size(), 1);
-        QCOMPARE(dialogs.fileRequests[0].title, QStringLiteral("Choose image to insert"));
-        QCOMPARE(dialogs.fileRequests[0].filter, QStringLiteral("Browser supported images|*.gif; *.jpg"));
-        QCOMPARE(dialogs.fileRequests[0].helpContext, 1032);
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(dialogs.requests[0].title, QStringLiteral("Choose image to insert"));
+        QCOMPARE(dialogs.requests[0].filter, QStringLiteral("Browser supported images|*.gif; *.jpg"));
+        QCOMPARE(dialogs.requests[0].helpContext, 1032);
     }
 
     void imageCancelledKeepsTheTag()
     {
-        ScriptedDialogs dialogs;
+        ScriptedColourDialogs dialogs;
         run("IMG1Click");
         QCOMPARE(memo->text(), defaultOpening(9) + CRLF);
         QCOMPARE(memo->selStart(), 10);
@@ -431,8 +431,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        ScriptedDialogs dialogs;
-        dialogs.files = QStringList{path};
+        ScriptedColourDialogs dialogs;
+        dialogs.openAnswers << QStringList{path};
         ScriptedMessages messages;
         run("IMG1Click");
         QCOMPARE(messages.shown.size(), 1);

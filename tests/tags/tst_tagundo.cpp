@@ -1,7 +1,7 @@
 // Tag undo: one level of undo and of "Undo undo" on whole-text snapshots.
 #include "colormemo.h"
 #include "memoedit.h"
-#include "scripted.h"
+#include "colourdialogs.h"
 #include "tagrunner.h"
 #include "tagtable.h"
 #include "tagundo.h"
@@ -100,7 +100,7 @@ private slots:
 
     void getColourRecordsNoUndoPoint()
     {
-        ScriptedDialogs dialogs;
+        ScriptedColourDialogs dialogs;
         dialogs.chosenColour = Qt::red;
         boldAroundHello();
         memo->setSelStart(0);
