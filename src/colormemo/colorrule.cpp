@@ -72,8 +72,7 @@ void TColorRule::Scan(TKeyDescrList &ranges, const ScanWindow &window, const TDr
 {
     switch (m_drawingType) {
     case dtKeyShow:
-        scanKeywords(m_compiled.keys, {m_keyCase, m_partWord, m_defKeyColor, m_zOrder}, window, m_upperBuffer,
-                     ranges);
+        scanKeywords(m_compiled, {m_keyCase, m_partWord, m_defKeyColor, m_zOrder}, window, m_keyScratch, ranges);
         break;
     case dtEventDraw:
         scanEventDraw(this, onDraw, descriptors, m_zOrder, window, ranges);

@@ -101,5 +101,5 @@ private:
     bool m_compiledKeyCase = false;
     TColor m_compiledDefColor = 0;
     MarkerTable m_markers;
-    std::u16string m_upperBuffer;
+    KeyScanScratch m_keyScratch;
 };

@@ -114,6 +114,10 @@ CompiledKeywords compileKeywords(const QStringList &lines, bool keyCase, TColor 
         compiled.text += u'*';
     }
     compiled.keys = walkKeys(compiled.text);
+    std::vector<std::u16string> keys;
+    for (const CompiledKey &key : compiled.keys)
+        keys.push_back(key.key);
+    compiled.matcher = KeyMatcher(keys);
     return compiled;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colortypes.h"
+#include "keymatcher.h"
 
 #include <QStringList>
 
@@ -20,11 +21,12 @@ struct CompiledKey
 // The keyword list compiled. 'text' is the compiled key string ("*KEY*+cccc*
 // LINE*..."): every key stands between two '*', a key followed by "*+"
 // carries its colour in the four characters after the '+'. 'keys' is that
-// string walked once, in order.
+// string walked once, in order; 'matcher' finds them all in one walk.
 struct CompiledKeywords
 {
     std::u16string text = u"*";
     std::vector<CompiledKey> keys;
+    KeyMatcher matcher;
 };
 
 CompiledKeywords compileKeywords(const QStringList &lines, bool keyCase, TColor defKeyColor);

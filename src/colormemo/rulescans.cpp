@@ -22,28 +22,45 @@ char16_t charAt(std::u16string_view text, std::size_t index)
 
 } // namespace
 
-void scanKeywords(const std::vector<CompiledKey> &keys, const KeyScanOptions &options,
-                  const ScanWindow &window, std::u16string &upperBuffer, TKeyDescrList &ranges)
+void scanKeywords(const CompiledKeywords &compiled, const KeyScanOptions &options, const ScanWindow &window,
+                  KeyScanScratch &scratch, TKeyDescrList &ranges)
 {
+    const std::vector<CompiledKey> &keys = compiled.keys;
     if (keys.empty())
         return;
     std::u16string_view text = window.view();
     if (!options.keyCase) {
-        upperBuffer.assign(text);
-        upperCaseAscii(upperBuffer.data(), upperBuffer.size());
-        text = upperBuffer;
+        scratch.upperText.assign(text);
+        upperCaseAscii(scratch.upperText.data(), scratch.upperText.size());
+        text = scratch.upperText;
     }
-    for (const CompiledKey &key : keys) {
-        const std::size_t length = key.key.size();
-        const TColor color = key.color.value_or(options.defKeyColor);
-        std::size_t from = 0;
-        for (std::size_t at; (at = text.find(key.key, from)) != npos; from = at + length) {
-            const bool counts = options.partWord
-                                || ((at == 0 || !isLetter(text[at - 1])) && !isLetter(charAt(text, at + length)));
-            if (counts)
-                ranges.add(qint64(window.origin) + at, qint64(window.origin) + at + length - 1, color,
-                           options.zOrder, 1);
-        }
+    // One walk finds the occurrences in text order; each key takes them
+    // left to right, the next one no earlier than the end of the last.
+    scratch.nextAllowed.assign(keys.size(), 0);
+    scratch.hits.clear();
+    compiled.matcher.matchAll(text, [&](std::size_t key, std::size_t at) {
+        if (at < scratch.nextAllowed[key])
+            return;
+        const std::size_t length = keys[key].key.size();
+        scratch.nextAllowed[key] = at + length;
+        if (options.partWord
+            || ((at == 0 || !isLetter(text[at - 1])) && !isLetter(charAt(text, at + length))))
+            scratch.hits.emplace_back(key, at);
+    });
+    // stored key by key, each key's hits in text order (a counting sort)
+    scratch.keyFirstHit.assign(keys.size() + 1, 0);
+    for (const auto &hit : scratch.hits)
+        ++scratch.keyFirstHit[hit.first + 1];
+    for (std::size_t k = 1; k <= keys.size(); ++k)
+        scratch.keyFirstHit[k] += scratch.keyFirstHit[k - 1];
+    scratch.byKey.resize(scratch.hits.size());
+    for (std::size_t h = 0; h < scratch.hits.size(); ++h)
+        scratch.byKey[scratch.keyFirstHit[scratch.hits[h].first]++] = h;
+    for (const std::size_t h : scratch.byKey) {
+        const auto [key, at] = scratch.hits[h];
+        const qint64 start = qint64(window.origin) + qint64(at);
+        ranges.add(start, start + qint64(keys[key].key.size()) - 1, keys[key].color.value_or(options.defKeyColor),
+                   options.zOrder, 1);
     }
 }
 

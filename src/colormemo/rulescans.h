@@ -19,11 +19,20 @@ struct KeyScanOptions
     quint8 zOrder = 0;
 };
 
+// Storage a keyword scan reuses from pass to pass.
+struct KeyScanScratch
+{
+    std::u16string upperText; // the window upper-cased, for keys that ignore case
+    std::vector<std::size_t> nextAllowed;
+    std::vector<std::pair<std::size_t, std::size_t>> hits; // key, start
+    std::vector<std::size_t> keyFirstHit;
+    std::vector<std::size_t> byKey;
+};
+
 // Every occurrence of every key, key by key in list order and each key in
-// text order; occurrences of one key never overlap. 'upperBuffer' holds the
-// upper-cased window when the keys ignore case (reused between passes).
-void scanKeywords(const std::vector<CompiledKey> &keys, const KeyScanOptions &options,
-                  const ScanWindow &window, std::u16string &upperBuffer, TKeyDescrList &ranges);
+// text order; occurrences of one key never overlap.
+void scanKeywords(const CompiledKeywords &compiled, const KeyScanOptions &options, const ScanWindow &window,
+                  KeyScanScratch &scratch, TKeyDescrList &ranges);
 
 // From each begin key to its end key (across lines), or with 'toLineEnd' to
 // the end of the begin key's line. Keys match with case.

@@ -1,0 +1,266 @@
+// Colour pass timings: a full pass and a caret-line pass over a 60-line,
+// 120-column view of dense HTML with the document rules; the keystroke pass
+// in a 50 MB page against a 5 KB page; and opening and pasting against a
+// QSyntaxHighlighter with QRegularExpression over the same keyword lists.
+
+#include "benchsupport.h"
+
+#include "colormemo.h"
+#include "colorpass.h"
+#include "documentrules.h"
+#include "drawrules.h"
+#include "hotspot.h"
+#include "textmodel.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QSyntaxHighlighter>
+#include <QTest>
+#include <QTextBlock>
+
+#include <memory>
+
+namespace {
+
+constexpr int ViewLines = 60;
+constexpr int ViewColumns = 120;
+
+// Dense HTML cut into lines of exactly ViewColumns characters.
+QString denseLines(qsizetype bytes)
+{
+    const QString flat = QString::fromLatin1(bench::denseHtml(bytes)).remove(QStringLiteral("\r\n"));
+    QString out;
+    out.reserve(flat.size() + flat.size() / ViewColumns + 1);
+    for (qsizetype at = 0; at < flat.size(); at += ViewColumns) {
+        out += QStringView(flat).mid(at, ViewColumns);
+        out += u'\n';
+    }
+    return out;
+}
+
+// Times the keystroke passes the memo runs.
+class TimedMemo : public TColorMemo
+{
+public:
+    using QPlainTextEdit::firstVisibleBlock;
+    std::vector<double> caretLinePassesMs;
+    void paintColors(bool caretLineOnly) override
+    {
+        const double ms = bench::timeMs([&] { TColorMemo::paintColors(caretLineOnly); });
+        if (caretLineOnly)
+            caretLinePassesMs.push_back(ms);
+    }
+};
+
+void sizeForView(QPlainTextEdit &edit)
+{
+    edit.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 8));
+    const QFontMetrics metrics(edit.font());
+    const int margins = 2 * (edit.frameWidth() + int(edit.document()->documentMargin()) + 2);
+    edit.resize(metrics.horizontalAdvance(QString(ViewColumns, u'x')) + margins + 20,
+                metrics.lineSpacing() * ViewLines + margins);
+}
+
+std::unique_ptr<TimedMemo> showMemo(const QString &text)
+{
+    auto memo = std::make_unique<TimedMemo>();
+    applyDocumentRules(*memo);
+    sizeForView(*memo);
+    memo->setModelText(text);
+    memo->show();
+    if (!QTest::qWaitForWindowExposed(memo.get()))
+        qFatal("memo not shown");
+    memo->viewport()->grab();
+    return memo;
+}
+
+// Median of a caret-line pass after each of 'count' typed characters in the
+// middle of the view.
+double keystrokePassMs(TimedMemo &memo, int count)
+{
+    const QTextBlock middle = memo.firstVisibleBlock().document()->findBlockByNumber(
+        memo.firstVisibleBlock().blockNumber() + ViewLines / 2);
+    QTextCursor cursor(middle);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 40);
+    memo.setTextCursor(cursor);
+    memo.caretLinePassesMs.clear();
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(&memo, Qt::Key_X);
+        QTest::keyClick(&memo, Qt::Key_Backspace);
+    }
+    return bench::median(memo.caretLinePassesMs);
+}
+
+// What a Qt developer would write: one expression per keyword list.
+class RegexHighlighter : public QSyntaxHighlighter
+{
+public:
+    explicit RegexHighlighter(QTextDocument *document)
+        : QSyntaxHighlighter(document)
+    {
+        TDrawRules rules;
+        setDocumentRules(rules);
+        for (int i = 0; i < rules.count(); ++i) {
+            QStringList escaped;
+            for (const QString &key : rules.at(i)->Keywords())
+                escaped << QRegularExpression::escape(key);
+            QTextCharFormat format;
+            const TColor color = rules.at(i)->DefKeyColor();
+            format.setForeground(QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+            m_rules.push_back({QRegularExpression(escaped.join(u'|'), QRegularExpression::CaseInsensitiveOption),
+                               format});
+        }
+    }
+
+protected:
+    void highlightBlock(const QString &text) override
+    {
+        for (const auto &[expression, format] : m_rules) {
+            for (auto match = expression.globalMatch(text); match.hasNext();) {
+                const QRegularExpressionMatch found = match.next();
+                setFormat(int(found.capturedStart()), int(found.capturedLength()), format);
+            }
+        }
+    }
+
+private:
+    std::vector<std::pair<QRegularExpression, QTextCharFormat>> m_rules;
+};
+
+double openMs(bool ours, const QString &page)
+{
+    std::unique_ptr<QPlainTextEdit> edit;
+    std::unique_ptr<RegexHighlighter> highlighter;
+    if (ours) {
+        auto memo = std::make_unique<TColorMemo>();
+        applyDocumentRules(*memo);
+        edit = std::move(memo);
+    } else {
+        edit = std::make_unique<QPlainTextEdit>();
+        highlighter = std::make_unique<RegexHighlighter>(edit->document());
+    }
+    sizeForView(*edit);
+    edit->show();
+    if (!QTest::qWaitForWindowExposed(edit.get()))
+        qFatal("edit not shown");
+    return bench::timeMs([&] {
+        edit->setPlainText(page);
+        edit->viewport()->grab();
+    });
+}
+
+double pasteMs(QPlainTextEdit &edit, const QString &lines)
+{
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(0);
+    edit.setTextCursor(cursor);
+    return bench::timeMs([&] {
+        edit.textCursor().insertText(lines);
+        edit.viewport()->grab();
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const qsizetype bigBytes = qsizetype(argc > 1 ? QByteArray(argv[1]).toInt() : 50) << 20;
+
+    // The pass logic alone over the view's window.
+    {
+        const QString view = denseLines(ViewLines * ViewColumns).left(ViewLines * (ViewColumns + 1) - 1);
+        const std::u16string text = reinterpret_cast<const char16_t *>(TextModel::toCrlf(view).utf16());
+        TDrawRules rules;
+        setDocumentRules(rules);
+        THotSpot hotSpot;
+        ColorPass pass;
+        std::vector<double> times;
+        std::size_t runs = 0;
+        for (int i = 0; i < 500; ++i) {
+            times.push_back(bench::timeMs([&] {
+                runs = pass.run(rules, hotSpot, {}, {text.c_str(), int(text.size()), 0}, {}, {}).size();
+            }));
+        }
+        std::printf("pass logic over %dx%d view: median %.3f ms (%zu runs)\n", ViewLines, ViewColumns,
+                    bench::median(times), runs);
+    }
+
+    // Full passes and keystroke passes in the memo.
+    const QString small = denseLines(5 << 10);
+    const QString view = denseLines(ViewLines * ViewColumns * 2);
+    const QString big = denseLines(bigBytes);
+    {
+        auto memo = showMemo(view);
+        std::vector<double> steady;
+        std::vector<double> fresh;
+        for (int i = 0; i < 200; ++i) {
+            steady.push_back(bench::timeMs([&] { memo->TColorMemo::paintColors(false); }));
+            memo->setEnabled(false);
+            memo->TColorMemo::paintColors(false); // takes the colours away
+            memo->setEnabled(true);
+            fresh.push_back(bench::timeMs([&] { memo->TColorMemo::paintColors(false); }));
+        }
+        std::printf("full pass, %d visible lines: median %.3f ms unchanged view, %.3f ms colouring every line\n",
+                    memo->viewport()->height() / QFontMetrics(memo->font()).lineSpacing(), bench::median(steady),
+                    bench::median(fresh));
+        std::printf("caret-line pass after one typed character: median %.3f ms\n", keystrokePassMs(*memo, 200));
+    }
+    {
+        auto smallMemo = showMemo(small);
+        auto bigMemo = showMemo(big);
+        std::vector<double> smallTimes;
+        std::vector<double> bigTimes;
+        for (int round = 0; round < 5; ++round) {
+            smallTimes.push_back(keystrokePassMs(*smallMemo, 50));
+            bigTimes.push_back(keystrokePassMs(*bigMemo, 50));
+        }
+        const double smallMs = bench::median(smallTimes);
+        const double bigMs = bench::median(bigTimes);
+        std::printf("keystroke pass: 5 KB page %.4f ms, %lld MB page %.4f ms, ratio %.2f (target <= 1.5)\n", smallMs,
+                    bigBytes >> 20, bigMs, bigMs / smallMs);
+    }
+    {
+        std::vector<double> ours;
+        std::vector<double> theirs;
+        for (int round = 0; round < 3; ++round) {
+            ours.push_back(openMs(true, big));
+            theirs.push_back(openMs(false, big));
+        }
+        const double oursMs = bench::median(ours);
+        const double theirsMs = bench::median(theirs);
+        std::printf("open %lld MB coloured: colour memo %.0f ms, QSyntaxHighlighter %.0f ms, %.1fx faster "
+                    "(target >= 10)\n",
+                    bigBytes >> 20, oursMs, theirsMs, theirsMs / oursMs);
+    }
+    {
+        QString pasted;
+        for (int i = 0; i < 1000; ++i)
+            pasted += denseLines(ViewColumns).left(ViewColumns) + u'\n';
+        TColorMemo memo;
+        applyDocumentRules(memo);
+        QPlainTextEdit plain;
+        RegexHighlighter highlighter(plain.document());
+        std::vector<double> ours;
+        std::vector<double> theirs;
+        for (QPlainTextEdit *edit : {static_cast<QPlainTextEdit *>(&memo), &plain}) {
+            sizeForView(*edit);
+            edit->setPlainText(view);
+            edit->show();
+            if (!QTest::qWaitForWindowExposed(edit))
+                qFatal("edit not shown");
+        }
+        for (int round = 0; round < 7; ++round) {
+            ours.push_back(pasteMs(memo, pasted));
+            theirs.push_back(pasteMs(plain, pasted));
+        }
+        const double oursMs = bench::median(ours);
+        const double theirsMs = bench::median(theirs);
+        std::printf("paste 1000 lines and show: colour memo %.2f ms, QSyntaxHighlighter %.2f ms, %.1fx faster "
+                    "(target >= 5)\n",
+                    oursMs, theirsMs, theirsMs / oursMs);
+    }
+    return 0;
+}
