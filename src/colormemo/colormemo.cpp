@@ -222,9 +222,9 @@ void TColorMemo::paintColors(bool caretLineOnly)
 
 void TColorMemo::applyRuns(const std::vector<TKeyDescr> &runs)
 {
-    const RunStyle style{palette(), m_hotSpot->Underlined, bool(m_onDrawKey)};
+    RunFormatter formatter(palette(), m_hotSpot->Underlined, bool(m_onDrawKey));
     for (const TextWindow::Block &block : m_window.blocks())
-        setBlockFormats(block.block, formatsForBlock(runs, block.start, block.length, style));
+        setBlockFormats(block.block, formatter.forBlock(runs, block.start, block.length));
     m_handlerKeys.clear();
     if (m_onDrawKey) {
         std::copy_if(runs.begin(), runs.end(), std::back_inserter(m_handlerKeys),

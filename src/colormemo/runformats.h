@@ -13,15 +13,23 @@ class QPalette;
 // and a few other system colours come from the palette.
 QColor toQColor(TColor color, const QPalette &palette);
 
-struct RunStyle
+// Turns runs into the character formats that show them on one block at a
+// time. Runs of the selection and of tab characters get none: the view's
+// own drawing shows there. Formats are shared between runs of one look.
+class RunFormatter
 {
-    const QPalette &palette;
-    bool underlineHotSpots = true;
-    bool keysDrawnByHandler = false; // OnDrawKey draws keyword runs
-};
+public:
+    RunFormatter(const QPalette &palette, bool underlineHotSpots, bool keysDrawnByHandler);
 
-// The character formats that show the runs falling on one block (model
-// offsets blockStart .. blockStart + blockLength - 1). Runs of the selection
-// and of tab characters get none: the view's own drawing shows there.
-QList<QTextLayout::FormatRange> formatsForBlock(std::span<const TKeyDescr> runs, int blockStart,
-                                                int blockLength, const RunStyle &style);
+    // The formats for the runs falling on the block at model offsets
+    // blockStart .. blockStart + blockLength - 1.
+    QList<QTextLayout::FormatRange> forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength);
+
+private:
+    const QTextCharFormat &formatFor(const TKeyDescr &run);
+
+    const QPalette &m_palette;
+    bool m_underlineHotSpots;
+    bool m_keysDrawnByHandler;
+    std::vector<std::pair<quint64, QTextCharFormat>> m_formats;
+};

@@ -141,7 +141,7 @@ void ColorPassTest::noRulesNoHotSpotsNoRuns()
     const std::u16string text = u"anything\tat all";
     const auto &runs = pass.run(rules, THotSpot(), {}, windowOf(text), {}, {});
     QCOMPARE(rangeText(runs), "8-8:80000005"); // only the tab, which is never drawn
-    QVERIFY(formatsForBlock(runs, 0, int(text.size()), {QPalette()}).isEmpty());
+    QVERIFY(RunFormatter(QPalette(), true, false).forBlock(runs, 0, int(text.size())).isEmpty());
 }
 
 void ColorPassTest::runsIgnoreUncoveredCharactersOfLikeColour()
@@ -176,18 +176,20 @@ void ColorPassTest::formatsFollowRunsPerBlock()
     const std::vector<TKeyDescr> runs{{0, 7, clGreen, 0, 1}, {9, 9, clRed, 254, 0}, {10, 10, clBlue, 253, 0},
                                       {11, 12, clBlue, 252, 0}};
     // block "abc" at 0 and "defgh" at 5: the first run spans the break
-    const auto first = formatsForBlock(runs, 0, 3, {palette});
+    RunFormatter formatter(palette, true, false);
+    const auto first = formatter.forBlock(runs, 0, 3);
     QCOMPARE(first.size(), 1);
     QCOMPARE(first[0].start, 0);
     QCOMPARE(first[0].length, 3);
     QCOMPARE(first[0].format.foreground().color(), QColor(0, 128, 0));
-    const auto second = formatsForBlock(runs, 5, 8, {palette});
+    const auto second = formatter.forBlock(runs, 5, 8);
     QCOMPARE(second.size(), 3); // the selection gets no format
     QCOMPARE(second[0].start, 0);
     QCOMPARE(second[0].length, 3);
     QCOMPARE(second[1].format.background().color(), QColor(0, 0, 255));
     QVERIFY(second[2].format.fontUnderline());
-    QVERIFY(formatsForBlock(runs, 5, 8, {palette, true, true}).size() == 2); // keys drawn by handler
+    QCOMPARE(RunFormatter(palette, true, true).forBlock(runs, 5, 8).size(), 2); // keys drawn by handler
+    QVERIFY(!RunFormatter(palette, false, false).forBlock(runs, 5, 8)[2].format.fontUnderline());
     QCOMPARE(toQColor(clWindow, palette), palette.color(QPalette::Base));
 }
 
