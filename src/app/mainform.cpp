@@ -1,6 +1,8 @@
 #include "mainform.h"
 
 #include "apperror.h"
+#include "colormemo.h"
+#include "configform.h"
 #include "dialogs.h"
 #include "editform.h"
 #include "hotkeypanel.h"
@@ -9,6 +11,7 @@
 #include "settings.h"
 #include "startup.h"
 #include "tagtable.h"
+#include "tagundo.h"
 #include "toolbarbuttons.h"
 
 #include <QAbstractEventDispatcher>
@@ -144,7 +147,7 @@ void Tmainform::buildMenus()
     QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
     item(help, "HelpWindow1", "Help Window", "Ctrl+H", nullptr);
     item(help, "About1", "&About...", "", nullptr);
-    item(help, "C1", "Configuration", "Ctrl+W", nullptr);
+    item(help, "C1", "Configuration", "Ctrl+W", [this] { C1Click(); });
     item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U", nullptr);
     showMenus();
 }
@@ -193,6 +196,12 @@ void Tmainform::buildToolbar()
             route(onDocument(&Teditform::closeWindow));
         else if (name == QLatin1String("ToolButton7"))
             route(onDocument(&Teditform::closeAll));
+        else if (name == QLatin1String("ToolButton18"))
+            route([this] { activeDocument()->tagUndo->undoLastTag(); });
+        else if (name == QLatin1String("ToolButton19"))
+            route([this] { activeDocument()->tagUndo->undoUndo(); });
+        else if (name == QLatin1String("ToolButton24"))
+            route([this] { C1Click(); });
         else if (name == QLatin1String("ToolButton27"))
             route([this] { close(); });
     }
@@ -335,6 +344,17 @@ void Tmainform::closeEvent(QCloseEvent *event)
     for (Teditform *doc : open)
         doc->closeWithoutQuery();
     event->accept();
+}
+
+void Tmainform::C1Click()
+{
+    {
+        Tconfigform configform(this);
+        configform.exec();
+    }
+    // The open dialog reads its folder at each use; the pages take the font.
+    for (Teditform *doc : documents())
+        doc->CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
 }
 
 void Tmainform::autosaveAll()

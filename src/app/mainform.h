@@ -42,7 +42,7 @@ public:
     // Opens a page in a new document window; false when it could not be read.
     bool openDocument(const QString &path);
 
-    Teditform *activeDocument() const;
+    Teditform *activeDocument() const override;
     QList<Teditform *> documents() const;
     QMdiArea *mdiArea() const { return m_mdi; }
     QLabel *panel(Panel panel) const { return m_panels[panel]; }
@@ -66,6 +66,7 @@ private:
     void subWindowActivated(QMdiSubWindow *window);
     void showMenus();
     void autosaveAll();
+    void C1Click();
 
     QMdiArea *m_mdi = nullptr;
     QToolBar *ToolBar1 = nullptr;

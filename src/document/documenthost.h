@@ -24,6 +24,7 @@ public:
     virtual void openDocuments() = 0;
     virtual void saveAll() = 0;
     virtual void closeMainWindow() = 0;
+    virtual Teditform *activeDocument() const = 0;
     // Fills a document's Window menu with the open document windows.
     virtual void listWindows(QMenu *menu) = 0;
 };

@@ -6,7 +6,10 @@
 #include "documenthost.h"
 #include "messages.h"
 #include "settings.h"
+#include "tagrunner.h"
+#include "tagshortcuts.h"
 #include "tagtable.h"
+#include "tagundo.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,6 +44,8 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CMemo1);
     setFocusProxy(CMemo1);
+    tagUndo = new TagUndo(*CMemo1, this);
+    connectTagCommands();
     connectCommands();
 
     menus.Undoundo1->setEnabled(false);
@@ -80,6 +85,32 @@ void Teditform::connectCommands()
     for (QAction *action : menus.allActions())
         reserved << action->shortcuts();
     CMemo1->setReservedShortcuts(reserved);
+}
+
+void Teditform::connectTagCommands()
+{
+    const auto commands = tagCommands();
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const TagCommand &command = commands[i];
+        QAction *action = menus.tagActions[i];
+        action->setShortcuts(tagShortcuts(command));
+        connect(action, &QAction::triggered, this,
+                [this, &command] { runTagCommand(command, *CMemo1, *tagUndo); });
+    }
+    menus.Undolasttag1->setShortcut(undoLastTagShortcut());
+    menus.Undoundo1->setShortcut(undoUndoShortcut());
+    connect(menus.Undolasttag1, &QAction::triggered, tagUndo, &TagUndo::undoLastTag);
+    connect(menus.Undoundo1, &QAction::triggered, tagUndo, &TagUndo::undoUndo);
+    connect(tagUndo, &TagUndo::availabilityChanged, this, &Teditform::showUndoState);
+}
+
+void Teditform::showUndoState(bool undo, bool undoUndo)
+{
+    menus.Undolasttag1->setEnabled(undo);
+    menus.Undoundo1->setEnabled(undoUndo);
+    // The toolbar mirrors the active document only.
+    if (m_host->activeDocument() == this)
+        m_host->setUndoButtons(undo, undoUndo);
 }
 
 void Teditform::formShow()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class DocumentHost;
+class TagUndo;
 class TColorMemo;
 class QMdiSubWindow;
 
@@ -23,6 +24,7 @@ public:
 
     TColorMemo *CMemo1 = nullptr;
     EditMenus menus;
+    TagUndo *tagUndo = nullptr; // holds the undo and rescue copies of the text
 
     QString fileName() const { return m_fileName; }
     bool autosave() const { return m_autosave; }
@@ -61,6 +63,8 @@ private:
     void updateBrowserItem();
     QMdiSubWindow *subWindow() const;
     void connectCommands();
+    void connectTagCommands();
+    void showUndoState(bool undo, bool undoUndo);
 
     DocumentHost *m_host;
     QString m_fileName;

@@ -10,6 +10,13 @@ class TestEndToEnd : public QObject
 
     QTemporaryDir m_dir;
 
+    void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
     QByteArray read(const QString &path)
     {
         QFile file(path);
@@ -40,16 +47,10 @@ private slots:
     void startsWithAFileArgument()
     {
         const QString store = m_dir.filePath("installed.reg");
-        QFile file(store);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
-                   "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n");
-        file.close();
+        write(store, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
+                     "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n");
         const QString page = m_dir.filePath("index.htm");
-        QFile pageFile(page);
-        QVERIFY(pageFile.open(QIODevice::WriteOnly));
-        pageFile.write("<HTML>\n</HTML>\n");
-        pageFile.close();
+        write(page, "<HTML>\n</HTML>\n");
 
         QProcess process;
         start(process, store, {page, m_dir.filePath("ignored.htm")});
@@ -65,10 +66,7 @@ private slots:
     void survivesADamagedStoreAndAFolderArgument()
     {
         const QString store = m_dir.filePath("damaged.reg");
-        QFile file(store);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x01\x02 not a store");
-        file.close();
+        write(store, "\x01\x02 not a store");
         QProcess process;
         start(process, store, {m_dir.path()});
         QTest::qWait(1500);

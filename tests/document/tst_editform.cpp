@@ -54,9 +54,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        const QString page = app.writeFile("site/lf.htm", "<P>\na\rb\r\nc");
-        QVERIFY(app.main->openDocument(page));
-        Teditform *doc = app.active();
+        Teditform *doc = app.openPage("site/lf.htm", "<P>\na\rb\r\nc");
+        QVERIFY(doc);
+        const QString page = doc->fileName();
         QCOMPARE(doc->CMemo1->text(), QString("<P>\r\na\r\nb\r\nc"));
         QCOMPARE(doc->windowTitle(), QString("lf.htm"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), page);
@@ -178,9 +178,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        const QString page = app.writeFile("keep.htm", "abc");
-        QVERIFY(app.main->openDocument(page));
-        Teditform *doc = app.active();
+        Teditform *doc = app.openPage("keep.htm", "abc");
+        QVERIFY(doc);
+        const QString page = doc->fileName();
         type(doc->CMemo1, "z");
         const QString locked = app.writeFile("locked.htm", "locked");
         QFile::setPermissions(locked, QFile::ReadOwner);
@@ -198,9 +198,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        const QString page = app.writeFile("q.htm", "q");
-        QVERIFY(app.main->openDocument(page));
-        Teditform *doc = app.active();
+        Teditform *doc = app.openPage("q.htm", "q");
+        QVERIFY(doc);
+        const QString page = doc->fileName();
         type(doc->CMemo1, "1");
 
         app.messages.answers << Messages::Cancel;
@@ -228,9 +228,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        const QString page = app.writeFile("d/page.htm", "p");
-        QVERIFY(app.main->openDocument(page));
-        Teditform *doc = app.active();
+        Teditform *doc = app.openPage("d/page.htm", "p");
+        QVERIFY(doc);
+        const QString page = doc->fileName();
         type(doc->CMemo1, "edit");
         QVERIFY(QDir(app.path("d")).removeRecursively());
         app.messages.answers << Messages::Yes << Messages::No; // save first; no folder
@@ -298,9 +298,9 @@ private slots:
         QVERIFY(!unnamed->menus.Autosave1->isChecked());
         QVERIFY(!unnamed->autosave());
 
-        const QString page = app.writeFile("auto.htm", "a");
-        QVERIFY(app.main->openDocument(page));
-        Teditform *doc = app.active();
+        Teditform *doc = app.openPage("auto.htm", "a");
+        QVERIFY(doc);
+        const QString page = doc->fileName();
         doc->menus.Autosave1->trigger();
         QVERIFY(doc->menus.Autosave1->isChecked());
         QCOMPARE(doc->windowTitle(), QString("auto.htm [autosave]"));
@@ -356,6 +356,53 @@ private slots:
         QCOMPARE(app.readFile("two.htm"), QByteArray("two"));
         for (Teditform *doc : app.main->documents())
             QVERIFY(!doc->CMemo1->modified());
+    }
+
+    // The hot keys reach the tag commands from the focused text, also the
+    // keys the text control would otherwise take for itself.
+    void tagHotKeysFromTheText()
+    {
+        AppFixture app;
+        app.start();
+        Teditform *doc = app.openPage("tags.htm", "");
+        TColorMemo *memo = doc->CMemo1;
+        memo->setFocus();
+        const auto press = [memo](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(memo, key, modifiers);
+        };
+        press(Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(memo->text(), QString("&nbsp;"));
+        press(Qt::Key_Less, Qt::ControlModifier);
+        press(Qt::Key_Greater, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(memo->text(), QString("&nbsp;&lt;&gt;"));
+        QVERIFY(!app.main->action("ToolButton19")->isEnabled());
+        QVERIFY(app.main->action("ToolButton18")->isEnabled());
+
+        press(Qt::Key_Z, Qt::ControlModifier); // undo last tag
+        QCOMPARE(memo->text(), QString("&nbsp;&lt;"));
+        QVERIFY(doc->menus.Undoundo1->isEnabled());
+        QVERIFY(app.main->action("ToolButton19")->isEnabled());
+        QVERIFY(!app.main->action("ToolButton18")->isEnabled());
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // undo undo
+        QCOMPARE(memo->text(), QString("&nbsp;&lt;&gt;"));
+
+        memo->setSelStart(0);
+        memo->setSelLength(6);
+        press(Qt::Key_F2, Qt::NoModifier); // bold, wrapped round the selection
+        QCOMPARE(memo->text(), QString("<B>&nbsp;</B>&lt;&gt;"));
+        QCOMPARE(memo->selText(), QString("&nbsp;"));
+        memo->setSelStart(memo->textLength());
+        press(Qt::Key_A, Qt::ControlModifier); // applet, not select-all
+        QVERIFY(memo->text().contains("<APPLET code=\"\""));
+        const QString before = memo->text();
+        press(Qt::Key_Y, Qt::ControlModifier); // the Edit menu's select all: no insertion
+        press(Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(memo->text(), before);
+        QVERIFY(doc->CMemo1->modified());
+
+        // The toolbar buttons act on the active page.
+        app.main->action("ToolButton18")->trigger();
+        QCOMPARE(memo->text(), QString("<B>&nbsp;</B>&lt;&gt;"));
     }
 
     void largePageOpensAndRoundTrips()

@@ -68,6 +68,14 @@ struct AppFixture {
         return path(name);
     }
 
+    // Writes a page and opens it in a new document window.
+    Teditform *openPage(const QString &name, const QByteArray &bytes)
+    {
+        if (!main->openDocument(writeFile(name, bytes)))
+            return nullptr;
+        return active();
+    }
+
     QByteArray readFile(const QString &name) const
     {
         QFile file(path(name));
