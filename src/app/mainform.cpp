@@ -276,6 +276,10 @@ Teditform *Tmainform::createDocument()
     doc->formShow();
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The window's own menu keeps no keys: they would clash with the
+    // program's (Ctrl+W is "Configuration") and with the other windows'.
+    for (QAction *action : sub->systemMenu()->actions())
+        action->setShortcuts({});
     // Room for a page: most of the area, leaving space for the cascade.
     sub->resize(qMax(400, m_mdi->width() * 3 / 4), qMax(300, m_mdi->height() * 4 / 5));
     connect(sub, &QObject::destroyed, this, [this] {

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTimer>
+#include <QDialog>
 
 namespace {
 
@@ -260,7 +262,10 @@ private slots:
         QVERIFY(main.openDocument(app.writeFile("one.htm", "one")));
         QVERIFY(main.openDocument(app.writeFile("two.htm", "two")));
         QSet<QKeySequence> seen;
-        for (QAction *action : barActions(main.menuBar())) {
+        QList<QAction *> actions = barActions(main.menuBar());
+        for (QMdiSubWindow *sub : main.mdiArea()->subWindowList())
+            actions << sub->systemMenu()->actions();
+        for (QAction *action : actions) {
             for (const QKeySequence &key : action->shortcuts()) {
                 QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
                 seen.insert(key);
@@ -269,6 +274,7 @@ private slots:
         QVERIFY(seen.contains(QKeySequence("Ctrl+Alt+S")));
         QVERIFY(seen.contains(QKeySequence("Shift+F2")));
         QVERIFY(seen.size() > 110);
+        QVERIFY(seen.contains(QKeySequence("Ctrl+W")));
 
         Teditform *two = app.active();
         QTest::keyClicks(two->CMemo1, "2");
@@ -298,6 +304,28 @@ private slots:
             separators += action->isSeparator();
         QCOMPARE(separators, 9);
         QCOMPARE(int(toolbarButtons().size()), 23);
+    }
+
+    // The configuration window opens from Ctrl+W; whatever its answer, the
+    // open pages take the font settings afterwards.
+    void configurationRefreshesThePages()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        g_settings.fontSize = 15;
+        QString caption;
+        QTimer::singleShot(0, &main, [&caption] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible()) {
+                    caption = dialog->windowTitle();
+                    dialog->reject();
+                }
+            }
+        });
+        QTest::keyClick(app.active()->CMemo1, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(caption, QString("Configuration"));
+        QCOMPARE(app.active()->CMemo1->font().pointSize(), 15);
     }
 
     void minimumWidth()
