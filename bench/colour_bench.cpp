@@ -10,6 +10,7 @@
 #include "documentrules.h"
 #include "drawrules.h"
 #include "hotspot.h"
+#include "runformats.h"
 #include "textmodel.h"
 
 #include <QApplication>
@@ -105,8 +106,7 @@ public:
             for (const QString &key : rules.at(i)->Keywords())
                 escaped << QRegularExpression::escape(key);
             QTextCharFormat format;
-            const TColor color = rules.at(i)->DefKeyColor();
-            format.setForeground(QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+            format.setForeground(toQColor(rules.at(i)->DefKeyColor(), QPalette()));
             m_rules.push_back({QRegularExpression(escaped.join(u'|'), QRegularExpression::CaseInsensitiveOption),
                                format});
         }

@@ -167,54 +167,61 @@ void TColorMemo::paintColors(bool caretLineOnly)
         clearVisibleFormats();
         return;
     }
+    // Positions are looked up as few times as possible: in a large document
+    // each lookup walks the document's block tree.
     QTextDocument *doc = document();
     const QTextCursor cursor = textCursor();
     const QTextBlock caretBlock = doc->findBlock(cursor.selectionStart());
+    const int caretLineStart = caretBlock.position() + caretBlock.blockNumber();
+    PassView view;
+    view.selStart = caretLineStart + cursor.selectionStart() - caretBlock.position();
+    view.selLength = cursor.hasSelection() ? TextModel::fromDocument(*doc, cursor.selectionEnd()) - view.selStart : 0;
+    view.caretLineStart = caretLineStart;
+    view.redrawAlways = m_redrawAlways;
+
     const QTextBlock first = caretLineOnly ? caretBlock : firstVisibleBlock();
     if (!first.isValid())
         return;
     QTextBlock scanStart = first;
-    if (m_rules->count() > 0) {
-        const qint64 above = std::max<qint64>(0, qint64(m_rules->at(0)->KeyMaxHeight()) - 1);
+    const qint64 above = m_rules->count() > 0 ? qint64(m_rules->at(0)->KeyMaxHeight()) - 1 : 0;
+    if (above > 0)
         scanStart = doc->findBlockByNumber(int(std::max<qint64>(0, first.blockNumber() - above)));
-    }
 
     // Whole blocks whose first line fits in the view; a block partly
     // scrolled off the top still counts, one cut by the bottom edge does not.
-    const QPointF offset = contentOffset();
     const qreal viewHeight = viewport()->height();
+    const qreal firstTop = blockBoundingGeometry(first).translated(contentOffset()).top();
     QTextBlock last = first.previous(); // before 'first': no visible line
     QTextBlock cutBlock;
+    qreal cutTop = 0;
+    qreal top = firstTop;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        const qreal height = blockBoundingRect(block).height();
         const QTextLayout *layout = block.layout();
         const qreal lineHeight = layout && layout->lineCount() > 0 ? layout->lineAt(0).height()
                                                                    : fontMetrics().height();
-        if (box.bottom() <= 0 || (box.top() >= 0 && box.top() + lineHeight > viewHeight)) {
+        if (top + height <= 0 || (top >= 0 && top + lineHeight > viewHeight)) {
             cutBlock = block;
+            cutTop = top;
             break;
         }
         last = block;
+        top += height;
         if (caretLineOnly)
             break;
     }
-    m_window.read(scanStart, last, cutBlock.isValid());
+    const int origin = scanStart == caretBlock ? caretLineStart : scanStart.position() + scanStart.blockNumber();
+    m_window.read(scanStart, origin, last, cutBlock.isValid());
 
-    PassView view;
-    view.selStart = selStart();
-    view.selLength = selLength();
-    view.caretLineStart = caretBlock.position() + caretBlock.blockNumber();
-    view.redrawAlways = m_redrawAlways;
     m_inPass = true;
     const std::vector<TKeyDescr> &runs = m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw,
                                                     m_descriptors);
     applyRuns(runs);
     if (!caretLineOnly) {
         // the blocks cut by the bottom edge show no colours
-        for (QTextBlock block = cutBlock; block.isValid(); block = block.next()) {
-            if (blockBoundingGeometry(block).translated(offset).top() >= viewHeight)
-                break;
+        for (QTextBlock block = cutBlock; block.isValid() && cutTop < viewHeight; block = block.next()) {
             setBlockFormats(block, {});
+            cutTop += blockBoundingRect(block).height();
         }
     }
     m_inPass = false;
@@ -264,11 +271,9 @@ void TColorMemo::recolourAfterChange()
     }
     // Lines as the program counts them: a last empty line does not count.
     const QTextDocument *doc = document();
-    const QTextBlock lastBlock = doc->lastBlock();
-    const bool lastEmpty = doc->blockCount() > 1 && lastBlock.length() == 1;
-    const QTextBlock lastLine = lastEmpty ? lastBlock.previous() : lastBlock;
-    const int count = lastLine.blockNumber() + 1;
-    const int length = lastLine.position() + lastLine.blockNumber() + lastLine.length() - 1;
+    const bool lastEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1;
+    const int count = doc->blockCount() - (lastEmpty ? 1 : 0);
+    const int length = TextModel::length(*doc) - (lastEmpty ? 2 : 0);
     paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
     m_cachedLineCount = count;
     m_cachedLength = length;

@@ -1,10 +1,10 @@
 #include "textwindow.h"
 
-void TextWindow::read(const QTextBlock &first, const QTextBlock &last, bool breakAfterLast)
+void TextWindow::read(const QTextBlock &first, int origin, const QTextBlock &last, bool breakAfterLast)
 {
     m_text.clear();
     m_blocks.clear();
-    m_origin = first.isValid() ? first.position() + first.blockNumber() : 0;
+    m_origin = origin;
     if (!first.isValid() || !last.isValid() || last.blockNumber() < first.blockNumber())
         return;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {

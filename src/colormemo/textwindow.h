@@ -19,9 +19,10 @@ public:
         int length; // without the line break
     };
 
-    // Reads blocks first..last; the break after 'last' is part of the window
-    // when 'breakAfterLast' is set. An invalid 'last' reads nothing.
-    void read(const QTextBlock &first, const QTextBlock &last, bool breakAfterLast);
+    // Reads blocks first..last; 'origin' is the model offset of the first
+    // block. The break after 'last' is part of the window when
+    // 'breakAfterLast' is set. An invalid 'last' reads nothing.
+    void read(const QTextBlock &first, int origin, const QTextBlock &last, bool breakAfterLast);
 
     ScanWindow window() const;
     const std::vector<Block> &blocks() const { return m_blocks; }

@@ -179,6 +179,11 @@ void ColorMemoTest::caretLineOnlyForOneTypedCharacter()
     m_memo->passes.clear();
     m_memo->setSelText(QStringLiteral("a\r\nb"));
     QCOMPARE(m_memo->passes.value(0), false);
+    // RedrawAlways: every change colours the whole view
+    m_memo->setRedrawAlways(true);
+    m_memo->passes.clear();
+    QTest::keyClick(m_memo, Qt::Key_Y);
+    QCOMPARE(m_memo->passes.value(0), false);
 }
 
 void ColorMemoTest::colouringIsNotATextChange()

@@ -157,16 +157,17 @@ void ColorPassTest::windowReadsOnlyItsBlocks()
 {
     QTextDocument document(QStringLiteral("one\ntwo\nthree\nfour"));
     TextWindow window;
-    window.read(document.findBlockByNumber(1), document.findBlockByNumber(2), true);
+    window.read(document.findBlockByNumber(1), 5, document.findBlockByNumber(2), true);
     const ScanWindow scan = window.window();
     QCOMPARE(scan.origin, 5);
     QVERIFY(scan.view() == u"two\r\nthree\r\n");
     QCOMPARE(scan.text[scan.length], u'\0');
     QCOMPARE(window.blocks().size(), 2u);
     QCOMPARE(window.blocks()[1].start, 10);
-    window.read(document.findBlockByNumber(3), document.findBlockByNumber(3), false);
+    window.read(document.findBlockByNumber(3), 17, document.findBlockByNumber(3), false);
     QVERIFY(window.window().view() == u"four");
-    window.read(document.findBlockByNumber(2), document.findBlockByNumber(1), false);
+    QCOMPARE(window.blocks()[0].start, 17);
+    window.read(document.findBlockByNumber(2), 10, document.findBlockByNumber(1), false);
     QCOMPARE(window.window().length, 0);
 }
 
