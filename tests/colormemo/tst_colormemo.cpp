@@ -192,6 +192,8 @@ void ColorMemoTest::colouringIsNotATextChange()
     m_memo->setModified(false);
     QSignalSpy changed(m_memo, &QPlainTextEdit::textChanged);
     QSignalSpy modification(m_memo->document(), &QTextDocument::modificationChanged);
+    QSignalSpy contents(m_memo->document(), &QTextDocument::contentsChanged);
+    QSignalSpy contentsAt(m_memo->document(), &QTextDocument::contentsChange);
     const int undoSteps = m_memo->document()->availableUndoSteps();
     render();
     m_memo->paintColors(false);
@@ -201,6 +203,8 @@ void ColorMemoTest::colouringIsNotATextChange()
     QVERIFY(!m_memo->document()->firstBlock().layout()->formats().isEmpty());
     QCOMPARE(changed.count(), 0);
     QCOMPARE(modification.count(), 0);
+    QCOMPARE(contents.count(), 0);
+    QCOMPARE(contentsAt.count(), 0);
     QVERIFY(!m_memo->modified());
     QCOMPARE(m_memo->document()->availableUndoSteps(), undoSteps);
 }
