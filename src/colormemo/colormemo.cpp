@@ -217,13 +217,8 @@ void TColorMemo::paintColors(bool caretLineOnly)
     const std::vector<TKeyDescr> &runs = m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw,
                                                     m_descriptors);
     applyRuns(runs);
-    if (!caretLineOnly) {
-        // the blocks cut by the bottom edge show no colours
-        for (QTextBlock block = cutBlock; block.isValid() && cutTop < viewHeight; block = block.next()) {
-            setBlockFormats(block, {});
-            cutTop += blockBoundingRect(block).height();
-        }
-    }
+    if (!caretLineOnly)
+        clearFormatsFrom(cutBlock, cutTop); // the blocks cut by the bottom edge show no colours
     m_inPass = false;
 }
 
@@ -245,21 +240,26 @@ void TColorMemo::setBlockFormats(const QTextBlock &block, const QList<QTextLayou
     if (!layout || layout->formats() == formats)
         return;
     layout->setFormats(formats);
-    // the layout drops its lines with new formats: lay the block out again
-    // (this neither changes the text nor fires a change signal)
+    // the layout drops its lines with new formats: have the block laid out
+    // again (this neither changes the text nor fires a change signal)
     document()->markContentsDirty(block.position(), block.length());
     m_coloured = m_coloured || !formats.isEmpty();
 }
 
 void TColorMemo::clearVisibleFormats()
 {
-    if (!m_coloured)
-        return;
-    const QPointF offset = contentOffset();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        if (blockBoundingGeometry(block).translated(offset).top() >= viewport()->height())
-            break;
+    if (m_coloured) {
+        const QTextBlock first = firstVisibleBlock();
+        clearFormatsFrom(first, blockBoundingGeometry(first).translated(contentOffset()).top());
+    }
+}
+
+void TColorMemo::clearFormatsFrom(QTextBlock block, qreal top)
+{
+    const qreal viewHeight = viewport()->height();
+    for (; block.isValid() && top < viewHeight; block = block.next()) {
         setBlockFormats(block, {});
+        top += blockBoundingRect(block).height();
     }
 }
 

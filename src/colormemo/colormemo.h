@@ -99,6 +99,8 @@ private:
     void applyRuns(const std::vector<TKeyDescr> &runs);
     void setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
     void clearVisibleFormats();
+    // clears the blocks from 'block' (whose top is at 'top') to the view's bottom
+    void clearFormatsFrom(QTextBlock block, qreal top);
     void drawKeysByHandler();
     void trackHotSpot(const QPoint &position);
     void clickHotSpot(const QPoint &position);
