@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "colormemo.h"
 #include "dialogs.h"
+#include "documentrules.h"
 #include "documenthost.h"
 #include "messages.h"
 #include "settings.h"
@@ -40,6 +41,7 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
 {
     CMemo1 = new TColorMemo(this);
     CMemo1->setObjectName(QStringLiteral("CMemo1"));
+    applyDocumentRules(*CMemo1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CMemo1);
