@@ -15,16 +15,9 @@ namespace {
 QByteArray gifBytes(int width, int height)
 {
     // Header, logical screen without colour table, one 1x1 image, trailer.
-    QByteArray gif("GIF89a");
-    gif += char(width & 0xFF);
-    gif += char(width >> 8);
-    gif += char(height & 0xFF);
-    gif += char(height >> 8);
-    gif += QByteArray("\x00\x00\x00", 3);
-    gif += QByteArray("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
-    gif += QByteArray("\x02\x02\x44\x01\x00", 5);
-    gif += ';';
-    return gif;
+    const char size[] = {char(width & 0xFF), char(width >> 8), char(height & 0xFF), char(height >> 8)};
+    return QByteArray("GIF89a") + QByteArray(size, 4)
+           + QByteArray("\x00\x00\x00\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 19);
 }
 
 } // namespace
@@ -49,53 +42,33 @@ private:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // The error text, or "" when the size was read.
-    QString failure(const QString &path)
-    {
-        try {
-            readPictureSize(path);
-        } catch (const AppError &error) {
-            return error.message();
-        }
-        return {};
-    }
 
 private slots:
-    void baselineJpegFromQt()
+    void sizes_data()
     {
-        const QString path = dir.filePath(QStringLiteral("qt.jpg"));
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
         QImage image(123, 45, QImage::Format_RGB32);
         image.fill(Qt::green);
-        QVERIFY(image.save(path, "JPG"));
-        QCOMPARE(readPictureSize(path), QSize(123, 45));
+        QVERIFY(image.save(dir.filePath(QStringLiteral("qt.jpg")), "JPG"));
+        QTest::newRow("baseline JPEG from Qt") << dir.filePath(QStringLiteral("qt.jpg")) << QSize(123, 45);
+        const QString progressive = dir.filePath(QStringLiteral("progressive.JPEG"));
+        QVERIFY(writeTestJpeg(progressive, 641, 479, true));
+        QVERIFY(read(progressive).contains(QByteArray("\xFF\xC2", 2))); // SOF2: progressive indeed
+        QTest::newRow("progressive JPEG") << progressive << QSize(641, 479);
+        const QString large = dir.filePath(QStringLiteral("large.jpg"));
+        QVERIFY(writeTestJpeg(large, 3000, 17, false));
+        QTest::newRow("large JPEG padded after its end") << write(QStringLiteral("large.jpg"), read(large) + QByteArray(100, '\0'))
+                                                         << QSize(3000, 17);
+        QTest::newRow("GIF") << write(QStringLiteral("a.gif"), gifBytes(300, 2)) << QSize(300, 2);
+        QTest::newRow("GIF at the largest size") << write(QStringLiteral("b.GIF"), gifBytes(65535, 258)) << QSize(65535, 258);
+        QTest::newRow("GIF87a") << write(QStringLiteral("c.gif"), gifBytes(7, 9).replace(3, 3, "87a")) << QSize(7, 9);
     }
-
-    void progressiveJpeg()
+    void sizes()
     {
-        const QString path = dir.filePath(QStringLiteral("progressive.JPEG"));
-        QVERIFY(writeTestJpeg(path, 641, 479, true));
-        QVERIFY(read(path).contains(QByteArray("\xFF\xC2", 2))); // SOF2: progressive indeed
-        QCOMPARE(readPictureSize(path), QSize(641, 479));
-    }
-
-    void largeJpegAndPaddingAfterTheEnd()
-    {
-        const QString path = dir.filePath(QStringLiteral("large.jpg"));
-        QVERIFY(writeTestJpeg(path, 3000, 17, false));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(QByteArray(100, '\0'));
-        file.close();
-        QCOMPARE(readPictureSize(path), QSize(3000, 17));
-    }
-
-    void gifFromItsHeader()
-    {
-        QCOMPARE(readPictureSize(write(QStringLiteral("a.gif"), gifBytes(300, 2))), QSize(300, 2));
-        QCOMPARE(readPictureSize(write(QStringLiteral("b.GIF"), gifBytes(65535, 258))), QSize(65535, 258));
-        QByteArray old = gifBytes(7, 9);
-        old.replace(3, 3, "87a");
-        QCOMPARE(readPictureSize(write(QStringLiteral("c.gif"), old)), QSize(7, 9));
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QCOMPARE(readPictureSize(path), size);
     }
 
     void unreadablePicturesGiveAnErrorNamingTheFile_data()
@@ -103,17 +76,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QByteArray jpeg;
-        {
-            const QString path = dir.filePath(QStringLiteral("source.jpg"));
-            writeTestJpeg(path, 200, 100, false);
-            jpeg = read(path);
-        }
+        const QString source = dir.filePath(QStringLiteral("source.jpg"));
+        QVERIFY(writeTestJpeg(source, 200, 100, false));
+        const QByteArray jpeg = read(source);
         const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
         QByteArray corruptSof = jpeg;
         corruptSof[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 3] = char(0x01); // impossible length
-        QTest::newRow("zero bytes jpg") << "zero.jpg" << QByteArray() << "empty";
-        QTest::newRow("zero bytes gif") << "zero.gif" << QByteArray() << "empty";
+        QTest::newRow("missing") << "none.jpg" << QByteArray() << "does not exist"; // null: not written
+        QTest::newRow("zero bytes jpg") << "zero.jpg" << QByteArray("") << "empty";
+        QTest::newRow("zero bytes gif") << "zero.gif" << QByteArray("") << "empty";
         QTest::newRow("text named jpg") << "text.jpg" << QByteArray("<html></html>") << "JPEG";
         QTest::newRow("gif named jpg") << "gif.jpg" << gifBytes(5, 5) << "JPEG";
         QTest::newRow("jpeg named gif") << "jpeg.gif" << jpeg << "GIF";
@@ -132,29 +103,15 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
-        const QString path = write(name, bytes);
-        const QString message = failure(path);
+        const QString path = bytes.isNull() ? dir.filePath(name) : write(name, bytes);
+        QString message;
+        try {
+            readPictureSize(path);
+        } catch (const AppError &error) {
+            message = error.message();
+        }
         QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         QVERIFY2(message.contains(reason), qPrintable(message));
-    }
-
-    void missingFileOrFolder()
-    {
-        QVERIFY(failure(dir.filePath(QStringLiteral("none.jpg"))).contains(QStringLiteral("does not exist")));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
-        QVERIFY(!failure(dir.filePath(QStringLiteral("folder.jpg"))).isEmpty());
-    }
-
-    void theSingleStepsReportWithoutThrowing()
-    {
-        QSize size(1, 1);
-        QString reason;
-        QVERIFY(!readJpegSize(dir.filePath(QStringLiteral("none.jpg")), size, reason));
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(size, QSize(1, 1));
-        reason.clear();
-        QVERIFY(!readGifSize(dir.filePath(QStringLiteral("none.gif")), size, reason));
-        QVERIFY(!reason.isEmpty());
     }
 };
 
