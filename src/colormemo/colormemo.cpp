@@ -179,9 +179,10 @@ void TColorMemo::paintColors(bool caretLineOnly)
     view.caretLineStart = caretLineStart;
     view.redrawAlways = m_redrawAlways;
 
-    const QTextBlock first = caretLineOnly ? caretBlock : firstVisibleBlock();
-    if (!first.isValid())
+    const QTextBlock topBlock = firstVisibleBlock();
+    if (!topBlock.isValid())
         return;
+    const QTextBlock first = caretLineOnly ? caretBlock : topBlock;
     QTextBlock scanStart = first;
     const qint64 above = m_rules->count() > 0 ? qint64(m_rules->at(0)->KeyMaxHeight()) - 1 : 0;
     if (above > 0)
@@ -189,12 +190,22 @@ void TColorMemo::paintColors(bool caretLineOnly)
 
     // Whole blocks whose first line fits in the view; a block partly
     // scrolled off the top still counts, one cut by the bottom edge does not.
+    // Block tops are summed from the top block: asking the view for a
+    // block's place would count the blocks above it again.
     const qreal viewHeight = viewport()->height();
-    const qreal firstTop = blockBoundingGeometry(first).translated(contentOffset()).top();
+    qreal top = blockBoundingGeometry(topBlock).translated(contentOffset()).top();
+    if (caretLineOnly) {
+        QTextBlock block = topBlock;
+        while (block.isValid() && block != caretBlock && top < viewHeight) {
+            top += blockBoundingRect(block).height();
+            block = block.next();
+        }
+        if (block != caretBlock)
+            top = viewHeight; // the caret's line is not in view
+    }
     QTextBlock last = first.previous(); // before 'first': no visible line
     QTextBlock cutBlock;
     qreal cutTop = 0;
-    qreal top = firstTop;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const qreal height = blockBoundingRect(block).height();
         const QTextLayout *layout = block.layout();

@@ -2,15 +2,25 @@
 
 #include <deque>
 
+std::uint16_t KeyMatcher::addClass(char16_t c)
+{
+    if (const std::size_t known = classOf(c))
+        return std::uint16_t(known);
+    const auto newClass = std::uint16_t(m_classCount++);
+    if (c < m_latin1Class.size()) {
+        m_latin1Class[c] = newClass;
+    } else {
+        const auto at = std::lower_bound(m_otherClass.begin(), m_otherClass.end(), std::make_pair(c, std::uint16_t(0)));
+        m_otherClass.insert(at, {c, newClass});
+    }
+    return newClass;
+}
+
 KeyMatcher::KeyMatcher(const std::vector<std::u16string> &keys)
 {
-    m_classOf.assign(0x10000, 0);
-    m_classCount = 1;
     for (const std::u16string &key : keys) {
-        for (const char16_t c : key) {
-            if (m_classOf[c] == 0)
-                m_classOf[c] = std::uint16_t(m_classCount++);
-        }
+        for (const char16_t c : key)
+            addClass(c);
         m_keyLengths.push_back(key.size());
     }
 
@@ -20,7 +30,7 @@ KeyMatcher::KeyMatcher(const std::vector<std::u16string> &keys)
     for (std::size_t k = 0; k < keys.size(); ++k) {
         std::int32_t state = 0;
         for (const char16_t c : keys[k]) {
-            const std::size_t slot = std::size_t(state) * m_classCount + m_classOf[c];
+            const std::size_t slot = std::size_t(state) * m_classCount + classOf(c);
             if (child[slot] < 0) {
                 child[slot] = std::int32_t(own.size());
                 own.emplace_back();
@@ -65,6 +75,6 @@ KeyMatcher::KeyMatcher(const std::vector<std::u16string> &keys)
     m_outputStart.push_back(0);
     for (const auto &list : outputs) {
         m_outputs.insert(m_outputs.end(), list.begin(), list.end());
-        m_outputStart.push_back(std::int32_t(m_outputs.size()));
+        m_outputStart.push_back(std::uint32_t(m_outputs.size()));
     }
 }

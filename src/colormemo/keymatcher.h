@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,21 +22,35 @@ public:
     {
         if (m_keyLengths.empty())
             return;
-        std::int32_t state = 0;
+        std::size_t state = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            state = m_next[std::size_t(state) * m_classCount + m_classOf[text[i]]];
-            for (std::int32_t o = m_outputStart[std::size_t(state)]; o < m_outputStart[std::size_t(state) + 1]; ++o) {
-                const std::int32_t key = m_outputs[std::size_t(o)];
-                found(std::size_t(key), i + 1 - m_keyLengths[std::size_t(key)]);
+            state = m_next[state * m_classCount + classOf(text[i])];
+            for (std::uint32_t o = m_outputStart[state]; o < m_outputStart[state + 1]; ++o) {
+                const std::uint32_t key = m_outputs[o];
+                found(std::size_t(key), i + 1 - m_keyLengths[key]);
             }
         }
     }
 
 private:
-    std::vector<std::uint16_t> m_classOf; // character -> class; 0 for characters no key has
-    std::size_t m_classCount = 0;
-    std::vector<std::int32_t> m_next;       // state * classes + class -> state
-    std::vector<std::int32_t> m_outputStart; // keys ending in state s: outputs[start[s] .. start[s+1])
-    std::vector<std::int32_t> m_outputs;
+    // Small tables: a pass runs right after the editor has touched much
+    // memory, so every cache line the walk needs is likely a miss.
+    using State = std::uint32_t;
+
+    std::size_t classOf(char16_t c) const
+    {
+        if (c < m_latin1Class.size())
+            return m_latin1Class[c];
+        const auto found = std::lower_bound(m_otherClass.begin(), m_otherClass.end(), std::make_pair(c, std::uint16_t(0)));
+        return found != m_otherClass.end() && found->first == c ? found->second : 0;
+    }
+    std::uint16_t addClass(char16_t c);
+
+    std::array<std::uint16_t, 256> m_latin1Class{}; // 0: no key has the character
+    std::vector<std::pair<char16_t, std::uint16_t>> m_otherClass; // sorted
+    std::size_t m_classCount = 1;
+    std::vector<State> m_next;               // state * classes + class -> state
+    std::vector<std::uint32_t> m_outputStart; // keys ending in state s: outputs[start[s] .. start[s+1])
+    std::vector<std::uint32_t> m_outputs;
     std::vector<std::size_t> m_keyLengths;
 };
