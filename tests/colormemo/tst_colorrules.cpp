@@ -105,6 +105,11 @@ void ColorRulesTest::keywordCaseAndColours()
     QCOMPARE(scanText(colours, u"a ; b"), "2-2:8000");
     // a keyword listed twice is found twice
     QCOMPARE(scanText(colours, u" x "), "1-1:8000 1-1:8000 1-1:8000 1-1:8000");
+    // characters beyond a to z are matched as they are, whatever the case
+    TColorRule wide;
+    wide.setKeyDrawingType(TColorRule::dtKeyShow);
+    wide.setKeywords({u"\u20ACuro"_qs, u"na\u00EFve"_qs});
+    QCOMPARE(scanText(wide, u"\u20ACURO na\u00EFve \u20ACur NA\u00CFVE"), "0-3:ff 0-3:ff 5-9:ff 5-9:ff");
     // occurrences of one key never overlap
     TColorRule repeat;
     repeat.setKeyDrawingType(TColorRule::dtKeyShow);
