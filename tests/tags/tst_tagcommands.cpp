@@ -1,6 +1,6 @@
-// Tag insertion commands and tag undo on a real memo: the patterns, the
-// caret and selection they leave, one level of undo and of "Undo undo", and
-// the inputs that must not break them.
+// Tag insertion commands, their hot keys and tag undo on a real memo: the
+// caret and selection the commands leave, one level of undo and of "Undo
+// undo", and the inputs that must not break them.
 #include "colormemo.h"
 #include "defaulttags.h"
 #include "homelink.h"
