@@ -20,6 +20,8 @@ TColorMemo::TColorMemo(QWidget *parent)
     setTabChangesFocus(false);
     viewport()->setMouseTracking(true); // hot spots follow the pointer
 
+    // Reported before textChanged, so both are current when the owner hears of a change.
+    connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::followContents);
     connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::recolourAfterChange);
     // OnVScroll and OnHScroll report scrolling through the scroll bars: an
     // action on the bar either moves the value after it is announced, or
@@ -56,7 +58,17 @@ void TColorMemo::setModelText(const QString &text)
 
 int TColorMemo::textLength() const
 {
-    return TextModel::length(*document());
+    return m_characters - 1 + document()->blockCount() - 1;
+}
+
+void TColorMemo::followContents(int position, int removed, int added)
+{
+    m_characters += added - removed;
+    // Only a change that reaches the last line can empty or fill it.
+    if (position + added >= m_characters - 2) {
+        const QTextDocument *doc = document();
+        m_lastLineEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1;
+    }
 }
 
 int TColorMemo::lineCount() const
@@ -281,10 +293,8 @@ void TColorMemo::recolourAfterChange()
         return;
     }
     // Lines as the program counts them: a last empty line does not count.
-    const QTextDocument *doc = document();
-    const bool lastEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1;
-    const int count = doc->blockCount() - (lastEmpty ? 1 : 0);
-    const int length = TextModel::length(*doc) - (lastEmpty ? 2 : 0);
+    const int count = document()->blockCount() - (m_lastLineEmpty ? 1 : 0);
+    const int length = textLength() - (m_lastLineEmpty ? 2 : 0);
     paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
     m_cachedLineCount = count;
     m_cachedLength = length;

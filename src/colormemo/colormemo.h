@@ -96,6 +96,7 @@ protected:
 private:
     bool canColour() const;
     void recolourAfterChange();
+    void followContents(int position, int removed, int added);
     void applyRuns(const std::vector<TKeyDescr> &runs);
     void setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
     void clearVisibleFormats();
@@ -128,4 +129,9 @@ private:
     int m_seenScroll[2] = {0, 0};
     int m_cachedLineCount = 0;
     int m_cachedLength = 0;
+    // The document's character count and whether its last line is empty,
+    // followed from its change reports so that a keystroke never walks the
+    // document's block tree to its end.
+    int m_characters = 1;
+    bool m_lastLineEmpty = false;
 };

@@ -1,7 +1,9 @@
 #include "colormemo.h"
 #include "textmodel.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 
 // The memo's interface counts a line break as CR LF while Qt's document
@@ -50,6 +52,30 @@ private slots:
         QCOMPARE(memo.lineCount(), 3);
         memo.setText(QStringLiteral("a\rb\nc"));
         QCOMPARE(memo.text(), QString("a\r\nb\r\nc"));
+    }
+
+    // The memo follows its length from the document's change reports:
+    // after any mix of edits it must still agree with the document.
+    void lengthFollowsEveryKindOfEdit()
+    {
+        TColorMemo memo;
+        QRandomGenerator random(7);
+        const QString pieces[] = {"a", "\n", "xy\nz", "\n\n", "", "long line of text"};
+        for (int step = 0; step < 2000; ++step) {
+            QTextCursor cursor(memo.document());
+            const int size = memo.document()->characterCount() - 1;
+            const int from = random.bounded(size + 1);
+            cursor.setPosition(from);
+            cursor.setPosition(from + random.bounded(size - from + 1), QTextCursor::KeepAnchor);
+            switch (random.bounded(6)) {
+            case 0: memo.setPlainText(pieces[random.bounded(6)].repeated(random.bounded(4))); break;
+            case 1: memo.undo(); break;
+            case 2: memo.redo(); break;
+            case 3: cursor.removeSelectedText(); break;
+            default: cursor.insertText(pieces[random.bounded(6)]); break;
+            }
+            QCOMPARE(memo.textLength(), TextModel::length(*memo.document()));
+        }
     }
 
     void crLfConversions()
