@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QTextCursor>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -403,6 +404,42 @@ private slots:
         // The toolbar buttons act on the active page.
         app.main->action("ToolButton18")->trigger();
         QCOMPARE(memo->text(), QString("<B>&nbsp;</B>&lt;&gt;"));
+    }
+
+    // A page in a real document window shows its tags in the rule colour,
+    // and an edit recolours the line it changed.
+    void documentWindowShowsColours()
+    {
+        AppFixture app;
+        g_settings.fontName = QStringLiteral("DejaVu Sans Mono");
+        g_settings.fontSize = 20;
+        app.start();
+        Teditform *doc = app.openPage("colours.htm", "<B>word</B> plain\r\nplain");
+        TColorMemo *memo = doc->CMemo1;
+        const auto greenIn = [memo](int from, int to) {
+            const QImage image = memo->viewport()->grab().toImage();
+            QTextCursor cursor(memo->document());
+            cursor.setPosition(from);
+            const QRect left = memo->cursorRect(cursor);
+            cursor.setPosition(to);
+            const QRect area = QRect(QPoint(left.left() + 1, left.top()),
+                                     QPoint(memo->cursorRect(cursor).left() - 1, left.bottom()))
+                                   .intersected(image.rect());
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    count += qGreen(pixel) > 90 && qRed(pixel) < 60 && qBlue(pixel) < 60;
+                }
+            }
+            return count;
+        };
+        QVERIFY(greenIn(0, 3) > 10);   // <B>
+        QCOMPARE(greenIn(3, 7), 0);    // word
+        QCOMPARE(greenIn(18, 23), 0);  // the second line's plain text
+        memo->setSelStart(memo->textLength());
+        type(memo, "<U>");
+        QVERIFY(greenIn(23, 26) > 10);
     }
 
     void largePageOpensAndRoundTrips()
