@@ -1,6 +1,9 @@
 // A tag command with its undo point, "Undo last tag " and "Undo undo" in a
-// 100 KB and a 10 MB page, medians of repeated runs side by side.
+// 100 KB and a 10 MB page of a coloured memo, medians of repeated runs side
+// by side.
+#include "benchsupport.h"
 #include "colormemo.h"
+#include "documentrules.h"
 #include "tagrunner.h"
 #include "tagtable.h"
 #include "tagundo.h"
@@ -24,12 +27,6 @@ QString page(int bytes)
     return text;
 }
 
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 struct Figures {
     double command, undo, redo;
 };
@@ -37,6 +34,7 @@ struct Figures {
 Figures measure(int bytes, int rounds)
 {
     TColorMemo memo;
+    applyDocumentRules(memo);
     memo.resize(800, 600);
     memo.show();
     memo.setText(page(bytes));
@@ -57,7 +55,7 @@ Figures measure(int bytes, int rounds)
         undo.undoUndo();
         redoTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    return {median(commandTimes), median(undoTimes), median(redoTimes)};
+    return {bench::median(commandTimes), bench::median(undoTimes), bench::median(redoTimes)};
 }
 
 } // namespace
