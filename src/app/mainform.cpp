@@ -28,6 +28,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
+#include <map>
+
 namespace {
 
 const char kOpenFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
@@ -157,6 +160,21 @@ void Tmainform::buildToolbar()
     ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
+    // Document buttons act on the active document; their guard makes sure
+    // there is one.
+    const std::map<QString, std::function<void()>> commands = {
+        {QStringLiteral("ToolButton1"), [this] { newDocument(); }},
+        {QStringLiteral("ToolButton2"), [this] { openDocuments(); }},
+        {QStringLiteral("ToolButton3"), [this] { activeDocument()->save(); }},
+        {QStringLiteral("ToolButton4"), [this] { activeDocument()->saveAs(); }},
+        {QStringLiteral("ToolButton32"), [this] { saveAll(); }},
+        {QStringLiteral("ToolButton6"), [this] { activeDocument()->closeWindow(); }},
+        {QStringLiteral("ToolButton7"), [this] { activeDocument()->closeAll(); }},
+        {QStringLiteral("ToolButton18"), [this] { activeDocument()->tagUndo->undoLastTag(); }},
+        {QStringLiteral("ToolButton19"), [this] { activeDocument()->tagUndo->undoUndo(); }},
+        {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
+        {QStringLiteral("ToolButton27"), [this] { close(); }},
+    };
     int index = 0;
     for (const ToolbarButton &button : toolbarButtons()) {
         QAction *action = ToolBar1->addAction(buttonIcon(style(), index++), QString());
@@ -168,42 +186,14 @@ void Tmainform::buildToolbar()
         ToolBar1->widgetForAction(action)->setFixedWidth(25);
         if (button.separatorAfter)
             ToolBar1->addSeparator();
-        const auto guard = button.guard;
-        const auto route = [this, action, guard](auto command) {
-            connect(action, &QAction::triggered, this, [command, guard] {
-                if (guardAllows(guard, g_documents.open))
-                    runCommand(command);
-            });
-        };
-        const QString name = QLatin1String(button.name);
-        auto onDocument = [this](auto method) {
-            return [this, method] {
-                if (Teditform *doc = activeDocument())
-                    (doc->*method)();
-            };
-        };
-        if (name == QLatin1String("ToolButton1"))
-            route([this] { newDocument(); });
-        else if (name == QLatin1String("ToolButton2"))
-            route([this] { openDocuments(); });
-        else if (name == QLatin1String("ToolButton3"))
-            route(onDocument(&Teditform::save));
-        else if (name == QLatin1String("ToolButton4"))
-            route(onDocument(&Teditform::saveAs));
-        else if (name == QLatin1String("ToolButton32"))
-            route([this] { saveAll(); });
-        else if (name == QLatin1String("ToolButton6"))
-            route(onDocument(&Teditform::closeWindow));
-        else if (name == QLatin1String("ToolButton7"))
-            route(onDocument(&Teditform::closeAll));
-        else if (name == QLatin1String("ToolButton18"))
-            route([this] { activeDocument()->tagUndo->undoLastTag(); });
-        else if (name == QLatin1String("ToolButton19"))
-            route([this] { activeDocument()->tagUndo->undoUndo(); });
-        else if (name == QLatin1String("ToolButton24"))
-            route([this] { C1Click(); });
-        else if (name == QLatin1String("ToolButton27"))
-            route([this] { close(); });
+        const auto command = commands.find(action->objectName());
+        if (command == commands.end())
+            continue; // a button without a command yet does nothing
+        connect(action, &QAction::triggered, this, [this, run = command->second, guard = button.guard] {
+            const bool needsDocument = guard != ToolbarButton::Guard::None;
+            if (guardAllows(guard, g_documents.open) && (!needsDocument || activeDocument()))
+                runCommand(run);
+        });
     }
 }
 
