@@ -10,6 +10,20 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <climits>
+#include <utility>
+
+namespace {
+
+// A long block's formats cover only its lines in view and this many
+// characters around them, rounded to a multiple of it: Qt lays a block out
+// again whenever its formats change, at a cost that grows with the number
+// of format ranges, and rounding lets typing and small scrolls keep the
+// same formats.
+constexpr int ShownMargin = 8192;
+
+} // namespace
+
 TColorMemo::TColorMemo(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_rules(new TDrawRules(this))
@@ -69,6 +83,21 @@ void TColorMemo::followContents(int position, int removed, int added)
         const QTextDocument *doc = document();
         m_lastLineEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1;
     }
+    // A character typed within a line is coloured now, before the view lays
+    // the line out again: new formats set afterwards would have the line
+    // laid out a second time, which in a long line costs as much again.
+    const QTextCursor cursor = textCursor();
+    if (!m_redrawAlways && removed == 0 && added == 1 && !cursor.hasSelection() && cursor.position() == position + 1
+        && countedLines() == std::pair(m_cachedLineCount, m_cachedLength + 1)) {
+        paintColors(true);
+        m_colouredEarly = true;
+    }
+}
+
+std::pair<int, int> TColorMemo::countedLines() const
+{
+    // Lines as the program counts them: a last empty line does not count.
+    return {document()->blockCount() - (m_lastLineEmpty ? 1 : 0), textLength() - (m_lastLineEmpty ? 2 : 0)};
 }
 
 int TColorMemo::lineCount() const
@@ -218,6 +247,7 @@ void TColorMemo::paintColors(bool caretLineOnly)
     QTextBlock last = first.previous(); // before 'first': no visible line
     QTextBlock cutBlock;
     qreal cutTop = 0;
+    m_shownTops.clear();
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const qreal height = blockBoundingRect(block).height();
         const QTextLayout *layout = block.layout();
@@ -229,6 +259,7 @@ void TColorMemo::paintColors(bool caretLineOnly)
             break;
         }
         last = block;
+        m_shownTops.push_back(top);
         top += height;
         if (caretLineOnly)
             break;
@@ -248,13 +279,52 @@ void TColorMemo::paintColors(bool caretLineOnly)
 void TColorMemo::applyRuns(const std::vector<TKeyDescr> &runs)
 {
     RunFormatter formatter(palette(), m_hotSpot->Underlined, bool(m_onDrawKey));
-    for (const TextWindow::Block &block : m_window.blocks())
-        setBlockFormats(block.block, formatter.forBlock(runs, block.start, block.length));
+    const std::vector<TextWindow::Block> &blocks = m_window.blocks();
+    // the window ends with the blocks in view; any before them lie above it
+    const std::size_t above = blocks.size() - m_shownTops.size();
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const TextWindow::Block &block = blocks[i];
+        const auto [from, to] = i < above ? std::pair(0, INT_MAX) : shownPart(block.block, m_shownTops[i - above]);
+        setBlockFormats(block.block, formatter.forBlock(runs, block.start, block.length, from, to));
+    }
     m_handlerKeys.clear();
     if (m_onDrawKey) {
         std::copy_if(runs.begin(), runs.end(), std::back_inserter(m_handlerKeys),
                      [](const TKeyDescr &run) { return run.IsKey != 0; });
     }
+}
+
+std::pair<int, int> TColorMemo::shownPart(const QTextBlock &block, qreal top) const
+{
+    const QTextLayout *layout = block.layout();
+    const int count = layout ? layout->lineCount() : 0;
+    if (block.length() <= ShownMargin || count == 0)
+        return {0, INT_MAX};
+    // lines lie in the order of their tops
+    const auto firstLineWhere = [layout, count](auto condition) {
+        int low = 0;
+        int high = count;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (condition(layout->lineAt(middle)))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    const qreal viewHeight = viewport()->height();
+    const int firstLine = std::min(count - 1, firstLineWhere([top](const QTextLine &line) {
+                                       return top + line.y() + line.height() > 0;
+                                   }));
+    const int endLine = std::max(firstLine + 1, firstLineWhere([top, viewHeight](const QTextLine &line) {
+                                     return top + line.y() >= viewHeight;
+                                 }));
+    const QTextLine lastLine = layout->lineAt(endLine - 1);
+    const int from = layout->lineAt(firstLine).textStart();
+    const int to = lastLine.textStart() + lastLine.textLength();
+    return {std::max(0, from - ShownMargin) / ShownMargin * ShownMargin,
+            (to + 2 * ShownMargin - 1) / ShownMargin * ShownMargin};
 }
 
 void TColorMemo::setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
@@ -292,10 +362,9 @@ void TColorMemo::recolourAfterChange()
         paintColors(false);
         return;
     }
-    // Lines as the program counts them: a last empty line does not count.
-    const int count = document()->blockCount() - (m_lastLineEmpty ? 1 : 0);
-    const int length = textLength() - (m_lastLineEmpty ? 2 : 0);
-    paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
+    const auto [count, length] = countedLines();
+    if (!std::exchange(m_colouredEarly, false))
+        paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
     m_cachedLineCount = count;
     m_cachedLength = length;
 }

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class TDrawRules;
@@ -97,7 +98,11 @@ private:
     bool canColour() const;
     void recolourAfterChange();
     void followContents(int position, int removed, int added);
+    std::pair<int, int> countedLines() const; // line count and text length
     void applyRuns(const std::vector<TKeyDescr> &runs);
+    // The part of a block in view, whose top is at 'top', that gets formats:
+    // character offsets from .. to - 1 in the block.
+    std::pair<int, int> shownPart(const QTextBlock &block, qreal top) const;
     void setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
     void clearVisibleFormats();
     // clears the blocks from 'block' (whose top is at 'top') to the view's bottom
@@ -122,7 +127,9 @@ private:
     ColorPass m_pass;
     TextWindow m_window;
     std::vector<TKeyDescr> m_handlerKeys; // keyword runs OnDrawKey draws
+    std::vector<qreal> m_shownTops; // tops of the window's blocks in view
     bool m_inPass = false;
+    bool m_colouredEarly = false; // the change being reported is coloured
     bool m_coloured = false; // some block may carry colour formats
     bool m_overHotSpot = false;
     bool m_scrollBarAction[2] = {false, false};

@@ -53,19 +53,20 @@ const QTextCharFormat &RunFormatter::formatFor(const TKeyDescr &run)
 }
 
 QList<QTextLayout::FormatRange> RunFormatter::forBlock(std::span<const TKeyDescr> runs, int blockStart,
-                                                       int blockLength)
+                                                       int blockLength, int from, int to)
 {
     QList<QTextLayout::FormatRange> formats;
-    const int blockEnd = blockStart + blockLength - 1;
-    const auto first = std::lower_bound(runs.begin(), runs.end(), blockStart,
+    const int partStart = blockStart + std::max(0, from);
+    const int partEnd = blockStart + std::min(blockLength, to) - 1;
+    const auto first = std::lower_bound(runs.begin(), runs.end(), partStart,
                                         [](const TKeyDescr &run, int start) { return run.EndPos < start; });
-    for (auto run = first; run != runs.end() && run->StartPos <= blockEnd; ++run) {
+    for (auto run = first; run != runs.end() && run->StartPos <= partEnd; ++run) {
         if (run->ZOrder == TabZOrder || run->ZOrder == SelectionZOrder)
             continue;
         if (run->IsKey && m_keysDrawnByHandler)
             continue;
-        const int start = std::max(run->StartPos, blockStart);
-        const int end = std::min(run->EndPos, blockEnd);
+        const int start = std::max(run->StartPos, partStart);
+        const int end = std::min(run->EndPos, partEnd);
         formats.append({start - blockStart, end - start + 1, formatFor(*run)});
     }
     return formats;

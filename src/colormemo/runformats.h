@@ -5,6 +5,7 @@
 #include <QList>
 #include <QTextLayout>
 
+#include <climits>
 #include <span>
 
 class QPalette;
@@ -22,8 +23,10 @@ public:
     RunFormatter(const QPalette &palette, bool underlineHotSpots, bool keysDrawnByHandler);
 
     // The formats for the runs falling on the block at model offsets
-    // blockStart .. blockStart + blockLength - 1.
-    QList<QTextLayout::FormatRange> forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength);
+    // blockStart .. blockStart + blockLength - 1, or only on its characters
+    // from .. to - 1 (offsets in the block).
+    QList<QTextLayout::FormatRange> forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength,
+                                             int from = 0, int to = INT_MAX);
 
 private:
     const QTextCharFormat &formatFor(const TKeyDescr &run);

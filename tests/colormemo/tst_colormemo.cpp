@@ -71,6 +71,7 @@ private slots:
     void disabledMemoShowsNoColours();
     void eventDrawAndKeyDrawHandlers();
     void badTextAndDocumentChangesSurvive();
+    void longLineColouredWhereScrolledAndTyped();
 
 private:
     // A document window stand-in: the memo fills a parent window.
@@ -413,6 +414,36 @@ void ColorMemoTest::badTextAndDocumentChangesSurvive()
     m_memo->setPlainText(QString());
     QTest::qWait(20);
     render();
+}
+
+void ColorMemoTest::longLineColouredWhereScrolledAndTyped()
+{
+    QString big;
+    while (big.size() < (1 << 20))
+        big += QStringLiteral("<td class=\"x\">word</td> ");
+    m_memo->setModelText(big);
+    render();
+    m_memo->setFocus();
+
+    // a keyword in the middle of the line, scrolled into view
+    const int key = int(big.indexOf(QStringLiteral("<td"), big.size() / 2));
+    m_memo->setSelStart(key);
+    m_memo->ensureCursorVisible();
+    QVERIFY(m_memo->verticalScrollBar()->value() > 1000);
+    QImage image = render();
+    QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
+    QCOMPARE(countPixels(image, charsRect(key + 14, key + 18), isGreen), 0); // "word"
+    QVERIFY(countPixels(image, charsRect(key + 14, key + 18), isDark) > 10);
+
+    // typed there: the new keyword and the moved one are coloured
+    QTest::keyClicks(m_memo, QStringLiteral("<b> "));
+    image = render();
+    QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
+    QVERIFY(countPixels(image, charsRect(key + 4, key + 7), isGreen) > 10);
+    QCOMPARE(countPixels(image, charsRect(key + 18, key + 22), isGreen), 0);
+
+    // only the part of the line around the view carries formats
+    QVERIFY(m_memo->document()->firstBlock().layout()->formats().size() < 20000);
 }
 
 QTEST_MAIN(ColorMemoTest)

@@ -191,6 +191,13 @@ void ColorPassTest::formatsFollowRunsPerBlock()
     QVERIFY(second[2].format.fontUnderline());
     QCOMPARE(RunFormatter(palette, true, true).forBlock(runs, 5, 8).size(), 2); // keys drawn by handler
     QVERIFY(!RunFormatter(palette, false, false).forBlock(runs, 5, 8)[2].format.fontUnderline());
+    // only the block's characters 1 .. 5: runs are cut at the part's edges
+    const auto part = formatter.forBlock(runs, 5, 8, 1, 6);
+    QCOMPARE(part.size(), 2);
+    QCOMPARE(part[0].start, 1);
+    QCOMPARE(part[0].length, 2);
+    QCOMPARE(part[1].start, 5);
+    QCOMPARE(part[1].length, 1);
     QCOMPARE(toQColor(clWindow, palette), palette.color(QPalette::Base));
 }
 
