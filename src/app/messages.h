@@ -11,7 +11,6 @@ namespace Messages {
 enum class Kind { Information, Warning, Error, Confirmation, Plain };
 
 enum Button {
-    NoButton = 0,
     Yes = 0x01,
     No = 0x02,
     OK = 0x04,

@@ -99,14 +99,7 @@ QString numbered(const char *prefix, int n)
     return QLatin1String(prefix) + QString::number(n);
 }
 
-} // namespace
-
-const TagDefault &tagDefault(int n)
-{
-    Q_ASSERT(n >= 1 && n <= TagTable::kSlots);
-    return kDefaults[n - 1];
-}
-
+// The four fields of slot n.
 void writeSlotFields(RegKey &key, int n)
 {
     const TagSlot &slot = g_tags.slot(n);
@@ -116,6 +109,7 @@ void writeSlotFields(RegKey &key, int n)
     key.writeInteger(numbered("MIN", n), slot.extra);
 }
 
+// Slot n and, for a user slot, its caption.
 void writeTag(RegKey &key, int n)
 {
     writeSlotFields(key, n);
@@ -123,6 +117,14 @@ void writeTag(RegKey &key, int n)
         const int k = n - TagTable::kFirstDefined;
         key.writeString(numbered("DEF", k), g_tags.captions[k]);
     }
+}
+
+} // namespace
+
+const TagDefault &tagDefault(int n)
+{
+    Q_ASSERT(n >= 1 && n <= TagTable::kSlots);
+    return kDefaults[n - 1];
 }
 
 void installAllTags()

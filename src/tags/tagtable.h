@@ -49,7 +49,3 @@ void resetTag(int n);
 // Empties every slot's opening text, then reads the stored slots and captions.
 void clearOpeningTexts();
 void readTags(const RegKey &key);
-// Writes the four fields of slot n to an open key.
-void writeSlotFields(RegKey &key, int n);
-// Writes slot n and, for a user slot, its caption to an open key.
-void writeTag(RegKey &key, int n);
