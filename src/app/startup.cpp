@@ -19,9 +19,11 @@ void loadAllSettings()
 
 void repairTagTable()
 {
+    std::vector<int> repairs;
     for (int n = 1; n <= TagTable::kSlots; ++n) {
         if (g_tags.slot(n).opening.isEmpty())
-            resetTag(n);
+            repairs.push_back(n);
     }
-    resetTag(39);
+    repairs.push_back(39);
+    resetTags(repairs); // one write of the store, not one per slot
 }

@@ -142,17 +142,27 @@ void installAllTags()
 
 void resetTag(int n)
 {
-    if (n < 1 || n > TagTable::kSlots)
-        return;
-    setToDefault(n, false);
-    if (isDefinedSlot(n)) {
-        g_tags.slot(n).extra = 0;
-        g_tags.captions[n - TagTable::kFirstDefined] = QStringLiteral("----------");
+    resetTags(std::vector<int>{n});
+}
+
+void resetTags(const std::vector<int> &numbers)
+{
+    std::vector<int> reset;
+    for (const int n : numbers) {
+        if (n < 1 || n > TagTable::kSlots)
+            continue;
+        setToDefault(n, false);
+        if (isDefinedSlot(n)) {
+            g_tags.slot(n).extra = 0;
+            g_tags.captions[n - TagTable::kFirstDefined] = QStringLiteral("----------");
+        }
+        reset.push_back(n);
     }
     RegKey key;
-    if (!key.openWrite())
+    if (reset.empty() || !key.openWrite())
         return;
-    writeTag(key, n);
+    for (const int n : reset)
+        writeTag(key, n);
     key.close();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 class RegKey;
 
@@ -46,6 +47,8 @@ const TagDefault &tagDefault(int n); // n = 1..69
 void installAllTags();
 // Sets slot n to its default and stores it; a user slot also resets its caption.
 void resetTag(int n);
+// The same for several slots in one access to the store, in the given order.
+void resetTags(const std::vector<int> &numbers);
 // Empties every slot's opening text, then reads the stored slots and captions.
 void clearOpeningTexts();
 void readTags(const RegKey &key);
