@@ -8,7 +8,6 @@
 #include "messages.h"
 #include "settings.h"
 #include "tagrunner.h"
-#include "tagshortcuts.h"
 #include "tagtable.h"
 #include "tagundo.h"
 
@@ -94,13 +93,9 @@ void Teditform::connectTagCommands()
     const auto commands = tagCommands();
     for (size_t i = 0; i < commands.size(); ++i) {
         const TagCommand &command = commands[i];
-        QAction *action = menus.tagActions[i];
-        action->setShortcuts(tagShortcuts(command));
-        connect(action, &QAction::triggered, this,
+        connect(menus.tagActions[i], &QAction::triggered, this,
                 [this, &command] { runTagCommand(command, *CMemo1, *tagUndo); });
     }
-    menus.Undolasttag1->setShortcut(undoLastTagShortcut());
-    menus.Undoundo1->setShortcut(undoUndoShortcut());
     connect(menus.Undolasttag1, &QAction::triggered, tagUndo, &TagUndo::undoLastTag);
     connect(menus.Undoundo1, &QAction::triggered, tagUndo, &TagUndo::undoUndo);
     connect(tagUndo, &TagUndo::availabilityChanged, this, &Teditform::showUndoState);

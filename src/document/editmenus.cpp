@@ -1,6 +1,7 @@
 #include "editmenus.h"
 
 #include "tagcommands.h"
+#include "tagshortcuts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -81,8 +82,10 @@ EditMenus::EditMenus(QWidget *owner)
 
     QMenu *edit = menu(2, "&Edit");
     edit->setObjectName(QStringLiteral("Edit1"));
-    Undolasttag1 = item(edit, "Undolasttag1", "Undo last tag ", "Ctrl+Z");
-    Undoundo1 = item(edit, "Undoundo1", "Undo undo", "Ctrl+Shift+Z");
+    Undolasttag1 = item(edit, "Undolasttag1", "Undo last tag ");
+    Undolasttag1->setShortcut(undoLastTagShortcut());
+    Undoundo1 = item(edit, "Undoundo1", "Undo undo");
+    Undoundo1->setShortcut(undoUndoShortcut());
     edit->addSeparator();
     Copy1 = item(edit, "Copy1", "Copy", "Ctrl+C");
     Cut1 = item(edit, "Cut1", "Cut", "Ctrl+X");
@@ -122,7 +125,8 @@ EditMenus::EditMenus(QWidget *owner)
             Autosave1 = checkItem(current, "Autosave1", "Autosave", "Ctrl+Shift+A", false);
             current->addSeparator();
         }
-        QAction *action = item(current, command.handler, command.caption, command.shortcut);
+        QAction *action = item(current, command.handler, command.caption);
+        action->setShortcuts(tagShortcuts(command));
         tagActions << action;
         if (currentCaption == QLatin1String("&Defined"))
             defined << action;

@@ -22,11 +22,3 @@ QKeySequence undoUndoShortcut()
 {
     return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 }
-
-QList<QKeySequence> allTagShortcuts()
-{
-    QList<QKeySequence> all{undoLastTagShortcut(), undoUndoShortcut()};
-    for (const TagCommand &command : tagCommands())
-        all << tagShortcuts(command);
-    return all;
-}

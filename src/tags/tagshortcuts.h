@@ -12,6 +12,3 @@ QList<QKeySequence> tagShortcuts(const TagCommand &command);
 // "Undo last tag " (Ctrl+Z) and "Undo undo" (Ctrl+Shift+Z) of the Edit menu.
 QKeySequence undoLastTagShortcut();
 QKeySequence undoUndoShortcut();
-// The shortcuts of all tag commands and of the two undo items, for
-// TColorMemo::setReservedShortcuts().
-QList<QKeySequence> allTagShortcuts();

@@ -392,7 +392,10 @@ private slots:
         }
         addAction(QStringLiteral("Undolasttag1Click"), {undoLastTagShortcut()});
         addAction(QStringLiteral("Undoundo1Click"), {undoUndoShortcut()});
-        focused->setReservedShortcuts(allTagShortcuts());
+        QList<QKeySequence> reserved;
+        for (QAction *action : window.actions())
+            reserved << action->shortcuts();
+        focused->setReservedShortcuts(reserved);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
