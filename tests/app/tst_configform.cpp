@@ -1,0 +1,153 @@
+// The configuration window: starting values, "Ok" with existing, missing,
+// empty and impossible directories, storing as defaults, its ways out.
+#include "configform.h"
+#include "directoryedit.h"
+#include "settagsform.h"
+#include "settings.h"
+#include "settingsstore.h"
+#include "support/scripted.h"
+#include "support/storedvalue.h"
+#include "tags/defaulttags.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+class ConfigFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    Tconfigform *config = nullptr;
+
+    QString sub(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+private slots:
+    void init()
+    {
+        QFile::remove(RegKey::storePath());
+        loadDefaultTagsInMemory();
+        g_settings.lineBreakOption = QStringLiteral("1");
+        g_settings.openDirectory = sub("open");
+        g_settings.saveDirectory = sub("save");
+        g_settings.textDirectory = sub("text");
+        for (const char *name : {"open", "save", "text"})
+            QDir(dir.path()).mkpath(QLatin1String(name));
+        config = new Tconfigform;
+        config->show();
+    }
+    void cleanup() { delete config; }
+
+    void startsFromTheSettingsAndCancelChangesNothing()
+    {
+        QCOMPARE(config->size(), QSize(276, 337));
+        QVERIFY(config->ly->isChecked() && !config->default1->isChecked());
+        QCOMPARE(config->DirectoryEdit1->text(), sub("open"));
+        config->ln->setChecked(true);
+        config->DirectoryEdit1->setText(sub("elsewhere"));
+        config->BitBtn3->click();
+        QCOMPARE(config->result(), int(QDialog::Rejected));
+        QCOMPARE(g_settings.lineBreakOption, QStringLiteral("1"));
+        QCOMPARE(g_settings.openDirectory, sub("open"));
+        g_settings.lineBreakOption = QStringLiteral("yes"); // anything but "1" is No
+        Tconfigform other;
+        QVERIFY(other.ln->isChecked());
+    }
+
+    void okWithExistingDirectoriesAsksNothingAndStoresWithTheTick()
+    {
+        ScriptedMessages messages;
+        config->ln->setChecked(true);
+        config->DirectoryEdit2->setText(sub("text"));
+        config->default1->setChecked(true);
+        config->BitBtn1->click();
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(config->result(), int(QDialog::Accepted));
+        QCOMPARE(g_settings.lineBreakOption, QStringLiteral("0"));
+        QCOMPARE(g_settings.saveDirectory, sub("text"));
+        QCOMPARE(storedValue("VAR3"), QStringLiteral("0"));
+        QCOMPARE(storedValue("VAR8"), sub("text"));
+    }
+
+    void missingDirectoryIsCreatedOnlyOnYes()
+    {
+        for (bool yes : {true, false}) {
+            Tconfigform form;
+            ScriptedMessages messages;
+            messages.answers << (yes ? Messages::Yes : Messages::No);
+            const QString fresh = sub(yes ? "a/b/c" : "nowhere");
+            const QString before = g_settings.textDirectory;
+            form.DirectoryEdit3->setText(fresh);
+            form.BitBtn1->click();
+            QCOMPARE(messages.texts(), QStringList{"The " + fresh + " does not exist\r\nDo you want to create it now ?"});
+            QCOMPARE(QDir(fresh).exists(), yes);
+            QCOMPARE(g_settings.textDirectory, yes ? fresh : before);
+            QCOMPARE(form.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(!QFile::exists(RegKey::storePath())); // not stored without the tick
+    }
+
+    void impossibleDirectoriesKeepTheWindowOpen_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("names a file") << sub("file.txt");
+        QTest::newRow("cannot be created") << sub("file.txt/below");
+    }
+    void impossibleDirectoriesKeepTheWindowOpen()
+    {
+        QFETCH(QString, field);
+        QFile file(sub("file.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        ScriptedMessages messages;
+        messages.answers << Messages::Yes;
+        config->DirectoryEdit1->setText(sub("text"));
+        config->DirectoryEdit2->setText(field);
+        config->DirectoryEdit3->setText(sub("save"));
+        config->default1->setChecked(true);
+        config->BitBtn1->click();
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(messages.texts().last(), QStringLiteral("Unable to create directory"));
+        QVERIFY(config->isVisible());
+        // Set before the failing field: kept; after it and the store: untouched.
+        QCOMPARE(g_settings.openDirectory, sub("text"));
+        QCOMPARE(g_settings.saveDirectory, sub("save"));
+        QCOMPARE(g_settings.textDirectory, sub("text"));
+        QVERIFY(!QFile::exists(RegKey::storePath()));
+        QVERIFY(QFileInfo(sub("file.txt")).isFile());
+    }
+
+    void browseUsesTheFolderChooser()
+    {
+        ScriptedDialogs dialogs;
+        dialogs.folderAnswers << sub("save") << QString();
+        config->DirectoryEdit1->browse->click();
+        QCOMPARE(config->DirectoryEdit1->text(), QDir::toNativeSeparators(sub("save")));
+        config->DirectoryEdit1->browse->click(); // cancelled: the field stays
+        QCOMPARE(config->DirectoryEdit1->text(), QDir::toNativeSeparators(sub("save")));
+    }
+
+    void tagSettingsOpenModallyAndTheWindowStays()
+    {
+        bool sawTagSettings = false;
+        QTimer::singleShot(0, this, [&sawTagSettings] {
+            auto *tags = qobject_cast<Tsettagsform *>(QApplication::activeModalWidget());
+            sawTagSettings = tags != nullptr;
+            if (tags)
+                tags->closeb->click();
+        });
+        config->BitBtn2->click();
+        QVERIFY(sawTagSettings);
+        QVERIFY(config->isVisible());
+    }
+};
+
+QTEST_MAIN(ConfigFormTest)
+#include "tst_configform.moc"
