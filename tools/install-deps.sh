@@ -6,7 +6,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcurl4-openssl-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-openssl curl
+  poppler-utils
   fonts-dejavu-core
 )
 

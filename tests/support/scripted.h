@@ -4,6 +4,7 @@
 // answers and read back what the program asked.
 
 #include "dialogs.h"
+#include "help.h"
 #include "messages.h"
 
 #include <QList>
@@ -63,4 +64,17 @@ public:
     {
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
+};
+
+class ScriptedHelp : public Help::Viewer
+{
+public:
+    ScriptedHelp() { Help::setViewer(this); }
+    ~ScriptedHelp() override { Help::setViewer(nullptr); }
+
+    int contentsShown = 0;
+    QList<int> topics; // the context numbers asked for, in order
+
+    void showContents() override { ++contentsShown; }
+    void showTopic(int context) override { topics << context; }
 };
