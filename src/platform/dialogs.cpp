@@ -35,11 +35,21 @@ class FileDialog : public QFileDialog
 public:
     explicit FileDialog(const FileRequest &request)
         : QFileDialog(QApplication::activeWindow(), request.title, usableFolder(request.startFolder),
-                      qtFilter(request.filter))
+                      qtFilter(request.filter)),
+          m_helpContext(request.helpContext)
     {
         setOption(QFileDialog::DontUseNativeDialog);
-        offerHelp(*this, request.helpContext);
     }
+
+    int exec() override
+    {
+        // Only now: choosing the accept mode sets the button row anew.
+        offerHelp(*this, m_helpContext);
+        return QFileDialog::exec();
+    }
+
+private:
+    int m_helpContext;
 };
 
 bool runPrintDialog(QPrinter &printer, int helpContext, const QString &title, const QString &okText)
