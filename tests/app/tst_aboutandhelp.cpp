@@ -2,28 +2,11 @@
 #include "aboutform.h"
 #include "colormemo.h"
 #include "support/appfixture.h"
+#include "support/urlcatcher.h"
 
-#include <QDesktopServices>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
-
-namespace {
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler("http", this, "open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler("http"); }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
-} // namespace
 
 class TestAboutAndHelp : public QObject
 {

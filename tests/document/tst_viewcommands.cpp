@@ -2,6 +2,7 @@
 #include "fontform.h"
 #include "hotkeypanel.h"
 #include "support/appfixture.h"
+#include "support/urlcatcher.h"
 #include "support/pdftext.h"
 #include "support/storedvalue.h"
 #include "windowarrange.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFontInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,29 +22,6 @@
 #include <QToolBar>
 
 namespace {
-
-// Catches what the program hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher()
-    {
-        for (const char *scheme : {"file", "http"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char *scheme : {"file", "http"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 // Answers the font window once it is up, as a user would.
 void answerFontWindow(const std::function<void(Tfontform *)> &answer)
