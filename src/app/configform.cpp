@@ -2,6 +2,7 @@
 
 #include "configchoices.h"
 #include "directoryedit.h"
+#include "help.h"
 #include "settagsform.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ Tconfigform::Tconfigform(QWidget *parent)
     layout->addLayout(buttons);
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tconfigform::BitBtn2Click);
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { emit helpRequested(1028); });
+    connect(BitBtn4, &QPushButton::clicked, this, [] { Help::showTopic(1028); });
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &Tconfigform::BitBtn1Click);
     FormCreate();
@@ -69,7 +70,6 @@ void Tconfigform::FormCreate()
 void Tconfigform::BitBtn2Click()
 {
     Tsettagsform tags(this);
-    connect(&tags, &Tsettagsform::helpRequested, this, &Tconfigform::helpRequested);
     tags.exec();
 }
 

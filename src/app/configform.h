@@ -26,9 +26,6 @@ public:
     QCheckBox *default1;
     QPushButton *BitBtn4, *BitBtn3, *BitBtn1;
 
-signals:
-    void helpRequested(int helpContext);
-
 private:
     void FormCreate();
     void BitBtn2Click();

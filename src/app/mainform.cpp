@@ -1,18 +1,24 @@
 #include "mainform.h"
 
+#include "aboutform.h"
 #include "apperror.h"
 #include "colormemo.h"
 #include "configform.h"
+#include "desktop.h"
 #include "dialogs.h"
 #include "editform.h"
+#include "fontform.h"
+#include "help.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
 #include "settings.h"
+#include "sites.h"
 #include "startup.h"
 #include "tagtable.h"
 #include "tagundo.h"
 #include "toolbarbuttons.h"
+#include "windowarrange.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -22,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -138,7 +145,7 @@ void Tmainform::buildMenus()
     item(file, "New1", "&New", "Ctrl+Alt+N", [this] { newDocument(); });
     item(file, "Open1", "&Open...", "Ctrl+Alt+O", [this] { openDocuments(); });
     file->addSeparator();
-    item(file, "PrintSetup1", "P&rint Setup...", "", nullptr);
+    item(file, "PrintSetup1", "P&rint Setup...", "", [this] { printerSetup(); });
     file->addSeparator();
     item(file, "Exit1", "E&xit", "Ctrl+Alt+Space", [this] { close(); });
 
@@ -148,10 +155,11 @@ void Tmainform::buildMenus()
     item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down", nullptr);
 
     QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
-    item(help, "HelpWindow1", "Help Window", "Ctrl+H", nullptr);
-    item(help, "About1", "&About...", "", nullptr);
+    item(help, "HelpWindow1", "Help Window", "Ctrl+H", [] { Help::showContents(); });
+    item(help, "About1", "&About...", "", [this] { About1Click(); });
     item(help, "C1", "Configuration", "Ctrl+W", [this] { C1Click(); });
-    item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U", nullptr);
+    item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U",
+         [] { Desktop::openAddress(productDownloadAddress()); });
     showMenus();
 }
 
@@ -170,9 +178,15 @@ void Tmainform::buildToolbar()
         {QStringLiteral("ToolButton32"), [this] { saveAll(); }},
         {QStringLiteral("ToolButton6"), [this] { activeDocument()->closeWindow(); }},
         {QStringLiteral("ToolButton7"), [this] { activeDocument()->closeAll(); }},
+        {QStringLiteral("ToolButton12"), [this] { activeDocument()->print(); }},
+        {QStringLiteral("ToolButton13"), [this] { printerSetup(); }},
         {QStringLiteral("ToolButton18"), [this] { activeDocument()->tagUndo->undoLastTag(); }},
         {QStringLiteral("ToolButton19"), [this] { activeDocument()->tagUndo->undoUndo(); }},
+        {QStringLiteral("ToolButton21"), [this] { tile(); }},
+        {QStringLiteral("ToolButton22"), [this] { cascade(); }},
+        {QStringLiteral("ToolButton28"), [this] { runFontWindow(this, *this); }},
         {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
+        {QStringLiteral("ToolButton25"), [] { Help::showContents(); }},
         {QStringLiteral("ToolButton27"), [this] { close(); }},
     };
     int index = 0;
@@ -348,7 +362,18 @@ void Tmainform::C1Click()
     }
     // The open dialog reads its folder at each use; the pages take the font.
     for (Teditform *doc : documents())
-        doc->CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
+        doc->CMemo1->setFont(editorFont());
+}
+
+void Tmainform::printerSetup()
+{
+    Dialogs::printerSetup(printer(), 9);
+}
+
+void Tmainform::About1Click()
+{
+    Tabout about(this);
+    about.exec();
 }
 
 void Tmainform::autosaveAll()
@@ -448,4 +473,44 @@ void Tmainform::listWindows(QMenu *menu)
         entry->setChecked(sub == m_mdi->activeSubWindow());
         connect(entry, &QAction::triggered, m_mdi, [this, sub] { m_mdi->setActiveSubWindow(sub); });
     }
+}
+
+void Tmainform::flipVisibility(Bar bar)
+{
+    QWidget *shown = bar == Bar::Toolbar ? static_cast<QWidget *>(ToolBar1)
+                     : bar == Bar::HotKeys ? static_cast<QWidget *>(ScrollBox1)
+                                           : statusBar();
+    shown->setHidden(!shown->isHidden());
+}
+
+void Tmainform::activatePrevious()
+{
+    m_mdi->activatePreviousSubWindow();
+}
+
+void Tmainform::activateNext()
+{
+    m_mdi->activateNextSubWindow();
+}
+
+void Tmainform::tile()
+{
+    tileStacked(*m_mdi);
+}
+
+void Tmainform::cascade()
+{
+    m_mdi->cascadeSubWindows();
+}
+
+void Tmainform::arrangeIcons()
+{
+    lineUpIcons(*m_mdi);
+}
+
+QPrinter &Tmainform::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }

@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class HotKeyPanel;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 class QToolBar;
 
 // The frame of the program: holds the document windows, the menus, the
@@ -38,6 +40,13 @@ public:
     void saveAll() override;
     void closeMainWindow() override;
     void listWindows(QMenu *menu) override;
+    void flipVisibility(Bar bar) override;
+    void activatePrevious() override;
+    void activateNext() override;
+    void tile() override;
+    void cascade() override;
+    void arrangeIcons() override;
+    QPrinter &printer() override;
 
     // Opens a page in a new document window; false when it could not be read.
     bool openDocument(const QString &path);
@@ -67,6 +76,8 @@ private:
     void showMenus();
     void autosaveAll();
     void C1Click();
+    void printerSetup();
+    void About1Click();
 
     QMdiArea *m_mdi = nullptr;
     QToolBar *ToolBar1 = nullptr;
@@ -76,4 +87,5 @@ private:
     QPointer<Teditform> m_active;
     QAction *FTP1 = nullptr;
     QAction *Frames1 = nullptr;
+    std::unique_ptr<QPrinter> m_printer; // made at its first use
 };

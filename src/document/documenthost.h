@@ -3,6 +3,7 @@
 #include <QString>
 
 class QMenu;
+class QPrinter;
 class Teditform;
 
 // What a document window needs of the main window that holds it.
@@ -27,6 +28,17 @@ public:
     virtual Teditform *activeDocument() const = 0;
     // Fills a document's Window menu with the open document windows.
     virtual void listWindows(QMenu *menu) = 0;
+
+    // The View and Window commands.
+    enum class Bar { Toolbar, HotKeys, StatusBar };
+    virtual void flipVisibility(Bar bar) = 0;
+    virtual void activatePrevious() = 0; // wraps around
+    virtual void activateNext() = 0;
+    virtual void tile() = 0;         // full width each, stacked top to bottom
+    virtual void cascade() = 0;
+    virtual void arrangeIcons() = 0; // the minimised windows, along the bottom
+    // The printer chosen by the user, kept for every later print job.
+    virtual QPrinter &printer() = 0;
 };
 
 // Program-wide document bookkeeping.

@@ -2,14 +2,18 @@
 
 #include "apperror.h"
 #include "colormemo.h"
+#include "desktop.h"
 #include "dialogs.h"
 #include "documentrules.h"
 #include "documenthost.h"
+#include "fontform.h"
 #include "messages.h"
 #include "settings.h"
+#include "sites.h"
 #include "tagrunner.h"
 #include "tagtable.h"
 #include "tagundo.h"
+#include "viewcommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,12 +84,42 @@ void Teditform::connectCommands()
     });
     connect(menus.windowMenu, &QMenu::aboutToShow, this,
             [this] { m_host->listWindows(menus.windowMenu); });
+    connectViewCommands();
     connect(CMemo1, &QPlainTextEdit::textChanged, this, &Teditform::cMemo1Change);
 
     QList<QKeySequence> reserved;
     for (QAction *action : menus.allActions())
         reserved << action->shortcuts();
     CMemo1->setReservedShortcuts(reserved);
+}
+
+void Teditform::connectViewCommands()
+{
+    auto on = [this](QAction *action, auto slot) {
+        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
+    };
+    using Bar = DocumentHost::Bar;
+    on(menus.Printersetup1, [this] { print(); });
+    on(menus.Printersetup2, [this] { Dialogs::printerSetup(m_host->printer(), 9); });
+    on(menus.Wordwrapping1, [this] { toggleWordWrapping(*menus.Wordwrapping1, *CMemo1); });
+    // Each window's own check marks flip with its items, whatever is shown.
+    on(menus.Toolbar1, [this] { m_host->flipVisibility(Bar::Toolbar); });
+    on(menus.HotKeys1, [this] { m_host->flipVisibility(Bar::HotKeys); });
+    on(menus.StatusBar1, [this] { m_host->flipVisibility(Bar::StatusBar); });
+    on(menus.SetFont1, [this] { runFontWindow(this, *m_host); });
+    on(menus.Previous1, [this] { m_host->activatePrevious(); });
+    on(menus.Next1, [this] { m_host->activateNext(); });
+    on(menus.Tile1, [this] { m_host->tile(); });
+    on(menus.Cascade1, [this] { m_host->cascade(); });
+    on(menus.Arrangeall1, [this] { m_host->arrangeIcons(); });
+    on(menus.N15, [this] { launchBrowser(m_fileName); });
+    for (QAction *link : menus.links)
+        on(link, [link] { Desktop::openAddress(webAddress(Site::Hosting, link->data().toString())); });
+}
+
+void Teditform::print()
+{
+    printPage(*CMemo1, m_host->printer(), QFileInfo(m_fileName).fileName());
 }
 
 void Teditform::connectTagCommands()
@@ -115,7 +149,7 @@ void Teditform::formShow()
     CMemo1->setFocus();
     if (m_fileName.isEmpty())
         m_fileName = kNoName;
-    CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
+    CMemo1->setFont(editorFont());
     menus.Closeall1->setEnabled(g_documents.open >= 2);
     writeSizePanel();
     setWindowTitle(m_fileName);
@@ -131,7 +165,7 @@ void Teditform::formShow()
 
 void Teditform::formActivate()
 {
-    CMemo1->setFont(QFont(g_settings.fontName, g_settings.fontSize));
+    CMemo1->setFont(editorFont());
     if (g_documents.closingAll) {
         // Closed once activation has finished, through its own close query.
         QMetaObject::invokeMethod(this, &Teditform::closeWindow, Qt::QueuedConnection);

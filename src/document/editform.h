@@ -50,6 +50,7 @@ public:
     void closeAll();      // Close all
     bool formCloseQuery(); // true: the window may close
     void toggleAutosave();
+    void print();         // Print...
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -63,6 +64,7 @@ private:
     void updateBrowserItem();
     QMdiSubWindow *subWindow() const;
     void connectCommands();
+    void connectViewCommands();
     void connectTagCommands();
     void showUndoState(bool undo, bool undoUndo);
 

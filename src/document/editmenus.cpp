@@ -36,18 +36,19 @@ QString menuName(const char *caption)
     return name + QLatin1String("1");
 }
 
+// The hosting service's member pages, each a path on its site.
 struct LinkItem {
-    const char *name, *caption, *shortcut;
+    const char *name, *caption, *shortcut, *path;
 };
 
 const LinkItem kLinks[] = {
-    {"Geocitieshome1", "Geocities home", "Shift+Alt+A"},
-    {"Countermanager1", "Counter manager", "Shift+Alt+B"},
-    {"Guestbookmanager1", "Guest book manager", "Shift+Alt+C"},
-    {"Geoguidemanager1", "Geoguide manager", "Shift+Alt+D"},
-    {"HelpChat1", "Help Chat", "Shift+Alt+E"},
-    {"Supportedfiletypes1", "Supported file types", "Shift+Alt+F"},
-    {"Contentguidelines1", "Content guidelines !!", "Shift+Alt+G"},
+    {"Geocitieshome1", "Geocities home", "Shift+Alt+A", ""},
+    {"Countermanager1", "Counter manager", "Shift+Alt+B", "/main/help/guides/guide_counter_change.html"},
+    {"Guestbookmanager1", "Guest book manager", "Shift+Alt+C", "/main/help/guides/guestbook.html"},
+    {"Geoguidemanager1", "Geoguide manager", "Shift+Alt+D", "/cgi-bin/geoguide/geoguide_verify"},
+    {"HelpChat1", "Help Chat", "Shift+Alt+E", "/chat/Entry/Help.html"},
+    {"Supportedfiletypes1", "Supported file types", "Shift+Alt+F", "/members/info/filetypes.html"},
+    {"Contentguidelines1", "Content guidelines !!", "Shift+Alt+G", "/members/guidelines/guideline.html#guidelines"},
 };
 
 } // namespace
@@ -136,8 +137,10 @@ EditMenus::EditMenus(QWidget *owner)
             current->addSeparator();
             QMenu *linkMenu = current->addMenu(QStringLiteral("Links"));
             linkMenu->setObjectName(QStringLiteral("Links1"));
-            for (const LinkItem &link : kLinks)
+            for (const LinkItem &link : kLinks) {
                 links << item(linkMenu, link.name, link.caption, link.shortcut);
+                links.last()->setData(QString::fromLatin1(link.path));
+            }
         }
     }
 

@@ -37,7 +37,7 @@ struct EditMenus {
     // The tag commands, in the order of the command table; def0..def9 among them.
     QList<QAction *> tagActions;
     QList<QAction *> defined; // def0 .. def9
-    QList<QAction *> links;   // the Geos "Links" submenu
+    QList<QAction *> links;   // the Geos "Links" submenu; data: the page's path
 
     // Every command of these menus, submenus and shortcut-carrying menus included.
     QList<QAction *> allActions() const;

@@ -1,20 +1,75 @@
 #include "dialogs.h"
 
+#include "help.h"
+
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace Dialogs {
 namespace {
+
+// Qt's own dialogs have no Help button: it is added to the dialog's
+// button row, and F1 does the same.
+void offerHelp(QDialog &dialog, int helpContext)
+{
+    if (helpContext == 0)
+        return;
+    auto showTopic = [helpContext] { Help::showTopic(helpContext); };
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        buttons->addButton(QDialogButtonBox::Help);
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, showTopic);
+    }
+    QObject::connect(new QShortcut(QKeySequence::HelpContents, &dialog), &QShortcut::activated, &dialog,
+                     showTopic);
+}
+
+// A file dialog of our own widgets, which can carry the Help button.
+class FileDialog : public QFileDialog
+{
+public:
+    explicit FileDialog(const FileRequest &request)
+        : QFileDialog(QApplication::activeWindow(), request.title, usableFolder(request.startFolder),
+                      qtFilter(request.filter)),
+          m_helpContext(request.helpContext)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+
+    int exec() override
+    {
+        // Only now: choosing the accept mode sets the button row anew.
+        offerHelp(*this, m_helpContext);
+        return QFileDialog::exec();
+    }
+
+private:
+    int m_helpContext;
+};
+
+bool runPrintDialog(QPrinter &printer, int helpContext, const QString &title, const QString &okText)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // The whole page is printed: no page ranges or selection to offer.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setWindowTitle(title);
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>(); buttons && !okText.isEmpty())
+        buttons->button(QDialogButtonBox::Ok)->setText(okText);
+    offerHelp(dialog, helpContext);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 class QtDialogs : public Provider
 {
 public:
     QStringList openFiles(const FileRequest &request) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), request.title,
-                           usableFolder(request.startFolder), qtFilter(request.filter));
+        FileDialog dialog(request);
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
@@ -22,8 +77,7 @@ public:
 
     QString saveFile(const FileRequest &request) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), request.title,
-                           usableFolder(request.startFolder), qtFilter(request.filter));
+        FileDialog dialog(request);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
@@ -40,8 +94,7 @@ public:
 
     QString openFile(const FileRequest &request) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), request.title,
-                           usableFolder(request.startFolder), qtFilter(request.filter));
+        FileDialog dialog(request);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -49,10 +102,22 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
-    QColor color(const QColor &initial, int) override
+    QColor color(const QColor &initial, int helpContext) override
     {
-        return QColorDialog::getColor(initial.isValid() ? initial : QColor(Qt::white),
-                                      QApplication::activeWindow());
+        QColorDialog dialog(initial.isValid() ? initial : QColor(Qt::white), QApplication::activeWindow());
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        offerHelp(dialog, helpContext);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedColor() : QColor();
+    }
+
+    bool print(QPrinter &printer, int helpContext) override
+    {
+        return runPrintDialog(printer, helpContext, QStringLiteral("Print"), QString());
+    }
+
+    bool printerSetup(QPrinter &printer, int helpContext) override
+    {
+        return runPrintDialog(printer, helpContext, QStringLiteral("Printer setup"), QStringLiteral("OK"));
     }
 };
 
@@ -88,6 +153,22 @@ QString Provider::openFile(const FileRequest &request)
 QColor Provider::color(const QColor &, int)
 {
     return {};
+}
+
+bool print(QPrinter &printer, int helpContext) { return provider().print(printer, helpContext); }
+bool printerSetup(QPrinter &printer, int helpContext)
+{
+    return provider().printerSetup(printer, helpContext);
+}
+
+bool Provider::print(QPrinter &, int)
+{
+    return false;
+}
+
+bool Provider::printerSetup(QPrinter &, int)
+{
+    return false;
 }
 
 void setProvider(Provider *provider) { g_provider = provider; }

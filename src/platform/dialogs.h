@@ -4,8 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// The one seam every file and folder dialog goes through. The real provider
-// shows Qt's dialogs; tests install a scripted provider.
+class QPrinter;
+
+// The one seam every file, folder, colour and print dialog goes through.
+// The real provider shows Qt's dialogs, each with a Help button (and F1)
+// that opens the help at the dialog's help context; tests install a
+// scripted provider.
 namespace Dialogs {
 
 struct FileRequest {
@@ -32,6 +36,13 @@ public:
     // The chosen colour; an invalid one when cancelled. A provider that
     // offers no colours answers as if cancelled.
     virtual QColor color(const QColor &initial, int helpContext);
+    // The print dialog: true when the user chose to print; the choices
+    // (printer, output file, page setup) are written into the printer.
+    // A provider that offers no printing answers as if cancelled.
+    virtual bool print(QPrinter &printer, int helpContext);
+    // The printer setup dialog: true when the user took a printer, which
+    // the printer then stands for in later jobs.
+    virtual bool printerSetup(QPrinter &printer, int helpContext);
 };
 
 QStringList openFiles(const FileRequest &request);
@@ -39,6 +50,8 @@ QString saveFile(const FileRequest &request);
 QString folder(const QString &title, const QString &startFolder);
 QString openFile(const FileRequest &request);
 QColor color(const QColor &initial, int helpContext);
+bool print(QPrinter &printer, int helpContext);
+bool printerSetup(QPrinter &printer, int helpContext);
 
 // Installs the provider used from now on; nullptr restores the real one.
 void setProvider(Provider *provider);

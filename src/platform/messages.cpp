@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "help.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,8 +30,11 @@ public:
             if (ours == All)
                 button->setText(QObject::tr("&All"));
             if (ours == Help) {
-                // Help never answers the question: the box stays open.
+                // Help never answers the question: the box stays open
+                // while the help shows the box's topic.
                 button->disconnect();
+                QObject::connect(button, &QAbstractButton::clicked, &box,
+                                 [context = request.helpContext] { Help::showTopic(context); });
             }
         }
         box.exec();

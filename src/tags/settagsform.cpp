@@ -1,6 +1,7 @@
 #include "settagsform.h"
 
 #include "apperror.h"
+#include "help.h"
 #include "messages.h"
 #include "tagformat.h"
 #include "tagtable.h"
@@ -99,7 +100,7 @@ Tsettagsform::Tsettagsform(QWidget *parent)
     connect(ComboBox1, &QComboBox::activated, this, &Tsettagsform::ComboBox1Change);
     connect(setbutton, &QPushButton::clicked, this, [this] { runCommand([this] { setbuttonClick(); }); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { runCommand([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { emit helpRequested(3002); });
+    connect(BitBtn2, &QPushButton::clicked, this, [] { Help::showTopic(3002); });
     connect(setallbutton, &QPushButton::clicked, this,
             [this] { runCommand([this] { setallbuttonClick(); }); });
     connect(closeb, &QPushButton::clicked, this, &QDialog::reject);

@@ -25,9 +25,6 @@ public:
     QComboBox *ComboBox1;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
 
-signals:
-    void helpRequested(int helpContext);
-
 private:
     void FormShow();
     void backbClick();

@@ -134,18 +134,24 @@ private slots:
         QCOMPARE(config->DirectoryEdit1->text(), QDir::toNativeSeparators(sub("save")));
     }
 
+    // Each window's Help button opens its own topic.
     void tagSettingsOpenModallyAndTheWindowStays()
     {
+        ScriptedHelp help;
         bool sawTagSettings = false;
         QTimer::singleShot(0, this, [&sawTagSettings] {
             auto *tags = qobject_cast<Tsettagsform *>(QApplication::activeModalWidget());
             sawTagSettings = tags != nullptr;
-            if (tags)
+            if (tags) {
+                tags->BitBtn2->click();
                 tags->closeb->click();
+            }
         });
         config->BitBtn2->click();
         QVERIFY(sawTagSettings);
         QVERIFY(config->isVisible());
+        config->BitBtn4->click();
+        QCOMPARE(help.topics, (QList<int>{3002, 1028}));
     }
 };
 

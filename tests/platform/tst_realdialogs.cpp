@@ -1,9 +1,15 @@
 #include "dialogs.h"
 #include "messages.h"
+#include "support/scripted.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -29,9 +35,25 @@ class TestRealDialogs : public QObject
         });
     }
 
+    // Presses the dialog's Help button and F1; each opens the help topic.
+    static bool askHelpTwice(QDialog *dialog)
+    {
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        QPushButton *help = buttons ? buttons->button(QDialogButtonBox::Help) : nullptr;
+        if (!help)
+            return false;
+        help->click();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog))
+            return false;
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        return dialog->isVisible();
+    }
+
 private slots:
     void messageBoxShowsKindTextAndButtons()
     {
+        ScriptedHelp help;
         QString title, text;
         QStringList buttons;
         bool helpKeptItOpen = false;
@@ -51,6 +73,56 @@ private slots:
         QCOMPARE(text, QString("Install now ?"));
         QCOMPARE(buttons.size(), 3);
         QVERIFY(helpKeptItOpen);
+        QCOMPARE(help.topics, QList<int>{3003});
+    }
+
+    void fileAndColourDialogsOfferHelp()
+    {
+        ScriptedHelp help;
+        bool stayedOpen = false;
+        answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            stayedOpen = askHelpTwice(dialog);
+            dialog->reject();
+        });
+        Dialogs::FileRequest request{"Save file as", "HTML document|*.htm*", "", "htm", 6};
+        QVERIFY(Dialogs::saveFile(request).isEmpty());
+        QVERIFY(stayedOpen);
+        QCOMPARE(help.topics, (QList<int>{6, 6}));
+
+        answerWhenShown<QColorDialog>([&](QColorDialog *dialog) {
+            stayedOpen = askHelpTwice(dialog);
+            dialog->setCurrentColor(QColor(0xFF, 0, 0));
+            dialog->accept();
+        });
+        QCOMPARE(Dialogs::color(QColor(), 1074), QColor(0xFF, 0, 0));
+        QVERIFY(stayedOpen);
+        QCOMPARE(help.topics, (QList<int>{6, 6, 1074, 1074}));
+    }
+
+    void printDialogsOfferHelpAndWriteTheirChoice()
+    {
+        ScriptedHelp help;
+        QPrinter printer;
+        bool stayedOpen = false;
+        answerWhenShown<QPrintDialog>([&](QPrintDialog *dialog) {
+            stayedOpen = askHelpTwice(dialog);
+            dialog->reject();
+        });
+        QVERIFY(!Dialogs::print(printer, 10));
+        QVERIFY(stayedOpen);
+        QCOMPARE(help.topics, (QList<int>{10, 10}));
+
+        QString title, okText;
+        answerWhenShown<QPrintDialog>([&](QPrintDialog *dialog) {
+            title = dialog->windowTitle();
+            okText = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->text();
+            askHelpTwice(dialog);
+            dialog->accept();
+        });
+        QVERIFY(Dialogs::printerSetup(printer, 9));
+        QCOMPARE(title, QString("Printer setup"));
+        QCOMPARE(okText, QString("OK"));
+        QCOMPARE(help.topics.mid(2), (QList<int>{9, 9}));
     }
 
     void closingAQuestionCancels()

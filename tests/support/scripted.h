@@ -8,6 +8,7 @@
 #include "messages.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -63,6 +64,29 @@ public:
     QString folder(const QString &, const QString &) override
     {
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
+
+    // Print and printer setup: a path answers with that PDF file, "" (or
+    // no answer) cancels. The help contexts of the dialogs asked for, in order.
+    QQueue<QString> printAnswers;
+    QList<int> printContexts;
+
+    bool print(QPrinter &printer, int helpContext) override { return answerPrint(printer, helpContext); }
+    bool printerSetup(QPrinter &printer, int helpContext) override
+    {
+        return answerPrint(printer, helpContext);
+    }
+
+private:
+    bool answerPrint(QPrinter &printer, int helpContext)
+    {
+        printContexts << helpContext;
+        const QString path = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
+        if (path.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
     }
 };
 

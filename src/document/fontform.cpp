@@ -1,0 +1,91 @@
+#include "fontform.h"
+
+#include "colormemo.h"
+#include "documenthost.h"
+#include "editform.h"
+#include "help.h"
+#include "settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+Tfontform::Tfontform(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Font window"));
+    Label1 = new QLabel(QStringLiteral("Choose your font and size"), this);
+    Label1->setAlignment(Qt::AlignCenter);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::InsertAlphabetically);
+    ComboBox1->addItems({"Arial", "Arial Narrow", "Book Antiqua", "Courier", "Courier New",
+                         "Haettenschweiler", "Ms Sans Serif", "Ms Serif", "System", "Terminal",
+                         "Times New Roman", "Verdana"});
+    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1->setRange(8, 18);
+    // A size typed outside the range becomes the nearest one it allows.
+    SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    CheckBox1 = new QCheckBox(QStringLiteral("Set chosen values as default"), this);
+    BitBtn2 = new QPushButton(QStringLiteral("Ok"), this);
+    BitBtn2->setDefault(true);
+    BitBtn1 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn3 = new QPushButton(QStringLiteral("&Help"), this);
+
+    auto *fields = new QHBoxLayout;
+    fields->addWidget(ComboBox1, 1);
+    fields->addWidget(SpinEdit1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {BitBtn2, BitBtn1, BitBtn3})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(fields);
+    layout->addWidget(CheckBox1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(BitBtn2, &QPushButton::clicked, this, &Tfontform::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, [] { Help::showTopic(1032); });
+    FormShow();
+}
+
+void Tfontform::FormShow()
+{
+    ComboBox1->setEditText(g_settings.fontName);
+    SpinEdit1->setValue(g_settings.fontSize);
+    CheckBox1->setChecked(false);
+}
+
+void Tfontform::BitBtn2Click()
+{
+    SpinEdit1->interpretText(); // a size still being typed counts
+    g_settings.fontName = ComboBox1->currentText();
+    g_settings.fontSize = SpinEdit1->value();
+    if (CheckBox1->isChecked())
+        saveGeneralSettings();
+    accept();
+}
+
+QFont editorFont()
+{
+    return QFont(g_settings.fontName, g_settings.fontSize);
+}
+
+void runFontWindow(QWidget *parent, DocumentHost &host)
+{
+    bool chosen = false;
+    {
+        Tfontform fontform(parent);
+        chosen = fontform.exec() == QDialog::Accepted;
+    }
+    if (!chosen || g_documents.open < 1)
+        return;
+    if (Teditform *active = host.activeDocument())
+        active->CMemo1->setFont(editorFont());
+}

@@ -1,0 +1,44 @@
+#include "viewcommands.h"
+
+#include "colormemo.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "messages.h"
+#include "textprinter.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPrinter>
+
+void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
+{
+    if (memo.textLength() == 0)
+        return;
+    if (!Dialogs::print(printer, 10))
+        return;
+    printer.setDocName(title);
+    printPlainText(printer, *memo.document(), memo.font(), memo.palette().text().color());
+}
+
+void toggleWordWrapping(QAction &item, TColorMemo &memo)
+{
+    // Called from the item's trigger: Qt has flipped the mark already, so a
+    // mark that is set now was clear before this use.
+    if (item.isChecked()) {
+        memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
+}
+
+void launchBrowser(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        Messages::show(Messages::Kind::Error, QStringLiteral("The file has not yet been saved !"),
+                       Messages::OK);
+        return;
+    }
+    Desktop::openFile(QFileInfo(fileName).absoluteFilePath());
+}

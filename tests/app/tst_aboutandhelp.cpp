@@ -1,0 +1,92 @@
+// The Help menu and the help, about and web commands of the main window.
+#include "aboutform.h"
+#include "colormemo.h"
+#include "support/appfixture.h"
+#include "support/urlcatcher.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+class TestAboutAndHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void helpWindowOpensAtTheContents()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        ScriptedHelp help;
+        QTest::keyClick(&main, Qt::Key_H, Qt::ControlModifier);
+        main.action("ToolButton25")->trigger();
+        main.newDocument();
+        QTest::keyClick(app.active()->CMemo1, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(help.contentsShown, 3);
+        QVERIFY(help.topics.isEmpty());
+    }
+
+    void updatesAndNewsOpensTheDownloadPage()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        UrlCatcher desktop;
+        QTest::keyClick(&main, Qt::Key_U, Qt::ControlModifier | Qt::AltModifier);
+        qputenv("QUENDEL_SITE", "http://mirror.example.test");
+        main.action("Updatesnews1")->trigger();
+        qunsetenv("QUENDEL_SITE");
+        QCOMPARE(desktop.opened, (QList<QUrl>{QUrl("http://www.quendel.org/download.html"),
+                                              QUrl("http://mirror.example.test/download.html")}));
+    }
+
+    void aboutBox()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QString caption;
+        QStringList lines;
+        bool closeHasFocus = false;
+        QTimer::singleShot(0, &main, [&] {
+            auto *about = qobject_cast<Tabout *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            caption = about->windowTitle();
+            lines = about->abmemo->toPlainText().split('\n');
+            closeHasFocus = about->focusWidget() == about->BitBtn1;
+            about->BitBtn1->click();
+        });
+        main.action("About1")->trigger();
+        QCOMPARE(caption, QString("About the editor"));
+        QVERIFY(closeHasFocus);
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"", "", "Thank You for trying out the Quendel editor"}));
+        QCOMPARE(lines[5], QString("This version has a lot of features for beginners build in, but it still allows "));
+        QCOMPARE(lines[9], QString("topics (plus direct links to the \"active\" topic)."));
+        QCOMPARE(lines[13], QString("http://www.quendel.org/download.html"));
+    }
+
+    // It keeps its size and its text whatever is tried.
+    void aboutBoxCannotBeResizedOrEdited()
+    {
+        Tabout about;
+        about.show();
+        QCOMPARE(about.size(), QSize(421, 423));
+        about.resize(600, 200);
+        QApplication::processEvents();
+        QCOMPARE(about.size(), QSize(421, 423));
+        QCOMPARE(about.Label1->text(), QString("REMEMBER !"));
+        QCOMPARE(about.Label2->text(), QString("War doesn't determine who's right, war determines who's left !"));
+
+        const QString text = about.abmemo->toPlainText();
+        QTest::mouseClick(about.abmemo->viewport(), Qt::LeftButton);
+        QTest::keyClicks(about.abmemo, "typed");
+        QTest::keyClick(about.abmemo, Qt::Key_Delete);
+        QCOMPARE(about.abmemo->toPlainText(), text);
+        QVERIFY(about.abmemo->isReadOnly());
+        QCOMPARE(about.abmemo->viewport()->cursor().shape(), Qt::ForbiddenCursor);
+        about.abmemo->setPlainText("changed anyway");
+        QCOMPARE(about.focusWidget(), about.BitBtn1);
+    }
+};
+
+QTEST_MAIN(TestAboutAndHelp)
+#include "tst_aboutandhelp.moc"

@@ -1,0 +1,384 @@
+#include "colormemo.h"
+#include "fontform.h"
+#include "hotkeypanel.h"
+#include "support/appfixture.h"
+#include "support/urlcatcher.h"
+#include "support/pdftext.h"
+#include "support/storedvalue.h"
+#include "windowarrange.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+// Answers the font window once it is up, as a user would.
+void answerFontWindow(const std::function<void(Tfontform *)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (auto *form = qobject_cast<Tfontform *>(QApplication::activeModalWidget()))
+            answer(form);
+        else
+            answerFontWindow(answer);
+    });
+}
+
+void chooseFont(const QString &name, const QString &typedSize, bool asDefault)
+{
+    answerFontWindow([=](Tfontform *form) {
+        form->ComboBox1->setEditText(name);
+        form->SpinEdit1->selectAll();
+        QTest::keyClicks(form->SpinEdit1, typedSize);
+        form->CheckBox1->setChecked(asDefault);
+        form->BitBtn2->click();
+    });
+}
+
+// The stored font size, 0 when there is none.
+qint32 storedFontSize()
+{
+    RegKey key;
+    return key.openRead() && key.valueExists("VAR6") ? key.readInteger("VAR6") : 0;
+}
+
+void activate(AppFixture &app, Teditform *doc)
+{
+    app.main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(doc->parentWidget()));
+    QApplication::processEvents();
+}
+
+QList<QRect> geometries(AppFixture &app)
+{
+    QList<QRect> list;
+    for (QMdiSubWindow *sub : app.main->mdiArea()->subWindowList())
+        list << sub->geometry();
+    return list;
+}
+
+} // namespace
+
+class TestViewCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printGoesThroughTheDialogToThePrinter()
+    {
+        AppFixture app;
+        app.start();
+        g_settings.fontName = "DejaVu Sans";
+        Teditform *doc = app.openPage("page.htm", "<HTML>\r\n<P>Hello</P>\r\n</HTML>");
+
+        doc->menus.Printersetup1->trigger(); // cancelled in the dialog
+        QCOMPARE(app.dialogs.printContexts, QList<int>{10});
+
+        const QString pdf = app.path("page.pdf");
+        app.dialogs.printAnswers << pdf;
+        QTest::keyClick(doc->CMemo1, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(pdf::pages(pdf), (QList<QStringList>{{"<HTML>", "<P>Hello</P>", "</HTML>"}}));
+        QVERIFY(app.messages.shown.isEmpty());
+
+        // The toolbar prints the active page; the printer is the main window's.
+        QFile::remove(pdf);
+        app.dialogs.printAnswers << pdf;
+        app.main->action("ToolButton12")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(app.main->printer().outputFileName(), pdf);
+        QCOMPARE(app.dialogs.printContexts, (QList<int>{10, 10, 10}));
+    }
+
+    void emptyPageShowsNoPrintDialog()
+    {
+        AppFixture app;
+        app.start();
+        Teditform *doc = app.openPage("empty.htm", "");
+        doc->menus.Printersetup1->trigger();
+        QVERIFY(app.dialogs.printContexts.isEmpty());
+    }
+
+    void failingPrinterIsReported()
+    {
+        AppFixture app;
+        app.start();
+        Teditform *doc = app.openPage("page.htm", "text");
+        const QString unwritable = app.writeFile("afile", "x") + "/out.pdf";
+        app.dialogs.printAnswers << unwritable;
+        doc->menus.Printersetup1->trigger();
+        QCOMPARE(app.messages.texts(), QStringList{"Cannot print to the file " + unwritable});
+        QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
+        QCOMPARE(doc->CMemo1->text(), QString("text"));
+    }
+
+    // Printer setup from either window chooses the one printer that the
+    // later jobs use.
+    void printerSetupIsKeptForLaterJobs()
+    {
+        AppFixture app;
+        app.start();
+        app.dialogs.printAnswers << app.path("setup.pdf");
+        app.main->action("PrintSetup1")->trigger();
+        QCOMPARE(app.main->printer().outputFileName(), app.path("setup.pdf"));
+        app.main->newDocument();
+        app.dialogs.printAnswers << app.path("other.pdf");
+        app.active()->menus.Printersetup2->trigger();
+        app.main->action("ToolButton13")->trigger(); // cancelled: the choice stays
+        QCOMPARE(app.main->printer().outputFileName(), app.path("other.pdf"));
+        QCOMPARE(app.dialogs.printContexts, (QList<int>{9, 9, 9}));
+    }
+
+    // Activation wraps the text again without touching the check mark.
+    void wordWrappingAndItsCheckMark()
+    {
+        AppFixture app;
+        app.start();
+        app.main->newDocument();
+        Teditform *first = app.active();
+        QAction *item = first->menus.Wordwrapping1;
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QVERIFY(!item->isChecked());
+        QCOMPARE(first->CMemo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(first->CMemo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        app.main->newDocument();
+        activate(app, first);
+        QCOMPARE(first->CMemo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(!item->isChecked());
+        QCOMPARE(first->CMemo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QCOMPARE(first->CMemo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(first->CMemo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
+    // Each window's check marks are its own; the command flips what is shown.
+    void barsAndTheirCheckMarks()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        Teditform *first = app.active();
+        first->menus.Toolbar1->trigger();
+        QVERIFY(main.toolBar()->isHidden());
+        QVERIFY(!first->menus.Toolbar1->isChecked());
+
+        main.newDocument();
+        Teditform *second = app.active();
+        QVERIFY(second->menus.Toolbar1->isChecked());
+        QTest::keyClick(second->CMemo1, Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!main.toolBar()->isHidden());
+        QVERIFY(!second->menus.Toolbar1->isChecked());
+
+        QVERIFY(!second->menus.HotKeys1->isChecked());
+        second->menus.HotKeys1->trigger();
+        QVERIFY(main.hotKeyPanel()->isVisible());
+        QVERIFY(second->menus.HotKeys1->isChecked());
+        second->menus.StatusBar1->trigger();
+        QVERIFY(main.statusBar()->isHidden());
+        QVERIFY(!second->menus.StatusBar1->isChecked());
+        activate(app, first);
+        first->menus.StatusBar1->trigger();
+        QVERIFY(!main.statusBar()->isHidden());
+        QVERIFY(!first->menus.StatusBar1->isChecked());
+    }
+
+    // Without "Set chosen values as default" the font lasts for this run:
+    // the active page takes it at once, the others at their next
+    // activation, and nothing is stored.
+    void fontWindowSetsTheEditorFont()
+    {
+        AppFixture app;
+        app.start();
+        app.main->newDocument();
+        Teditform *first = app.active();
+        app.main->newDocument();
+        Teditform *second = app.active();
+        chooseFont("DejaVu Serif", "14", false);
+        QTest::keyClick(second->CMemo1, Qt::Key_F, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(second->CMemo1->font().family(), QString("DejaVu Serif"));
+        QCOMPARE(second->CMemo1->font().pointSize(), 14);
+        QCOMPARE(first->CMemo1->font().pointSize(), 10);
+        activate(app, first);
+        QCOMPARE(first->CMemo1->font().pointSize(), 14);
+        QCOMPARE(storedFontSize(), 0);
+
+        // With it, the font is stored; the toolbar button does the same.
+        chooseFont("DejaVu Sans Mono", "9", true);
+        app.main->action("ToolButton28")->trigger();
+        QCOMPARE(first->CMemo1->font().family(), QString("DejaVu Sans Mono"));
+        QCOMPARE(storedValue("VAR5"), QString("DejaVu Sans Mono"));
+        QCOMPARE(storedFontSize(), 9);
+    }
+
+    void fontWindowTakesOddInput()
+    {
+        AppFixture app;
+        app.start();
+        app.main->newDocument();
+        Teditform *doc = app.active();
+        // A name the system does not know is kept; a font stands in for it.
+        chooseFont("No Such Font Anywhere", "12", false);
+        doc->menus.SetFont1->trigger();
+        QCOMPARE(g_settings.fontName, QString("No Such Font Anywhere"));
+        QCOMPARE(doc->CMemo1->font().family(), QString("No Such Font Anywhere"));
+        QVERIFY(!QFontInfo(doc->CMemo1->font()).family().isEmpty());
+        app.dialogs.printAnswers << app.path("odd.pdf");
+        doc->menus.Printersetup1->trigger();
+        QVERIFY(pdf::pages(app.path("odd.pdf")).value(0).contains("<TITLE></TITLE>"));
+
+        // Sizes typed outside 8 to 18 end up inside the range.
+        for (const char *typed : {"3", "25", "99", "0"}) {
+            chooseFont("DejaVu Sans", typed, false);
+            doc->menus.SetFont1->trigger();
+            QVERIFY2(g_settings.fontSize >= 8 && g_settings.fontSize <= 18, typed);
+        }
+
+        // Cancel changes nothing; Help opens the font window's topic.
+        ScriptedHelp help;
+        const Settings before = g_settings;
+        answerFontWindow([](Tfontform *form) {
+            QCOMPARE(form->windowTitle(), QString("Font window"));
+            QCOMPARE(form->ComboBox1->count(), 12);
+            QVERIFY(form->BitBtn2->isDefault());
+            form->ComboBox1->setEditText("Verdana");
+            form->BitBtn3->click();
+            form->BitBtn1->click();
+        });
+        app.main->action("ToolButton28")->trigger();
+        QCOMPARE(g_settings.fontName, before.fontName);
+        QCOMPARE(help.topics, QList<int>{1032});
+    }
+
+    void previousAndNextWrapAround()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        Teditform *only = app.active();
+        only->menus.Next1->trigger();
+        QCOMPARE(app.active(), only);
+        only->menus.Previous1->trigger();
+        QCOMPARE(app.active(), only);
+
+        main.newDocument();
+        main.newDocument();
+        const QList<Teditform *> docs = main.documents();
+        QCOMPARE(app.active(), docs[2]);
+        QTest::keyClick(docs[2]->CMemo1, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(app.active(), docs[0]);
+        QTest::keyClick(docs[0]->CMemo1, Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(app.active(), docs[2]);
+        app.active()->menus.Previous1->trigger();
+        QCOMPARE(app.active(), docs[1]);
+    }
+
+    void tileCascadeAndArrange()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        for (int i = 0; i < 3; ++i)
+            main.newDocument();
+        const QRect area = main.mdiArea()->viewport()->rect();
+        app.active()->menus.Tile1->trigger();
+        const QList<QRect> tiles = geometries(app);
+        QCOMPARE(tiles.size(), 3);
+        QCOMPARE(tiles[0].top(), area.top());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(tiles[i].left(), area.left());
+            QCOMPARE(tiles[i].width(), area.width());
+            if (i > 0)
+                QCOMPARE(tiles[i].top(), tiles[i - 1].bottom() + 1);
+        }
+        QCOMPARE(tiles[2].bottom(), area.bottom());
+
+        main.action("ToolButton22")->trigger();
+        const QList<QRect> cascade = geometries(app);
+        QVERIFY(cascade[1].left() > cascade[0].left() && cascade[1].top() > cascade[0].top());
+        main.action("ToolButton21")->trigger();
+        QCOMPARE(geometries(app), tiles);
+
+        // The minimised ones line up along the bottom, left to right.
+        const QList<QMdiSubWindow *> subs = main.mdiArea()->subWindowList();
+        subs[0]->showMinimized();
+        subs[2]->showMinimized();
+        subs[0]->move(200, 30);
+        app.active()->menus.Arrangeall1->trigger();
+        QCOMPARE(subs[0]->geometry().bottom(), area.bottom());
+        QCOMPARE(subs[0]->x(), area.left());
+        QCOMPARE(subs[2]->geometry().bottom(), area.bottom());
+        QCOMPARE(subs[2]->x(), subs[0]->geometry().right() + 1);
+    }
+
+    void tileAndIconGeometry()
+    {
+        QCOMPARE(stackedTiles(QRect(0, 0, 300, 100), 3),
+                 (QList<QRect>{QRect(0, 0, 300, 33), QRect(0, 33, 300, 33), QRect(0, 66, 300, 34)}));
+        QVERIFY(stackedTiles(QRect(0, 0, 300, 100), 0).isEmpty());
+        // A full row starts the next one above it.
+        QCOMPARE(iconPlaces(QRect(0, 0, 250, 100), {QSize(100, 20), QSize(100, 20), QSize(100, 20)}),
+                 (QList<QPoint>{QPoint(0, 80), QPoint(100, 80), QPoint(0, 60)}));
+    }
+
+    void launchBrowserOpensTheSavedFile()
+    {
+        AppFixture app;
+        app.start();
+        UrlCatcher desktop;
+        app.main->newDocument();
+        Teditform *doc = app.active();
+        QVERIFY(!doc->menus.N15->isEnabled());
+        app.dialogs.saveAnswers << app.path("index.htm");
+        doc->menus.saveas->trigger();
+        QVERIFY(doc->menus.N15->isEnabled());
+        QTest::keyClick(doc->CMemo1, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(app.path("index.htm"))});
+        QVERIFY(app.messages.shown.isEmpty());
+
+        QVERIFY(QFile::remove(app.path("index.htm")));
+        doc->menus.N15->trigger();
+        QCOMPARE(desktop.opened.size(), 1);
+        QCOMPARE(app.messages.texts(), QStringList{"The file has not yet been saved !"});
+        QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
+        QCOMPARE(app.messages.shown[0].buttons, Messages::Buttons(Messages::OK));
+    }
+
+    void hostingServiceLinks()
+    {
+        AppFixture app;
+        app.start();
+        UrlCatcher desktop;
+        app.main->newDocument();
+        for (QAction *link : app.active()->menus.links)
+            link->trigger();
+        const QString site = "http://www.geocities.com";
+        QCOMPARE(desktop.opened, (QList<QUrl>{
+                                     QUrl(site),
+                                     QUrl(site + "/main/help/guides/guide_counter_change.html"),
+                                     QUrl(site + "/main/help/guides/guestbook.html"),
+                                     QUrl(site + "/cgi-bin/geoguide/geoguide_verify"),
+                                     QUrl(site + "/chat/Entry/Help.html"),
+                                     QUrl(site + "/members/info/filetypes.html"),
+                                     QUrl(site + "/members/guidelines/guideline.html#guidelines"),
+                                 }));
+
+        qputenv("QUENDEL_HOSTING_SITE", "http://members.example.test/");
+        QTest::keyClick(app.active()->CMemo1, Qt::Key_B, Qt::ShiftModifier | Qt::AltModifier);
+        qunsetenv("QUENDEL_HOSTING_SITE");
+        QCOMPARE(desktop.opened.last(), QUrl("http://members.example.test/main/help/guides/guide_counter_change.html"));
+    }
+};
+
+QTEST_MAIN(TestViewCommands)
+#include "tst_viewcommands.moc"
