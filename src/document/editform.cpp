@@ -184,7 +184,9 @@ void Teditform::writeNewPage(const QString &path, const QString &text, int caret
     m_host->setPanel(DocumentHost::PathPanel, path);
     // A named page can be uploaded, as it could after a load.
     m_host->setUploadEnabled(true);
-    CMemo1->setText(text);
+    // Typed in, as it were: until it is written the page counts as changed.
+    CMemo1->setModelText(QString());
+    CMemo1->setSelText(text);
     CMemo1->setSelStart(caret);
     writePage(path);
     CMemo1->setModified(false);
