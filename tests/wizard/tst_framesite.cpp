@@ -87,6 +87,14 @@ private:
     QPointer<QWidget> m_last;
 };
 
+// Answers that build the site in the folder "site" of the fixture's.
+Answers inSite(const AppFixture &app)
+{
+    Answers answers;
+    answers.directory = app.path("site");
+    return answers;
+}
+
 QStringList captions(const AppFixture &app)
 {
     QStringList list;
@@ -122,8 +130,7 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Answers answers;
-        answers.directory = app.path("site");
+        Answers answers = inSite(app);
         QDir().mkpath(answers.directory);
         WindowAnswerer answerer(answers);
         app.main->action("Frames1")->trigger();
@@ -235,11 +242,10 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Answers answers;
+        Answers answers = inSite(app);
         answers.layout = 4;
         answers.frameFiles = QStringList{"l.htm", "u.htm", "d.htm"};
         answers.existing = {0};
-        answers.directory = app.path("site");
         for (const char *name : {"index.htm", "l.htm", "u.htm"})
             app.writeFile(QString("site/") + name, "old");
         app.writeFile("site/d.htm", QByteArray(4000, 'x')); // replaced whole, not just its start
@@ -261,8 +267,7 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Answers answers;
-        answers.directory = app.path("site");
+        Answers answers = inSite(app);
         for (const char *name : {"index.htm", "a.htm", "b.htm"})
             app.writeFile(QString("site/") + name, name);
         app.messages.answers << Button::Yes << Button::Yes << Button::No;
@@ -278,9 +283,8 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Answers answers;
+        Answers answers = inSite(app);
         answers.existing = {0, 1};
-        answers.directory = app.path("site");
         QDir().mkpath(answers.directory);
         run(app, answers);
         QVERIFY(app.messages.shown.isEmpty()); // existing frames are not checked
@@ -310,10 +314,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Answers answers;
+        Answers answers = inSite(app);
         answers.layout = 3;
         answers.frameFiles = QStringList{"a.htm", "b.htm", "c.htm"};
-        answers.directory = app.path("site");
         const QString locked = app.writeFile("site/b.htm", "locked");
         QFile::setPermissions(locked, QFile::ReadOwner);
         app.messages.answers << Button::Yes; // replace b.htm
@@ -343,9 +346,8 @@ private slots:
         QFETCH(int, shown);
         AppFixture app;
         app.start();
-        Answers answers;
+        Answers answers = inSite(app);
         answers.layout = 2;
-        answers.directory = app.path("site");
         answers.cancelIn = window;
         QCOMPARE(run(app, answers).size(), shown);
         QVERIFY(app.messages.shown.isEmpty());
@@ -380,8 +382,7 @@ private slots:
         app.start();
         app.main->newDocument();
         QVERIFY(!app.main->action("Frames1")->isEnabled());
-        Answers answers;
-        answers.directory = app.path("site");
+        Answers answers = inSite(app);
         WindowAnswerer answerer(answers);
         FrameWizardHost host{*app.main, [] { return static_cast<Teditform *>(nullptr); }};
         runFramesWizard(host); // the handler itself refuses as well

@@ -35,35 +35,22 @@
 
 namespace {
 
-std::unique_ptr<FrameSizeForm> sizeWindow(int layout)
+// The window of a step for a layout, 1 to 4.
+template <class Base, class One, class Two, class Three, class Four>
+std::unique_ptr<Base> windowFor(int layout)
 {
     switch (layout) {
-    case 1: return std::make_unique<Tlayout1form>();
-    case 2: return std::make_unique<Tlayout2form>();
-    case 3: return std::make_unique<Tlayout3form>();
+    case 1: return std::make_unique<One>();
+    case 2: return std::make_unique<Two>();
+    case 3: return std::make_unique<Three>();
     }
-    return std::make_unique<Tlayout4form>();
+    return std::make_unique<Four>();
 }
 
-std::unique_ptr<FrameNamesForm> namesWindow(int layout)
-{
-    switch (layout) {
-    case 1: return std::make_unique<Tlayout11form>();
-    case 2: return std::make_unique<Tlayout22form>();
-    case 3: return std::make_unique<Tlayout33form>();
-    }
-    return std::make_unique<Tlayout44form>();
-}
-
-std::unique_ptr<FrameOptionsForm> optionsWindow(int layout)
-{
-    switch (layout) {
-    case 1: return std::make_unique<Tlayout111form>();
-    case 2: return std::make_unique<Tlayout222form>();
-    case 3: return std::make_unique<Tlayout333form>();
-    }
-    return std::make_unique<Tlayout444form>();
-}
+const auto sizeWindow = windowFor<FrameSizeForm, Tlayout1form, Tlayout2form, Tlayout3form, Tlayout4form>;
+const auto namesWindow = windowFor<FrameNamesForm, Tlayout11form, Tlayout22form, Tlayout33form, Tlayout44form>;
+const auto optionsWindow =
+    windowFor<FrameOptionsForm, Tlayout111form, Tlayout222form, Tlayout333form, Tlayout444form>;
 
 // Help opens the window's topic and leaves the window open.
 void checkHelp(WizardDialog &window, int context)
