@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "editform.h"
 #include "fontform.h"
+#include "framewizard.h"
 #include "help.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
@@ -150,7 +151,10 @@ void Tmainform::buildMenus()
     item(file, "Exit1", "E&xit", "Ctrl+Alt+Space", [this] { close(); });
 
     QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
-    Frames1 = item(wizards, "Frames1", "Frames... ", "", nullptr);
+    Frames1 = item(wizards, "Frames1", "Frames... ", "", [this] {
+        FrameWizardHost host{*this, [this] { return createDocument(); }};
+        runFramesWizard(host);
+    });
     FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", nullptr);
     item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down", nullptr);
 

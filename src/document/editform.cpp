@@ -211,6 +211,22 @@ void Teditform::loadFile(const QString &path)
     m_host->setUploadEnabled(true);
 }
 
+void Teditform::writeNewPage(const QString &path, const QString &text, int caret)
+{
+    m_fileName = path;
+    setWindowTitle(QFileInfo(path).fileName());
+    m_host->setPanel(DocumentHost::PathPanel, path);
+    // A named page can be uploaded, as it could after a load.
+    m_host->setUploadEnabled(true);
+    // Typed in, as it were: until it is written the page counts as changed.
+    CMemo1->setModelText(QString());
+    CMemo1->setSelText(text);
+    CMemo1->setSelStart(caret);
+    writePage(path);
+    CMemo1->setModified(false);
+    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+}
+
 void Teditform::writePage(const QString &path)
 {
     writePageFile(path, encodePage(CMemo1->document()->toRawText(), m_encoding));

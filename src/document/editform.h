@@ -38,6 +38,11 @@ public:
     // Loads a page into this window; throws AppError "Cannot open file %s",
     // leaving the window as it was.
     void loadFile(const QString &path);
+    // Makes this window a new page: takes the path as its name, the text
+    // (CR LF breaks) as its whole content with the caret at the given
+    // offset, and writes the page at once. A write error throws, leaving
+    // the text, the name and the modified mark.
+    void writeNewPage(const QString &path, const QString &text, int caret);
 
     // Each returns whether the page was written; a write error throws.
     bool save();

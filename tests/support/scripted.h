@@ -49,6 +49,7 @@ public:
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers; // "" cancels
     QQueue<QString> folderAnswers;
+    QStringList folderTitles; // the title of each folder chooser, in order
     QList<Dialogs::FileRequest> requests;
 
     QStringList openFiles(const Dialogs::FileRequest &request) override
@@ -61,8 +62,9 @@ public:
         requests << request;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
-    QString folder(const QString &, const QString &) override
+    QString folder(const QString &title, const QString &) override
     {
+        folderTitles << title;
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
 

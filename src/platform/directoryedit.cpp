@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QToolButton>
 
 DirectoryEdit::DirectoryEdit(const QString &chooserTitle, QWidget *parent)
@@ -21,6 +22,12 @@ DirectoryEdit::DirectoryEdit(const QString &chooserTitle, QWidget *parent)
 
 QString DirectoryEdit::text() const { return field->text(); }
 void DirectoryEdit::setText(const QString &text) { field->setText(text); }
+
+void DirectoryEdit::setBrowseKey(const QKeySequence &key)
+{
+    auto *shortcut = new QShortcut(key, this, this, &DirectoryEdit::browseClick);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+}
 
 void DirectoryEdit::browseClick()
 {

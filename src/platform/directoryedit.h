@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeySequence;
 class QLineEdit;
 class QToolButton;
 
@@ -16,6 +17,8 @@ public:
 
     QString text() const;
     void setText(const QString &text);
+    // A key that opens the folder chooser while the field has the focus.
+    void setBrowseKey(const QKeySequence &key);
 
     QLineEdit *field;
     QToolButton *browse;

@@ -1,0 +1,84 @@
+#include "framesite.h"
+
+#include "apperror.h"
+#include "documenthost.h"
+#include "editform.h"
+#include "framepages.h"
+#include "messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kHelpContext = 4006;
+
+Messages::Button ask(const QString &question)
+{
+    return Messages::show(Messages::Kind::Confirmation, question,
+                          Messages::Yes | Messages::No | Messages::Help, kHelpContext);
+}
+
+// An empty field names no directory: joined with a name it would be the
+// root of the file system.
+bool directoryExists(const QString &directory)
+{
+    return !directory.isEmpty() && QFileInfo(directory).isDir();
+}
+
+bool directoryReady(const QString &directory)
+{
+    if (directoryExists(directory))
+        return true;
+    if (ask(QStringLiteral("Specified directory does not exist\r\nDo you want the editor to create it ?"))
+        != Messages::Yes)
+        return false;
+    if (directory.isEmpty() || !QDir().mkpath(directory) || !directoryExists(directory))
+        throw AppError(QStringLiteral("Unable to create directory %1").arg(directory));
+    return true;
+}
+
+// Asks for each page that would replace a file, frameset page first; a No
+// ends the run before anything is written, any other answer goes on.
+bool overwritesAllowed(const FrameWizardChoices &choices)
+{
+    for (const QString &code : pagesToWrite(choices)) {
+        const QString path = framePagePath(choices, code);
+        if (QFileInfo::exists(path)
+            && ask(QStringLiteral("The filename ") + path + QStringLiteral(" already exists")
+                   + QStringLiteral("?") + QStringLiteral("Do you want to overwrite it ?"))
+                   == Messages::No)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void framepage(Teditform &window, const FrameWizardChoices &choices, QStringView code)
+{
+    const QString text = framePageText(choices, code);
+    if (!text.isEmpty())
+        window.writeNewPage(framePagePath(choices, code), text, kTitleCaret);
+}
+
+bool writeFrameSite(FrameWizardHost &host, const FrameWizardChoices &gathered, const QString &directory)
+{
+    if (!directoryReady(directory))
+        return false;
+    const FrameWizardChoices choices = withFullPaths(gathered, directory);
+    if (!overwritesAllowed(choices))
+        return false;
+    host.documents.setFramesEnabled(false);
+    for (const QString &code : pagesToWrite(choices)) {
+        Teditform *window = host.newWindow();
+        const bool written = runCommand([&] { framepage(*window, choices, code); });
+        // The window stays open whether or not its page was written.
+        ++g_documents.open;
+        host.documents.setPanel(DocumentHost::CountPanel,
+                                QStringLiteral("%1 windows").arg(g_documents.open));
+        if (!written)
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,75 @@
+#include "framewizard.h"
+
+#include "dirdia.h"
+#include "directoryedit.h"
+#include "documenthost.h"
+#include "frwizard1.h"
+#include "layout111form.h"
+#include "layout11form.h"
+#include "layout1form.h"
+#include "layout222form.h"
+#include "layout22form.h"
+#include "layout2form.h"
+#include "layout333form.h"
+#include "layout33form.h"
+#include "layout3form.h"
+#include "layout444form.h"
+#include "layout44form.h"
+#include "layout4form.h"
+
+#include <QApplication>
+
+namespace {
+
+// Shows one step's window; its choices go into the record only when it
+// closes forward.
+template <class Window>
+bool step(FrameWizardChoices &choices)
+{
+    Window window(QApplication::activeWindow());
+    if (window.exec() != QDialog::Accepted)
+        return false;
+    window.fill(choices);
+    return true;
+}
+
+template <class Sizes, class Names, class Options>
+bool layoutSteps(FrameWizardChoices &choices)
+{
+    return step<Sizes>(choices) && step<Names>(choices) && step<Options>(choices);
+}
+
+bool layoutChoices(FrameWizardChoices &choices)
+{
+    switch (choices.layout) {
+    case 1: return layoutSteps<Tlayout1form, Tlayout11form, Tlayout111form>(choices);
+    case 2: return layoutSteps<Tlayout2form, Tlayout22form, Tlayout222form>(choices);
+    case 3: return layoutSteps<Tlayout3form, Tlayout33form, Tlayout333form>(choices);
+    case 4: return layoutSteps<Tlayout4form, Tlayout44form, Tlayout444form>(choices);
+    }
+    return false;
+}
+
+} // namespace
+
+void runFramesWizard(FrameWizardHost &host)
+{
+    if (g_documents.open != 0)
+        return;
+    FrameWizardChoices choices;
+    {
+        Tfrwizard1 chooser(QApplication::activeWindow());
+        if (chooser.exec() == QDialog::Accepted)
+            choices.layout = chooser.layout();
+    }
+    if (choices.layout == 0 || !layoutChoices(choices))
+        return;
+    QString directory;
+    {
+        Tdirdia dirdia(QApplication::activeWindow());
+        if (dirdia.exec() != QDialog::Accepted)
+            return;
+        directory = dirdia.directory->text();
+    }
+    writeFrameSite(host, choices, directory);
+}
