@@ -5,6 +5,7 @@
 #include "configform.h"
 #include "dialogs.h"
 #include "editform.h"
+#include "ftpcommands.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
@@ -144,8 +145,9 @@ void Tmainform::buildMenus()
 
     QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
     Frames1 = item(wizards, "Frames1", "Frames... ", "", nullptr);
-    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", nullptr);
-    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down", nullptr);
+    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", [this] { FTP1Click(*this, this); });
+    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down",
+         [this] { Downloadandopen1Click(*this, this); });
 
     QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
     item(help, "HelpWindow1", "Help Window", "Ctrl+H", nullptr);
@@ -172,6 +174,8 @@ void Tmainform::buildToolbar()
         {QStringLiteral("ToolButton7"), [this] { activeDocument()->closeAll(); }},
         {QStringLiteral("ToolButton18"), [this] { activeDocument()->tagUndo->undoLastTag(); }},
         {QStringLiteral("ToolButton19"), [this] { activeDocument()->tagUndo->undoUndo(); }},
+        {QStringLiteral("ToolButton29"), [this] { Downloadandopen1Click(*this, this); }},
+        {QStringLiteral("ToolButton30"), [this] { FTP1Click(*this, this); }},
         {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
         {QStringLiteral("ToolButton27"), [this] { close(); }},
     };

@@ -40,7 +40,7 @@ public:
     void listWindows(QMenu *menu) override;
 
     // Opens a page in a new document window; false when it could not be read.
-    bool openDocument(const QString &path);
+    bool openDocument(const QString &path) override;
 
     Teditform *activeDocument() const override;
     QList<Teditform *> documents() const;
