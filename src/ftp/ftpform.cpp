@@ -33,6 +33,7 @@ QTreeWidget *listView(QWidget *parent, const QStringList &columns)
     view->setUniformRowHeights(true); // long listings stay quick
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->header()->setSectionsMovable(false);
+    view->header()->setStretchLastSection(false);
     return view;
 }
 
@@ -55,7 +56,8 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     ListView1->setFixedWidth(130);
     ListView2 = listView(this, {QStringLiteral("Filename"), QStringLiteral("Size")});
     ListView2->setColumnWidth(0, 150);
-    ListView2->setColumnWidth(1, 60);
+    // Wide enough for the widest size text in the font at hand.
+    ListView2->setColumnWidth(1, qMax(60, ListView2->fontMetrics().horizontalAdvance(QStringLiteral("1024 bytes")) + 12));
     ListView2->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     uploadb = new QPushButton(QStringLiteral("Upload"), this);
     downloadb = new QPushButton(QStringLiteral("Download"), this);
