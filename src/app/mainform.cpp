@@ -9,6 +9,7 @@
 #include "editform.h"
 #include "fontform.h"
 #include "framewizard.h"
+#include "ftpcommands.h"
 #include "help.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
@@ -155,8 +156,9 @@ void Tmainform::buildMenus()
         FrameWizardHost host{*this, [this] { return createDocument(); }};
         runFramesWizard(host);
     });
-    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", nullptr);
-    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down", nullptr);
+    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", [this] { FTP1Click(*this, this); });
+    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down",
+         [this] { Downloadandopen1Click(*this, this); });
 
     QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
     item(help, "HelpWindow1", "Help Window", "Ctrl+H", [] { Help::showContents(); });
@@ -189,6 +191,8 @@ void Tmainform::buildToolbar()
         {QStringLiteral("ToolButton21"), [this] { tile(); }},
         {QStringLiteral("ToolButton22"), [this] { cascade(); }},
         {QStringLiteral("ToolButton28"), [this] { runFontWindow(this, *this); }},
+        {QStringLiteral("ToolButton29"), [this] { Downloadandopen1Click(*this, this); }},
+        {QStringLiteral("ToolButton30"), [this] { FTP1Click(*this, this); }},
         {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
         {QStringLiteral("ToolButton25"), [] { Help::showContents(); }},
         {QStringLiteral("ToolButton27"), [this] { close(); }},

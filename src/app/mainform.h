@@ -49,7 +49,7 @@ public:
     QPrinter &printer() override;
 
     // Opens a page in a new document window; false when it could not be read.
-    bool openDocument(const QString &path);
+    bool openDocument(const QString &path) override;
 
     Teditform *activeDocument() const override;
     QList<Teditform *> documents() const;

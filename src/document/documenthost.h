@@ -23,6 +23,8 @@ public:
 
     virtual void newDocument() = 0;
     virtual void openDocuments() = 0;
+    // Opens a page in a new document window; false when it could not be read.
+    virtual bool openDocument(const QString &path) = 0;
     virtual void saveAll() = 0;
     virtual void closeMainWindow() = 0;
     virtual Teditform *activeDocument() const = 0;

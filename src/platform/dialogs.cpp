@@ -81,6 +81,8 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

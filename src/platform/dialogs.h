@@ -18,6 +18,7 @@ struct FileRequest {
     QString startFolder;   // a folder that does not exist opens the home folder
     QString defaultSuffix; // save dialogs only
     int helpContext = 0;
+    QString fileName = {}; // the name a save dialog offers first
 };
 
 class Provider

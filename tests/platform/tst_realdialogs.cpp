@@ -158,6 +158,16 @@ private slots:
         QCOMPARE(shownFolder, dir.path());
     }
 
+    void saveDialogOffersTheGivenName()
+    {
+        QTemporaryDir dir;
+        answerWhenShown<QFileDialog>([](QFileDialog *dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
+        Dialogs::FileRequest request;
+        request.startFolder = dir.path();
+        request.fileName = "my page.htm";
+        QCOMPARE(Dialogs::saveFile(request), dir.filePath("my page.htm"));
+    }
+
     void filterText()
     {
         QCOMPARE(Dialogs::qtFilter("HTML document|*.htm*|CSS document|*.css|Images|*.gif; *.jpg"),

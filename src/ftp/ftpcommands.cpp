@@ -1,0 +1,56 @@
+#include "ftpcommands.h"
+
+#include "colormemo.h"
+#include "conform.h"
+#include "documenthost.h"
+#include "editform.h"
+#include "ftpform.h"
+#include "messages.h"
+
+namespace {
+
+bool chooseAccount(QWidget *parent)
+{
+    Tconform conform(parent);
+    return conform.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+void FTP1Click(DocumentHost &host, QWidget *parent)
+{
+    const Teditform *page = host.activeDocument();
+    if (!page)
+        return;
+    const QString path = page->fileName();
+    if (path == Teditform::kNoName) {
+        Messages::show(Messages::Kind::Information, QStringLiteral("The file has no name, please save it first !"),
+                       Messages::OK);
+        return;
+    }
+    if (page->CMemo1->modified()) {
+        const auto answer = Messages::show(
+            Messages::Kind::Confirmation,
+            QStringLiteral("The file has been changed since the last save !\r\n"
+                           "Do you wish to continue ?\r\n"
+                           "Click \"No\" to go back and save it."),
+            Messages::Yes | Messages::No);
+        if (answer != Messages::Yes)
+            return;
+    }
+    if (!chooseAccount(parent))
+        return;
+    Tftpform ftpform(Tftpform::Mode::Up, path, parent);
+    ftpform.exec();
+}
+
+void Downloadandopen1Click(DocumentHost &host, QWidget *parent)
+{
+    if (!chooseAccount(parent))
+        return;
+    Tftpform ftpform(Tftpform::Mode::Down, QString(), parent);
+    ftpform.exec();
+    // Only a file that arrived whole is opened.
+    if (ftpform.downloaded())
+        host.openDocument(ftpform.downloadedFile());
+}

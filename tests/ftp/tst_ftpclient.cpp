@@ -1,0 +1,374 @@
+// The FTP component against a real server: log-in, listing, folders,
+// transfers, and every failure a local server can provoke.
+#include "ftpclient.h"
+#include "localftpserver.h"
+
+#include <QDirIterator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Error {
+    int number = 0;
+    QString text;
+};
+
+// Runs one command to its end; the last error, if any.
+Error finish(TFTP &ftp, const std::function<void()> &command)
+{
+    Error error;
+    QObject context;
+    QObject::connect(&ftp, &TFTP::OnError, &context, [&error](int number, const QString &text) {
+        error = {number, text};
+    });
+    command();
+    if (!QTest::qWaitFor([&ftp] { return !ftp.busy(); }, 120000))
+        return {-2, QStringLiteral("still busy")};
+    QTest::qWait(0); // queued confirmations
+    return error;
+}
+
+Error logIn(TFTP &ftp, const QString &host, const QString &password = LocalFtpServer::kPassword)
+{
+    QSignalSpy wanted(&ftp, &TFTP::OnProtocolStateChanged);
+    ftp.connectToHost(host, TFTP::kStandardPort);
+    if (!wanted.wait(10000) || wanted.first().first().toInt() != TFTP::LoginWanted)
+        return {-1, QStringLiteral("no log-in wanted")};
+    return finish(ftp, [&] { ftp.authenticate(LocalFtpServer::kUser, password); });
+}
+
+QList<FTPDirItem> listing(TFTP &ftp)
+{
+    QList<FTPDirItem> items;
+    QObject context;
+    QObject::connect(&ftp, &TFTP::OnListItem, &context, [&items](const FTPDirItem &item) { items << item; });
+    finish(ftp, [&] { ftp.list(); });
+    std::sort(items.begin(), items.end(),
+              [](const FTPDirItem &a, const FTPDirItem &b) { return a.fileName < b.fileName; });
+    return items;
+}
+
+QStringList names(const QList<FTPDirItem> &items)
+{
+    QStringList list;
+    for (const FTPDirItem &item : items)
+        list << item.fileName + (item.kind == FTPDirItem::Directory ? "/" : "");
+    return list;
+}
+
+QByteArray pattern(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xff);
+    return bytes;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestFtpClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void logsInListsAndMovesBetweenFolders()
+    {
+        LocalFtpServer server;
+        server.write("index.htm", QByteArray(1024, 'a'));
+        server.write("style.css", QByteArray(5000, 'b'));
+        server.write("sub/deeper/page.html", "deep");
+        server.write("sub/inner.txt", "inner");
+        server.mkdir("empty");
+        QVERIFY(server.start());
+
+        TFTP ftp;
+        QSignalSpy busy(&ftp, &TFTP::OnBusy);
+        QSignalSpy ready(&ftp, &TFTP::OnProtocolStateChanged);
+        QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QCOMPARE(ftp.state(), int(TFTP::Connected));
+        QCOMPARE(ready.last().first().toInt(), int(TFTP::Ready));
+        QCOMPARE(busy.size(), 2);
+        QVERIFY(busy[0][0].toBool() && !busy[1][0].toBool());
+
+        QList<FTPDirItem> top = listing(ftp);
+        QCOMPARE(names(top), (QStringList{"empty/", "index.htm", "style.css", "sub/"}));
+        QCOMPARE(top[1].size, 1024);
+        QCOMPARE(top[2].size, 5000);
+
+        QSignalSpy changed(&ftp, &TFTP::OnChangeDir);
+        QSignalSpy up(&ftp, &TFTP::OnParentDir);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("sub"); }).number, 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(names(listing(ftp)), (QStringList{"deeper/", "inner.txt"}));
+        finish(ftp, [&] { ftp.changeDir("deeper"); });
+        QCOMPARE(names(listing(ftp)), QStringList{"page.html"});
+        finish(ftp, [&] { ftp.parentDir(); });
+        QCOMPARE(up.size(), 1);
+        QCOMPARE(names(listing(ftp)), (QStringList{"deeper/", "inner.txt"}));
+        finish(ftp, [&] { ftp.parentDir(); });
+        QCOMPARE(names(listing(ftp)).size(), 4);
+
+        // An empty folder lists nothing and is no failure.
+        finish(ftp, [&] { ftp.changeDir("empty"); });
+        QSignalSpy errors(&ftp, &TFTP::OnError);
+        QVERIFY(listing(ftp).isEmpty());
+        QVERIFY(errors.isEmpty());
+
+        // The log-in folder is the top the server lets us see; going up
+        // from it stays there.
+        finish(ftp, [&] { ftp.parentDir(); });
+        QCOMPARE(finish(ftp, [&] { ftp.parentDir(); }).number, 0);
+        QCOMPARE(names(listing(ftp)).size(), 4);
+    }
+
+    void aFolderThatWentAwayCannotBeEntered()
+    {
+        LocalFtpServer server;
+        server.mkdir("gone");
+        QVERIFY(server.start());
+        TFTP ftp;
+        logIn(ftp, server.host());
+        QCOMPARE(names(listing(ftp)), QStringList{"gone/"});
+        QDir(server.path("gone")).removeRecursively();
+        QSignalSpy changed(&ftp, &TFTP::OnChangeDir);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("gone"); }).number, 2107);
+        QVERIFY(changed.isEmpty());
+        // The component stays where it was.
+        QVERIFY(listing(ftp).isEmpty());
+    }
+
+    void logInFailures()
+    {
+        LocalFtpServer server;
+        QVERIFY(server.start());
+        {
+            TFTP ftp;
+            const Error wrong = logIn(ftp, server.host(), "not-the-password");
+            QCOMPARE(wrong.number, 1015);
+            QVERIFY(!wrong.text.contains("not-the-password"));
+            QCOMPARE(ftp.state(), int(TFTP::Closed));
+        }
+        {
+            // A port where nothing listens any more.
+            LocalFtpServer closed;
+            QVERIFY(closed.start());
+            const QString host = closed.host();
+            closed.stop();
+            TFTP ftp;
+            QCOMPARE(logIn(ftp, host).number, 2108);
+        }
+        for (const QString &host : {QString(), QString("127.0.0.1:notaport"), QString("bad host/x"),
+                                    QString("127.0.0.1:70000")}) {
+            TFTP ftp;
+            QCOMPARE(logIn(ftp, host).number, 2108);
+        }
+    }
+
+    // A server that takes the connection and never answers: the time-out
+    // ends the log-in, and the program goes on meanwhile.
+    void aSilentServerTimesOutWithoutStoppingTheProgram()
+    {
+        LocalFtpServer silent;
+        QVERIFY(silent.start({"--silent"}));
+        TFTP ftp;
+        ftp.setTimeouts(2, 2);
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(100);
+        QCOMPARE(logIn(ftp, silent.host()).number, 2108);
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    }
+
+    void fetchesWholeFilesAndReportsProgress()
+    {
+        LocalFtpServer server;
+        const QByteArray big = pattern(20 * 1024 * 1024);
+        server.write("big.htm", big);
+        const QByteArray oddName = QString("my pägé €.htm").toUtf8();
+        server.write(QString::fromUtf8(oddName), "odd\r\nname");
+        QVERIFY(server.start());
+        QTemporaryDir local;
+
+        TFTP ftp;
+        logIn(ftp, server.host());
+        const QList<FTPDirItem> items = listing(ftp);
+        QCOMPARE(names(items), (QStringList{"big.htm", "my pägé €.htm"}));
+        QCOMPARE(items[1].serverName, oddName);
+
+        QSignalSpy output(&ftp, &TFTP::OnDocOutput);
+        const QString target = local.filePath("big.htm");
+        writeFile(target, "the old copy");
+        finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
+        QCOMPARE(finish(ftp, [&] { ftp.fetchFile("big.htm", target); }).number, 0);
+        QVERIFY(readFile(target) == big);
+        QCOMPARE(filesIn(local.path()), QStringList{"big.htm"});
+        QVERIFY(output.size() >= 2);
+        QCOMPARE(output.last()[0].toInt(), int(TFTP::DocEnd));
+        QCOMPARE(output.last()[1].toLongLong(), big.size());
+        // The size from the listing stands in for the one the server keeps to itself.
+        QCOMPARE(output.first()[0].toInt(), int(TFTP::DocData));
+        QCOMPARE(output.first()[2].toLongLong(), big.size());
+
+        const QString odd = local.filePath("odd copy.htm");
+        QCOMPARE(finish(ftp, [&] { ftp.fetchFile("my pägé €.htm", odd); }).number, 0);
+        QCOMPARE(readFile(odd), QByteArray("odd\r\nname"));
+    }
+
+    void aFailedFetchLeavesTheOldFileAsItWas()
+    {
+        QTemporaryDir local;
+        const QString target = local.filePath("page.htm");
+        for (const QStringList &options : {QStringList{"--drop-after", "300000"},
+                                           QStringList{"--stall-after", "300000"}}) {
+            LocalFtpServer server;
+            server.write("page.htm", pattern(3 * 1024 * 1024));
+            server.write("gone.htm", "soon gone");
+            QVERIFY(server.start(options));
+            writeFile(target, "the old copy");
+            TFTP ftp;
+            ftp.setTimeouts(5, 2);
+            logIn(ftp, server.host());
+            QCOMPARE(listing(ftp).size(), 2);
+            QSignalSpy output(&ftp, &TFTP::OnDocOutput);
+            QCOMPARE(finish(ftp, [&] { ftp.fetchFile("page.htm", target); }).number, 2113);
+            QVERIFY(!output.isEmpty()); // it had begun
+            for (const QList<QVariant> &notification : output)
+                QVERIFY(notification[0].toInt() != TFTP::DocEnd);
+            QCOMPARE(readFile(target), QByteArray("the old copy"));
+            QCOMPARE(filesIn(local.path()), QStringList{"page.htm"});
+        }
+        {
+            LocalFtpServer server;
+            server.write("gone.htm", "soon gone");
+            QVERIFY(server.start());
+            TFTP ftp;
+            logIn(ftp, server.host());
+            listing(ftp);
+            QFile::remove(server.path("gone.htm"));
+            QCOMPARE(finish(ftp, [&] { ftp.fetchFile("gone.htm", target); }).number, 2113);
+            QCOMPARE(readFile(target), QByteArray("the old copy"));
+            // A folder that cannot take the file.
+            const Error local = finish(ftp, [&] { ftp.fetchFile("gone.htm", "/nonexistent/folder/x.htm"); });
+            QCOMPARE(local.number, TFTP::kLocalFileError);
+            QCOMPARE(local.text, QString("Cannot create file /nonexistent/folder/x.htm"));
+        }
+    }
+
+    // Destroying the component in mid-transfer ends it at once and leaves
+    // the old file whole and nothing half-written beside it.
+    void destroyingTheComponentEndsATransfer()
+    {
+        LocalFtpServer server;
+        server.write("page.htm", pattern(3 * 1024 * 1024));
+        QVERIFY(server.start({"--stall-after", "300000"}));
+        QTemporaryDir local;
+        const QString target = local.filePath("page.htm");
+        writeFile(target, "the old copy");
+        auto ftp = std::make_unique<TFTP>();
+        logIn(*ftp, server.host());
+        listing(*ftp);
+        QSignalSpy output(ftp.get(), &TFTP::OnDocOutput);
+        ftp->fetchFile("page.htm", target);
+        QVERIFY(output.wait(10000));
+        ftp.reset();
+        QTRY_COMPARE(filesIn(local.path()), QStringList{"page.htm"});
+        QCOMPARE(readFile(target), QByteArray("the old copy"));
+    }
+
+    void sendsTheFileAsItIsOnDisk()
+    {
+        LocalFtpServer server;
+        server.mkdir("site");
+        server.mkdir("locked");
+        QVERIFY(server.start());
+        QTemporaryDir local;
+        const QString page = local.filePath("mein Frühling.htm");
+        const QByteArray bytes = "<HTML>\r\n\xe4\x00 bytes as they are\r\n</HTML>";
+        writeFile(page, bytes);
+
+        TFTP ftp;
+        logIn(ftp, server.host());
+        listing(ftp);
+        finish(ftp, [&] { ftp.changeDir("site"); });
+        QSignalSpy input(&ftp, &TFTP::OnDocInput);
+        finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
+        QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "mein Frühling.htm"); }).number, 0);
+        QCOMPARE(server.read("site/mein Frühling.htm"), bytes);
+        QCOMPARE(input.last()[0].toInt(), int(TFTP::DocEnd));
+        QCOMPARE(input.last()[1].toLongLong(), bytes.size());
+
+        const Error missing = finish(ftp, [&] { ftp.sendFile(local.filePath("none.htm"), "none.htm"); });
+        QCOMPARE(missing.number, TFTP::kLocalFileError);
+        QCOMPARE(missing.text, "Cannot open file " + local.filePath("none.htm"));
+    }
+
+    void refusalsOfTheServer()
+    {
+        {
+            // A user who may neither list nor write.
+            LocalFtpServer server;
+            QVERIFY(server.start({"--perm", "er"}));
+            QTemporaryDir local;
+            const QString page = local.filePath("up.htm");
+            writeFile(page, "up");
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QSignalSpy items(&ftp, &TFTP::OnListItem);
+            QCOMPARE(finish(ftp, [&] { ftp.list(); }).number, 2117);
+            QVERIFY(items.isEmpty());
+            QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "up.htm"); }).number, 2120);
+            QVERIFY(!QFile::exists(server.path("up.htm")));
+        }
+        {
+            LocalFtpServer server;
+            server.write("page.htm", "page");
+            QVERIFY(server.start({"--refuse-binary"}));
+            QTemporaryDir local;
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QCOMPARE(listing(ftp).size(), 1);
+            finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
+            QCOMPARE(finish(ftp, [&] { ftp.fetchFile("page.htm", local.filePath("page.htm")); }).number, 2127);
+        }
+    }
+
+    // The server takes no log-in and no data on a plain connection, so
+    // every step here went over TLS.
+    void usesTlsWhenTheServerOffersIt()
+    {
+        LocalFtpServer server;
+        server.write("index.htm", "secret page");
+        QVERIFY(server.start({"--tls"}));
+        QTemporaryDir local;
+        TFTP ftp;
+        QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QCOMPARE(names(listing(ftp)), QStringList{"index.htm"});
+        finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
+        QCOMPARE(finish(ftp, [&] { ftp.fetchFile("index.htm", local.filePath("index.htm")); }).number, 0);
+        QCOMPARE(readFile(local.filePath("index.htm")), QByteArray("secret page"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFtpClient)
+#include "tst_ftpclient.moc"

@@ -1,0 +1,311 @@
+// The FTP window against a real server: what it lists and how, moving
+// between folders, its buttons, one upload, one download, and its failures.
+#include "ftpaccounts.h"
+#include "ftpclient.h"
+#include "ftpform.h"
+#include "localftpserver.h"
+#include "settings.h"
+#include "support/scripted.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList column(const QTreeWidget *view, int column = 0)
+{
+    QStringList texts;
+    for (int i = 0; i < view->topLevelItemCount(); ++i)
+        texts << view->topLevelItem(i)->text(column);
+    return texts;
+}
+
+void doubleClick(Tftpform &form, const QString &folder)
+{
+    QTreeWidgetItem *item = form.ListView1->findItems(folder, Qt::MatchExactly).value(0);
+    QVERIFY2(item, qPrintable(folder));
+    form.ListView1->setCurrentItem(item);
+    emit form.ListView1->itemDoubleClicked(item, 0);
+}
+
+bool idle(Tftpform &form)
+{
+    return QTest::qWaitFor([&form] { return !form.FTP1->busy() && form.FTP1->state() == TFTP::Connected; }, 60000)
+           && QTest::qWaitFor([&form] { return !form.FTP1->busy(); }, 60000);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFtpForm : public QObject
+{
+    Q_OBJECT
+
+    LocalFtpServer *m_server = nullptr;
+    QTemporaryDir m_local;
+
+    void connectTo(const LocalFtpServer &server, const QString &password = LocalFtpServer::kPassword)
+    {
+        g_connection = {server.host(), LocalFtpServer::kUser, password};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_server = new LocalFtpServer;
+        m_server->write("index.htm", QByteArray(1024, 'i'));
+        m_server->write("style.css", QByteArray(5000, 's'));
+        m_server->write("notes.txt", "notes");
+        m_server->write("Zeta.html", "z");
+        m_server->write("alpha.htm", "a");
+        for (const char *skipped : {"logo.gif", "README", "PAGE.HTM"})
+            m_server->write(skipped, "skipped");
+        m_server->write("sub/inner.htm", "inner");
+        m_server->mkdir("sub/deeper");
+        m_server->mkdir("assets");
+        QVERIFY(m_server->start());
+        g_settings.saveDirectory = m_local.path();
+    }
+    void cleanupTestCase() { delete m_server; }
+
+    void listsFoldersAndPagesAndMovesAround()
+    {
+        connectTo(*m_server);
+        Tftpform form(Tftpform::Mode::Down, QString());
+        form.show();
+        QCOMPARE(form.windowTitle(), QString("Quendel FTP"));
+        QCOMPARE(form.StatusLabel->text(),
+                 QString("\"Select\" the file to download. Move around by double-clicking the folders."));
+        QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
+        QVERIFY(idle(form));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        QCOMPARE(form.ListView1->headerItem()->text(0), QString("Folders"));
+        QCOMPARE(form.ListView1->columnWidth(0), 100);
+        QCOMPARE(form.ListView2->columnWidth(0), 150);
+        QVERIFY(form.ListView2->columnWidth(1) >= 60);
+        QCOMPARE(column(form.ListView1).size(), 2); // no "../" at the top
+        QVERIFY(column(form.ListView1).contains("assets") && column(form.ListView1).contains("sub"));
+        QCOMPARE(column(form.ListView2), (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
+        QCOMPARE(column(form.ListView2, 1), (QStringList{"1 bytes", "1024 bytes", "5 bytes", "4 Kb", "1 bytes"}));
+        QList<int> icons;
+        for (int i = 0; i < form.ListView2->topLevelItemCount(); ++i)
+            icons << form.ListView2->topLevelItem(i)->data(0, Qt::UserRole).toInt();
+        QCOMPARE(icons, (QList<int>{0, 0, 2, 1, 0}));
+
+        // "Download" follows the selection and the focus; "Upload" never comes.
+        QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
+        form.ListView2->setFocus();
+        form.ListView2->topLevelItem(1)->setSelected(true);
+        QVERIFY(form.downloadb->isEnabled());
+        form.ListView1->setFocus();
+        QVERIFY(!form.downloadb->isEnabled());
+        form.ListView2->setFocus();
+        QVERIFY(form.downloadb->isEnabled());
+        form.downloadb->setFocus();
+        QVERIFY(form.downloadb->isEnabled());
+        form.ListView2->clearSelection();
+        QVERIFY(!form.downloadb->isEnabled());
+
+        QSignalSpy up(form.FTP1, &TFTP::OnParentDir);
+        doubleClick(form, "sub");
+        QVERIFY(idle(form));
+        QCOMPARE(column(form.ListView1), (QStringList{"../", "deeper"}));
+        QCOMPARE(column(form.ListView2), QStringList{"inner.htm"});
+        doubleClick(form, "deeper");
+        QVERIFY(idle(form));
+        QCOMPARE(column(form.ListView1), QStringList{"../"});
+        QVERIFY(column(form.ListView2).isEmpty());
+        // A second double-click while the first still runs does nothing.
+        doubleClick(form, "../");
+        doubleClick(form, "../");
+        QVERIFY(idle(form));
+        QCOMPARE(up.size(), 1);
+        QCOMPARE(column(form.ListView2), QStringList{"inner.htm"});
+        doubleClick(form, "../");
+        QVERIFY(idle(form));
+        QCOMPARE(column(form.ListView1).value(0), QString("../"));
+        QCOMPARE(column(form.ListView2).size(), 5);
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.uploadb->isEnabled());
+    }
+
+    void downloadsIntoTheChosenFileAndCloses()
+    {
+        ScriptedDialogs dialogs;
+        ScriptedMessages messages;
+        const QString target = m_local.filePath("my style.css");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        dialogs.saveAnswers << target;
+        connectTo(*m_server);
+        Tftpform form(Tftpform::Mode::Down, QString());
+        form.show();
+        QVERIFY(idle(form));
+        form.ListView2->findItems("style.css", Qt::MatchExactly).value(0)->setSelected(true);
+        form.downloadb->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        const Dialogs::FileRequest request = dialogs.requests.value(0);
+        QCOMPARE(request.title, QString("Chose folder and name to save file as"));
+        QCOMPARE(request.fileName, QString("style.css"));
+        QCOMPARE(request.startFolder, m_local.path());
+        QVERIFY(form.downloaded());
+        QCOMPARE(form.downloadedFile(), target);
+        QCOMPARE(readFile(target), QByteArray(5000, 's'));
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // A place that cannot take the file is reported and the user may try again.
+    void aLocalFileThatCannotBeWrittenKeepsTheWindowOpen()
+    {
+        ScriptedDialogs dialogs;
+        ScriptedMessages messages;
+        dialogs.saveAnswers << "/nonexistent/folder/notes.txt" << QString();
+        connectTo(*m_server);
+        Tftpform form(Tftpform::Mode::Down, QString());
+        form.show();
+        QVERIFY(idle(form));
+        form.ListView2->findItems("notes.txt", Qt::MatchExactly).value(0)->setSelected(true);
+        form.downloadb->click();
+        QTRY_COMPARE(messages.texts(), QStringList{"Cannot create file /nonexistent/folder/notes.txt"});
+        QVERIFY(form.isVisible() && !form.downloaded());
+        QVERIFY(form.downloadb->isEnabled());
+        form.downloadb->click(); // cancelled this time
+        QVERIFY(form.isVisible());
+    }
+
+    void uploadsThePageFileIntoTheCurrentFolder()
+    {
+        ScriptedHelp help;
+        const QString page = m_local.filePath("new page.htm");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<HTML>on disk</HTML>");
+        file.close();
+        connectTo(*m_server);
+        Tftpform form(Tftpform::Mode::Up, page);
+        form.show();
+        QCOMPARE(form.StatusLabel->text(),
+                 QString("Choose the target directory. Move around by double-clicking the folders."));
+        QVERIFY(idle(form));
+        QVERIFY(form.uploadb->isEnabled());
+        form.ListView2->topLevelItem(0)->setSelected(true);
+        QVERIFY(!form.downloadb->isEnabled());
+        form.helpb->click();
+        QCOMPARE(help.topics, QList<int>{1035});
+        doubleClick(form, "assets");
+        QVERIFY(idle(form));
+        form.uploadb->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(m_server->read("assets/new page.htm"), QByteArray("<HTML>on disk</HTML>"));
+    }
+
+    void failuresShowTheirMessageAndClose()
+    {
+        LocalFtpServer closed;
+        QVERIFY(closed.start());
+        const QString closedHost = closed.host();
+        closed.stop();
+        const struct {
+            QString host;
+            QString password;
+            QString message;
+        } cases[] = {
+            {m_server->host(), "Wrong-Pa55word",
+             "Membername and/or password not valid!\r\nPlease check the entries and try again"},
+            {closedHost, "Wrong-Pa55word",
+             "Not able to connect to the specified server!\r\nPlease check the entries and try again"},
+        };
+        for (const auto &failure : cases) {
+            ScriptedMessages messages;
+            g_connection = {failure.host, LocalFtpServer::kUser, failure.password};
+            Tftpform form(Tftpform::Mode::Down, QString());
+            form.show();
+            QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
+            QCOMPARE(form.result(), int(QDialog::Rejected));
+            QCOMPARE(messages.texts(), QStringList{failure.message});
+            QCOMPARE(messages.shown[0].kind, Messages::Kind::Error);
+            QCOMPARE(messages.shown[0].buttons, Messages::Buttons(Messages::OK));
+            QCOMPARE(messages.shown[0].helpContext, 0);
+            QVERIFY(!form.windowTitle().contains(failure.password));
+            QVERIFY(!form.StatusLabel->text().contains(failure.password));
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
+        }
+    }
+
+    // The connection drops in mid-download: the old file stays as it was,
+    // nothing half-written is left, and nothing counts as downloaded.
+    void aDroppedDownloadKeepsTheOldFile()
+    {
+        LocalFtpServer dropping;
+        dropping.write("big.htm", QByteArray(4 * 1024 * 1024, 'b'));
+        QVERIFY(dropping.start({"--drop-after", "500000"}));
+        ScriptedDialogs dialogs;
+        ScriptedMessages messages;
+        QTemporaryDir local;
+        const QString target = local.filePath("big.htm");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old copy");
+        old.close();
+        dialogs.saveAnswers << target;
+        connectTo(dropping);
+        Tftpform form(Tftpform::Mode::Down, QString());
+        form.show();
+        QVERIFY(idle(form));
+        form.ListView2->topLevelItem(0)->setSelected(true);
+        bool progressShown = false;
+        connect(form.FTP1, &TFTP::OnDocOutput, &form, [&] { progressShown = form.ProgressBar1->isVisible(); });
+        form.downloadb->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
+        QVERIFY(progressShown);
+        QCOMPARE(messages.texts(), QStringList{"Unable to retrieve file!\r\nPlease check the entries and try again"});
+        QVERIFY(!form.downloaded());
+        QCOMPARE(readFile(target), QByteArray("old copy"));
+        QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
+    }
+
+    // Closing the window while a file moves ends the transfer there.
+    void closingDuringATransferEndsIt()
+    {
+        LocalFtpServer stalling;
+        stalling.write("big.htm", QByteArray(4 * 1024 * 1024, 'b'));
+        QVERIFY(stalling.start({"--stall-after", "500000"}));
+        ScriptedDialogs dialogs;
+        QTemporaryDir local;
+        dialogs.saveAnswers << local.filePath("big.htm");
+        connectTo(stalling);
+        {
+            Tftpform form(Tftpform::Mode::Down, QString());
+            form.show();
+            QVERIFY(idle(form));
+            form.ListView2->topLevelItem(0)->setSelected(true);
+            QSignalSpy output(form.FTP1, &TFTP::OnDocOutput);
+            form.downloadb->click();
+            QVERIFY(output.wait(20000));
+            QVERIFY(QApplication::overrideCursor());
+            form.reject();
+            QVERIFY(!form.downloaded());
+        }
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QTRY_VERIFY(QDir(local.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFtpForm)
+#include "tst_ftpform.moc"

@@ -1,0 +1,90 @@
+// The rules behind the FTP window, without a window or a server: which
+// files are listed and how, where a host text points, which message a
+// failure gets.
+#include "ftpaddress.h"
+#include "ftperrors.h"
+#include "ftplisting.h"
+
+#include <QTest>
+
+#include <cerrno>
+#include <curl/curl.h>
+
+class TestFtpRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listedFilesAndTheirIcons()
+    {
+        QCOMPARE(listedFileIcon("index.htm"), std::optional<int>(0));
+        QCOMPARE(listedFileIcon("a.b.html"), std::optional<int>(0));
+        QCOMPARE(listedFileIcon("style.css"), std::optional<int>(1));
+        QCOMPARE(listedFileIcon("notes.txt"), std::optional<int>(2));
+        QCOMPARE(listedFileIcon(".htm"), std::optional<int>(0));
+        for (const char *skipped : {"logo.gif", "README", "PAGE.HTM", "page.Htm", "page.htm.bak", "page.", "htm"})
+            QVERIFY2(!listedFileIcon(skipped), skipped);
+    }
+
+    void sizesAndOrder()
+    {
+        QCOMPARE(sizeText(0), QString("0 bytes"));
+        QCOMPARE(sizeText(1024), QString("1024 bytes"));
+        QCOMPARE(sizeText(1025), QString("1 Kb"));
+        QCOMPARE(sizeText(5000), QString("4 Kb"));
+        QCOMPARE(sizeText(20LL * 1024 * 1024 * 1024), QString("20971520 Kb"));
+        QStringList names{"zeta.htm", "Beta.htm", "alpha.htm", "beta.htm", "Alpha.htm"};
+        std::sort(names.begin(), names.end(), fileNameLess);
+        QCOMPARE(names, (QStringList{"Alpha.htm", "alpha.htm", "Beta.htm", "beta.htm", "zeta.htm"}));
+        QVERIFY(isDotEntry(".") && isDotEntry("..") && !isDotEntry("...") && !isDotEntry(".git"));
+    }
+
+    void hostTexts()
+    {
+        const auto parsed = [](const QString &text) {
+            const FtpAddress address = parseFtpHost(text, 21);
+            return address.host + " " + QString::number(address.port);
+        };
+        QCOMPARE(parsed(" ftp.example.com "), QString("ftp.example.com 21"));
+        QCOMPARE(parsed("ftp.example.com:2121"), QString("ftp.example.com 2121"));
+        QCOMPARE(parsed("[::1]:2121"), QString("[::1] 2121"));
+        QCOMPARE(parsed("[::1]"), QString("[::1] 21"));
+        QCOMPARE(parsed("::1"), QString("[::1] 21"));
+        QCOMPARE(parsed("host:port"), QString("host 0"));
+    }
+
+    // URLs name folders and files as the server spells them, encoded, and
+    // never carry anything but the host; a host that cannot be one gives none.
+    void urls()
+    {
+        const FtpAddress address{"127.0.0.1", 2121};
+        QCOMPARE(ftpUrl(address, {}), QByteArray("ftp://127.0.0.1:2121/"));
+        QCOMPARE(ftpUrl(address, {"my site", ".."}, "p\xc3\xa4ge #1.htm"),
+                 QByteArray("ftp://127.0.0.1:2121/my%20site/../p%C3%A4ge%20%231.htm"));
+        QCOMPARE(ftpListUrl(address, {"a"}), QByteArray("ftp://127.0.0.1:2121/a/*"));
+        QCOMPARE(ftpUrl({"ftp.example.com", 21}, {}, "x.htm"), QByteArray("ftp://ftp.example.com:21/x.htm"));
+        for (const FtpAddress &bad : {FtpAddress{"", 21}, FtpAddress{"user@host", 21},
+                                      FtpAddress{"a/b", 21}, FtpAddress{"host", 0}, FtpAddress{"host", 65536}})
+            QVERIFY2(ftpUrl(bad, {}).isEmpty(), qPrintable(bad.host));
+    }
+
+    // The cases a local server cannot provoke; the others are met for real
+    // in the component's and the window's tests.
+    void errorNumbers()
+    {
+        QCOMPARE(ftpErrorNumber(FtpOperation::Login, {CURLE_COULDNT_CONNECT, ENETUNREACH}), 1003);
+        QCOMPARE(ftpErrorNumber(FtpOperation::List, {CURLE_COULDNT_CONNECT, EHOSTUNREACH}), 1003);
+        QCOMPARE(ftpErrorNumber(FtpOperation::Login, {CURLE_COULDNT_RESOLVE_HOST, 0}), 2108);
+        QCOMPARE(ftpErrorNumber(FtpOperation::Login, {CURLE_OPERATION_TIMEDOUT, 0}), 2108);
+        QCOMPARE(ftpErrorNumber(FtpOperation::Fetch, {CURLE_LOGIN_DENIED, 0}), 1015);
+        QCOMPARE(ftpErrorNumber(FtpOperation::Send, {CURLE_FTP_COULDNT_SET_TYPE, 0}), 2127);
+        QCOMPARE(ftpErrorNumber(FtpOperation::ParentDir, {CURLE_REMOTE_ACCESS_DENIED, 0}), 2107);
+        QCOMPARE(ftpErrorMessage(2127), QString("Unable to set the type of transfer!\r\nPlease try again. "
+                                                "If the error keeps occuring, contact support@quendel.org"));
+        QCOMPARE(ftpErrorMessage(1003), QString("No access to the internet!\r\nPlease log on and try again"));
+        QVERIFY(ftpErrorMessage(1).isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFtpRules)
+#include "tst_ftprules.moc"
