@@ -1,0 +1,162 @@
+// "Upload file" and "Download and open" from the main window, through the
+// connection window and the FTP window, against a real server.
+#include "colormemo.h"
+#include "conform.h"
+#include "ftpaccounts.h"
+#include "ftpclient.h"
+#include "ftpform.h"
+#include "localftpserver.h"
+#include "support/appfixture.h"
+#include "whenshown.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+void connectWithFirstAccount()
+{
+    whenShown<Tconform>([](Tconform *form) {
+        form->ListBox1->item(0)->setSelected(true);
+        form->connectb->click();
+    });
+}
+
+// Once the FTP window has listed the top folder, selects a file (if named)
+// and presses a button.
+void whenListed(std::function<QPushButton *(Tftpform *)> button, const QString &file = {})
+{
+    whenShown<Tftpform>([button, file](Tftpform *form) {
+        std::function<void()> poll;
+        poll = [form, button, file] {
+            const bool listed = form->FTP1->state() == TFTP::Connected && !form->FTP1->busy()
+                                && form->ListView2->topLevelItemCount() > 0;
+            if (!listed) {
+                QTimer::singleShot(10, form, [form, button, file] { whenListed(button, file); });
+                return;
+            }
+            if (!file.isEmpty())
+                form->ListView2->findItems(file, Qt::MatchExactly).value(0)->setSelected(true);
+            button(form)->click();
+        };
+        poll();
+    });
+}
+
+// Counts the FTP windows that come up, and closes each.
+class FtpWindowWatch : public QObject
+{
+public:
+    FtpWindowWatch() { qApp->installEventFilter(this); }
+    int shown = 0;
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<Tftpform *>(object)) {
+            ++shown;
+            QMetaObject::invokeMethod(object, "reject", Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class TestFtpCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void uploadSendsThePageAsSaved()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        LocalFtpServer server;
+        server.write("old.htm", "old");
+        QVERIFY(server.start());
+        addAccount({server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword, "local"});
+        Teditform *page = app.openPage("site/index.htm", "<HTML>as saved</HTML>");
+        page->CMemo1->setSelText("typed, not saved");
+
+        app.messages.answers << Messages::No;
+        main.action("FTP1")->trigger();
+        QCOMPARE(app.messages.texts(), QStringList{"The file has been changed since the last save !\r\n"
+                                                   "Do you wish to continue ?\r\n"
+                                                   "Click \"No\" to go back and save it."});
+        QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Confirmation);
+        QCOMPARE(app.messages.shown[0].buttons, Messages::Yes | Messages::No);
+        QVERIFY(!QFile::exists(server.path("index.htm")));
+
+        app.messages.answers << Messages::Yes;
+        connectWithFirstAccount();
+        whenListed([](Tftpform *form) { return form->uploadb; });
+        main.action("ToolButton30")->trigger();
+        QCOMPARE(server.read("index.htm"), QByteArray("<HTML>as saved</HTML>"));
+        QCOMPARE(app.messages.shown.size(), 2);
+
+        // Cancelling the connection window afterwards shows no FTP window.
+        FtpWindowWatch watch;
+        whenShown<Tconform>([](Tconform *form) { form->cancelb->click(); });
+        main.action("Downloadandopen1")->trigger();
+        QCOMPARE(watch.shown, 0);
+        QCOMPARE(app.windows(), 1);
+    }
+
+    void anUnnamedPageIsNotUploaded()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.newDocument();
+        FtpWindowWatch watch;
+        main.action("ToolButton30")->trigger();
+        QCOMPARE(app.messages.texts(), QStringList{"The file has no name, please save it first !"});
+        QCOMPARE(watch.shown, 0);
+    }
+
+    void downloadOpensTheFileInANewWindow()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        LocalFtpServer server;
+        server.write("style.css", "BODY { color: red }\n");
+        QVERIFY(server.start());
+        addAccount({server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword, "local"});
+        g_settings.saveDirectory = app.path("");
+        const QString target = app.writeFile("my copy.css", "the old copy");
+        app.dialogs.saveAnswers << target;
+        connectWithFirstAccount();
+        whenListed([](Tftpform *form) { return form->downloadb; }, "style.css");
+        main.action("ToolButton29")->trigger();
+
+        QCOMPARE(app.windows(), 1);
+        QCOMPARE(app.active()->fileName(), target);
+        QCOMPARE(app.active()->windowTitle(), QString("my copy.css"));
+        QCOMPARE(app.active()->CMemo1->text(), QString("BODY { color: red }\r\n"));
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
+        QCOMPARE(app.panel(DocumentHost::PathPanel), target);
+        QVERIFY(app.messages.shown.isEmpty());
+    }
+
+    void aFailedDownloadOpensNothing()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        LocalFtpServer server;
+        server.write("big.htm", QByteArray(4 * 1024 * 1024, 'x'));
+        QVERIFY(server.start({"--drop-after", "500000"}));
+        addAccount({server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword, "local"});
+        const QString target = app.writeFile("big.htm", "the old copy");
+        app.dialogs.saveAnswers << target;
+        connectWithFirstAccount();
+        whenListed([](Tftpform *form) { return form->downloadb; }, "big.htm");
+        main.action("Downloadandopen1")->trigger();
+
+        QCOMPARE(app.messages.texts(), QStringList{"Unable to retrieve file!\r\nPlease check the entries and try again"});
+        QCOMPARE(app.windows(), 0);
+        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
+        QCOMPARE(app.readFile("big.htm"), QByteArray("the old copy"));
+    }
+};
+
+QTEST_MAIN(TestFtpCommands)
+#include "tst_ftpcommands.moc"
