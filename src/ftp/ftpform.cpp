@@ -100,6 +100,8 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
 
 Tftpform::~Tftpform()
 {
+    // Hiding the dialog in ~QDialog moves the focus; by then this is no longer a Tftpform.
+    disconnect(qApp, &QApplication::focusChanged, this, &Tftpform::focusMoved);
     setBusyCursor(false);
 }
 
