@@ -1,4 +1,5 @@
 #include "configform.h"
+#include "closeboxonly.h"
 
 #include "configchoices.h"
 #include "directoryedit.h"
@@ -14,8 +15,7 @@
 #include <QVBoxLayout>
 
 Tconfigform::Tconfigform(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kCloseBoxOnly)
 {
     setFixedSize(276, 337);
     Label3 = new QLabel(QStringLiteral("Linebreak after last line"), this);

@@ -145,8 +145,13 @@ QString TColorMemo::selText() const
 
 void TColorMemo::setSelText(const QString &text)
 {
+    setSelModelText(TextModel::fromCrlf(text));
+}
+
+void TColorMemo::setSelModelText(const QString &text)
+{
     QTextCursor cursor = textCursor();
-    cursor.insertText(TextModel::fromCrlf(text));
+    cursor.insertText(text);
     setTextCursor(cursor);
 }
 

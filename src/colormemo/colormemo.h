@@ -59,6 +59,8 @@ public:
     // Replaces the selection (or inserts at the caret); the caret ends after
     // the inserted text with nothing selected.
     void setSelText(const QString &text);
+    // The same for a text that already has '\n' breaks only.
+    void setSelModelText(const QString &text);
 
     bool modified() const;
     void setModified(bool modified);

@@ -9,13 +9,17 @@
 #include "fontform.h"
 #include "messages.h"
 #include "settings.h"
+#include "searchcommands.h"
 #include "sites.h"
 #include "tagrunner.h"
 #include "tagtable.h"
 #include "tagundo.h"
+#include "textcommands.h"
 #include "viewcommands.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +55,7 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     setFocusProxy(CMemo1);
     tagUndo = new TagUndo(*CMemo1, this);
     connectTagCommands();
+    connectTextCommands();
     connectCommands();
 
     menus.Undoundo1->setEnabled(false);
@@ -115,6 +120,53 @@ void Teditform::connectViewCommands()
     on(menus.N15, [this] { launchBrowser(m_fileName); });
     for (QAction *link : menus.links)
         on(link, [link] { Desktop::openAddress(webAddress(Site::Hosting, link->data().toString())); });
+}
+
+void Teditform::connectTextCommands()
+{
+    auto on = [this](QAction *action, auto slot) {
+        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
+    };
+    using namespace TextCommands;
+    // The rule runs as the menu drops down, and also whenever the selection
+    // or the clipboard changes, so that the shortcuts follow it in between.
+    const auto updateMenu = [this] { updateEditMenu(menus, *CMemo1); };
+    connect(menus.editMenu, &QMenu::aboutToShow, this, updateMenu);
+    connect(CMemo1, &QPlainTextEdit::copyAvailable, this, updateMenu);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, updateMenu);
+    updateMenu();
+    on(menus.Copy1, [this] { copy(*CMemo1); });
+    on(menus.Cut1, [this] { cut(*CMemo1); });
+    on(menus.Paste1, [this] { paste(*CMemo1, *tagUndo); });
+    on(menus.Delete1, [this] { deleteSelection(*CMemo1); });
+    on(menus.Selectall1, [this] { CMemo1->selectAll(); });
+    on(menus.Setlinebreaks1, [this] { TextCommands::setLineBreaks(*CMemo1); });
+    on(menus.removelinebreaks1, [this] { removeLineBreaks(*CMemo1); });
+    on(menus.Removeemptylines1, [this] { TextCommands::removeEmptyLines(*CMemo1); });
+    on(menus.Insertfrom1, [this] { insertTextFile(); });
+    on(menus.Insertfromtextfile1, [this] { insertFromTextFile(); });
+    on(menus.Search2, [this] { search(); });
+    on(menus.Replace2, [this] { replace(); });
+}
+
+void Teditform::insertTextFile()
+{
+    TextCommands::insertTextFile(*CMemo1);
+}
+
+void Teditform::insertFromTextFile()
+{
+    TextCommands::insertFromTextFile(*CMemo1, this);
+}
+
+void Teditform::search()
+{
+    SearchCommands::search(*CMemo1, this);
+}
+
+void Teditform::replace()
+{
+    SearchCommands::replace(*CMemo1, this);
 }
 
 void Teditform::print()

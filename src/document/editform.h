@@ -56,6 +56,11 @@ public:
     bool formCloseQuery(); // true: the window may close
     void toggleAutosave();
     void print();         // Print...
+    // The commands the main window's toolbar runs on the active page too.
+    void insertTextFile();
+    void insertFromTextFile();
+    void search();
+    void replace();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +76,7 @@ private:
     void connectCommands();
     void connectViewCommands();
     void connectTagCommands();
+    void connectTextCommands();
     void showUndoState(bool undo, bool undoUndo);
 
     DocumentHost *m_host;

@@ -81,7 +81,7 @@ EditMenus::EditMenus(QWidget *owner)
     file->addSeparator();
     Exit2 = item(file, "Exit2", "E&xit", "Ctrl+Alt+Space");
 
-    QMenu *edit = menu(2, "&Edit");
+    QMenu *edit = editMenu = menu(2, "&Edit");
     edit->setObjectName(QStringLiteral("Edit1"));
     Undolasttag1 = item(edit, "Undolasttag1", "Undo last tag ");
     Undolasttag1->setShortcut(undoLastTagShortcut());

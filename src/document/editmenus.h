@@ -21,6 +21,7 @@ struct EditMenus {
     explicit EditMenus(QWidget *owner);
 
     std::vector<GroupedMenu> menus; // in menu-bar order
+    QMenu *editMenu = nullptr;
     QMenu *windowMenu = nullptr;
 
     // File

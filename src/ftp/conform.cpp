@@ -1,4 +1,5 @@
 #include "conform.h"
+#include "closeboxonly.h"
 
 #include "dataform.h"
 #include "ftpaccounts.h"
@@ -11,8 +12,7 @@
 #include <QShowEvent>
 
 Tconform::Tconform(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kCloseBoxOnly)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
     Label1 = new QLabel(QStringLiteral("Existing connections:"), this);

@@ -1,4 +1,5 @@
 #include "dataform.h"
+#include "closeboxonly.h"
 
 #include "help.h"
 
@@ -9,8 +10,7 @@
 #include <QVBoxLayout>
 
 Tdataform::Tdataform(const FtpAccount &start, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kCloseBoxOnly)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
     Label1 = new QLabel(QStringLiteral("Enter the name you want to call this connection"), this);

@@ -1,4 +1,5 @@
 #include "ftpform.h"
+#include "closeboxonly.h"
 
 #include "dialogs.h"
 #include "ftpaccounts.h"
@@ -46,8 +47,7 @@ QIcon fileIcon(const QStyle *style, int index)
 } // namespace
 
 Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : QDialog(parent, kCloseBoxOnly),
       m_mode(mode), m_uploadPath(uploadPath)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));

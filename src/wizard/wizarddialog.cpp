@@ -1,4 +1,5 @@
 #include "wizarddialog.h"
+#include "closeboxonly.h"
 
 #include "help.h"
 
@@ -8,8 +9,7 @@
 #include <QVBoxLayout>
 
 WizardDialog::WizardDialog(const QString &caption, int helpContext, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : QDialog(parent, kCloseBoxOnly),
       m_helpContext(helpContext)
 {
     setWindowTitle(caption);

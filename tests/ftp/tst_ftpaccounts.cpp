@@ -5,7 +5,7 @@
 #include "settingsstore.h"
 #include "support/scripted.h"
 #include "support/storedvalue.h"
-#include "whenshown.h"
+#include "support/whenshown.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 #include "ftpform.h"
 #include "localftpserver.h"
 #include "support/appfixture.h"
-#include "whenshown.h"
+#include "support/whenshown.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,0 +1,135 @@
+#include "textcommands.h"
+
+#include "busycursor.h"
+#include "colormemo.h"
+#include "dialogs.h"
+#include "documentfile.h"
+#include "editmenus.h"
+#include "linebreaks.h"
+#include "loadform.h"
+#include "messages.h"
+#include "settings.h"
+#include "tagundo.h"
+#include "textmodel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace TextCommands {
+
+namespace {
+
+bool lineBreakAfterLastLine()
+{
+    return g_settings.lineBreakOption == QLatin1String("1");
+}
+
+} // namespace
+
+void updateEditMenu(EditMenus &menus, const TColorMemo &memo)
+{
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    menus.Paste1->setEnabled(clipboard && clipboard->hasText());
+    const bool selected = memo.textCursor().hasSelection();
+    for (QAction *action : {menus.Copy1, menus.Cut1, menus.Delete1})
+        action->setEnabled(selected);
+}
+
+void copy(TColorMemo &memo)
+{
+    // Plain text with the desktop's own line ends.
+    const QString selected = memo.textCursor().selectedText();
+    if (!selected.isEmpty())
+        QGuiApplication::clipboard()->setText(QString(selected).replace(QChar::ParagraphSeparator, u'\n'));
+}
+
+void cut(TColorMemo &memo)
+{
+    if (!memo.textCursor().hasSelection())
+        return;
+    copy(memo);
+    memo.setSelText(QString());
+}
+
+void paste(TColorMemo &memo, TagUndo &undo)
+{
+    undo.recordPoint();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty())
+        memo.setSelText(text);
+}
+
+void deleteSelection(TColorMemo &memo)
+{
+    const auto answer = Messages::show(Messages::Kind::Warning, QStringLiteral("Are You sure ??"),
+                                       Messages::Yes | Messages::Cancel);
+    if (answer == Messages::Yes)
+        memo.setSelText(QString());
+}
+
+void setLineBreaks(TColorMemo &memo)
+{
+    if (memo.textCursor().hasSelection()) {
+        BusyCursor busy;
+        memo.setSelText(LineBreaks::setLineBreaks(memo.selText(), lineBreakAfterLastLine()));
+    }
+    memo.setFocus();
+}
+
+void removeLineBreaks(TColorMemo &memo)
+{
+    if (!memo.textCursor().hasSelection())
+        return;
+    BusyCursor busy;
+    memo.setSelText(LineBreaks::removeBreakTags(memo.selText()));
+}
+
+void removeEmptyLines(TColorMemo &memo)
+{
+    BusyCursor busy;
+    const QString before = memo.text();
+    const LineBreaks::EmptyLinesResult result = LineBreaks::removeEmptyLines(before);
+    if (result.deletions == 0)
+        return;
+    applyEdit(memo, editOf(result.text, before.size(), result.firstChange, result.caret));
+    // Where the last deletion leaves the caret: between the pair's CR and
+    // LF, which the memo shows at the end of that line.
+    memo.setSelStart(result.caret);
+    memo.ensureCursorVisible();
+}
+
+void insertTextFile(TColorMemo &memo)
+{
+    Dialogs::FileRequest request;
+    request.filter = QStringLiteral("Text files|*.txt|Rich text format|*.rtf");
+    request.startFolder = g_settings.textDirectory;
+    request.helpContext = 7;
+    const QString path = Dialogs::openFile(request);
+    if (!path.isEmpty()) {
+        BusyCursor busy;
+        PageText file = readPageFile(path);
+        memo.setSelModelText(file.text);
+    }
+    memo.setFocus();
+}
+
+void insertFromTextFile(TColorMemo &memo, QWidget *parent)
+{
+    Tloadform loadform(parent);
+    const bool chosen = loadform.exec() == QDialog::Accepted;
+    if (chosen)
+        memo.setSelText(loadform.fragment());
+    g_lastLoadFile = loadform.chosenFile();
+    memo.setFocus();
+}
+
+void applyEdit(TColorMemo &memo, const TextEdit &edit)
+{
+    memo.setSelStart(int(edit.start));
+    memo.setSelLength(int(edit.removed));
+    memo.setSelText(edit.inserted);
+}
+
+} // namespace TextCommands

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "textedit.h"
+
+class EditMenus;
+class TagUndo;
+class TColorMemo;
+class QWidget;
+
+// The Edit menu's clipboard and line-break commands and the File menu's
+// two ways of inserting a text file, on one page's memo.
+namespace TextCommands {
+
+// Each time the Edit menu drops down: Paste while the clipboard holds text,
+// Copy, Cut and Delete while something is selected.
+void updateEditMenu(EditMenus &menus, const TColorMemo &memo);
+
+void copy(TColorMemo &memo);
+void cut(TColorMemo &memo);
+// Records the tag undo point first, so "Undo last tag " takes a paste back.
+void paste(TColorMemo &memo, TagUndo &undo);
+void deleteSelection(TColorMemo &memo); // asks first
+void setLineBreaks(TColorMemo &memo);
+void removeLineBreaks(TColorMemo &memo);
+void removeEmptyLines(TColorMemo &memo);
+
+// "&Insert textfile...": a whole file at the caret. A file that cannot be
+// read throws AppError and leaves the page as it was.
+void insertTextFile(TColorMemo &memo);
+// "Insert from textfile...": the part of a file marked in the load window.
+void insertFromTextFile(TColorMemo &memo, QWidget *parent);
+
+// Hands many changes to the memo as a single edit; the caret ends after
+// the inserted text.
+void applyEdit(TColorMemo &memo, const TextEdit &edit);
+
+} // namespace TextCommands

@@ -1,0 +1,215 @@
+#include "textscan.h"
+
+#include <QTest>
+
+namespace {
+
+QList<qsizetype> allMatches(QStringView text, const QString &needle, bool caseSensitive, ScanRange range)
+{
+    const MatchRule rule(needle, caseSensitive);
+    SearchScan scan(text, rule, range);
+    QList<qsizetype> found;
+    while (const qsizetype position = scan.next())
+        found << position;
+    return found;
+}
+
+QList<qsizetype> allMatches(QStringView text, const QString &needle, bool caseSensitive = false)
+{
+    return allMatches(text, needle, caseSensitive, scanRange(text.size(), 0, 0, false, needle.size()));
+}
+
+// Replace as the steps describe it: at every position of the range, read
+// the changed text and replace the match there when 'take' says so.
+QString stepByStep(QString text, const QString &needle, const QString &replacement, bool caseSensitive,
+                   ScanRange range, const std::function<bool(int)> &take)
+{
+    const MatchRule rule(needle, caseSensitive);
+    int match = 0;
+    for (qsizetype p = range.first; p <= range.last; ++p) {
+        if (rule.matches(QStringView(text).mid(p - 1, needle.size())) && take(match++))
+            text.replace(p - 1, needle.size(), replacement);
+    }
+    return text;
+}
+
+struct Replaced {
+    QString text;
+    QList<TextEdit> edits;
+};
+
+Replaced replaceScan(const QString &text, const QString &needle, const QString &replacement,
+                     bool caseSensitive, ScanRange range, const std::function<bool(int)> &take,
+                     bool editEachTime)
+{
+    const MatchRule rule(needle, caseSensitive);
+    ReplaceScan scan(text, rule, replacement, range);
+    Replaced result;
+    QString mirror = text; // a view that takes the edits one by one
+    int match = 0;
+    while (scan.next()) {
+        if (!take(match++))
+            continue;
+        scan.replace();
+        if (editEachTime)
+            result.edits << scan.takeEdit();
+    }
+    result.edits << scan.takeEdit();
+    for (const TextEdit &edit : result.edits)
+        mirror.replace(edit.start, edit.removed, edit.inserted);
+    result.text = scan.text();
+    if (mirror != result.text)
+        result.text = "edits differ: " + mirror;
+    return result;
+}
+
+} // namespace
+
+class TestTextScan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyAsciiLettersFold()
+    {
+        const MatchRule rule("abc", false);
+        QVERIFY(rule.matches(u"ABC"));
+        QVERIFY(rule.matches(u"aBc"));
+        QVERIFY(!MatchRule("abc", true).matches(u"aBc"));
+        QVERIFY(!MatchRule(u"\u00e9t\u00e9"_qs, false).matches(u"\u00c9T\u00c9"));
+        QVERIFY(MatchRule(u"\u00e9t\u00e9"_qs, false).matches(u"\u00e9T\u00e9"));
+        QVERIFY(!MatchRule("[", false).matches(u"{")); // 0x5b and 0x7b are no letters
+        QVERIFY(!MatchRule("k", false).matches(u"\u212a")); // Kelvin sign
+        QCOMPARE(allMatches(u"\u00c9t\u00e9 \u00e9T\u00c9 \u00e9t\u00e9", u"\u00e9t\u00e9"_qs), (QList<qsizetype>{9}));
+        QCOMPARE(allMatches(u"x \u212a k K", "k"), (QList<qsizetype>{5, 7}));
+    }
+
+    void matchesOverlapAndReachBothEnds()
+    {
+        QCOMPARE(allMatches(u"word and word", "word"), (QList<qsizetype>{1, 10}));
+        QCOMPARE(allMatches(u"aaa", "aa"), (QList<qsizetype>{1, 2}));
+        QCOMPARE(allMatches(u"x", "x"), (QList<qsizetype>{1}));
+        QCOMPARE(allMatches(u"whole", "whole"), (QList<qsizetype>{1}));
+        QCOMPARE(allMatches(u"short", "shorter"), QList<qsizetype>());
+        QCOMPARE(allMatches(u"a\r\nb\r\na", "a\r\n"), (QList<qsizetype>{1}));
+        QCOMPARE(allMatches(u"a\r\nb\r\nA\r\n", "\r\nA"), (QList<qsizetype>{5}));
+    }
+
+    void selectionRangeEndsWhereTheTextStillFits()
+    {
+        // "abcab", selection "bcab" from offset 1: "ab" at 4 fits, "cabx" does not.
+        QCOMPARE(scanRange(8, 1, 4, true, 2).first, 2);
+        QCOMPARE(scanRange(8, 1, 4, true, 2).last, 4);
+        QCOMPARE(allMatches(u"abcabxab", "ab", false, scanRange(8, 1, 4, true, 2)), (QList<qsizetype>{4}));
+        QCOMPARE(allMatches(u"abcabxab", "abx", false, scanRange(8, 1, 4, true, 3)), QList<qsizetype>());
+        // A selection shorter than the search text gives no range at all.
+        const ScanRange tooShort = scanRange(8, 3, 2, true, 3);
+        QVERIFY(tooShort.last < tooShort.first);
+        QCOMPARE(allMatches(u"abcabxab", "abx", false, tooShort), QList<qsizetype>());
+    }
+
+    void replacementsFollowTheStepByStepScan_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("plain") << "a cat, a Cat" << "cat" << "dog" << "a dog, a dog";
+        // The replacement holds the text again from its second character on.
+        QTest::newRow("doubling letter") << "xax" << "a" << "aa" << "xaaax";
+        // Longer: the fixed end leaves the last part of the text unscanned.
+        QTest::newRow("longer stops early") << "ab ab ab" << "ab" << "abcd" << "abcd abcd ab";
+        // Shorter: the scan runs on past the old range, but the character
+        // right after each deletion is never a match start.
+        QTest::newRow("empty replacement") << "aaaa" << "a" << "" << "aa";
+        QTest::newRow("no match") << "text" << "z" << "y" << "text";
+        // The replacement's own line break is found again four on.
+        QTest::newRow("line breaks") << "a\r\nb\r\nc" << "\r\n" << "<br>\r\n" << "a<br><br>\r\nb\r\nc";
+    }
+
+    void replacementsFollowTheStepByStepScan()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, needle);
+        QFETCH(QString, replacement);
+        QFETCH(QString, outcome);
+        const ScanRange range = scanRange(text.size(), 0, 0, false, needle.size());
+        const auto all = [](int) { return true; };
+        QCOMPARE(stepByStep(text, needle, replacement, false, range, all), outcome);
+        QCOMPARE(replaceScan(text, needle, replacement, false, range, all, false).text, outcome);
+        QCOMPARE(replaceScan(text, needle, replacement, false, range, all, true).text, outcome);
+    }
+
+    // Many texts, answers and ranges against the steps as written.
+    void randomScansAgreeWithTheSteps()
+    {
+        const QStringList pieces = {"a", "A", "b", "\r\n", "ab", "\u00e4"};
+        const QStringList needles = {"a", "aa", "ab", "\r\na", "ba"};
+        const QStringList replacements = {"", "a", "aa", "xab", "\r\n", "b\r\nA"};
+        quint32 seed = 11;
+        const auto next = [&seed](quint32 below) {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 16) % below;
+        };
+        for (int round = 0; round < 3000; ++round) {
+            QString text;
+            for (quint32 k = next(14); k > 0; --k)
+                text += pieces[next(pieces.size())];
+            const QString needle = needles[next(needles.size())];
+            const QString replacement = replacements[next(replacements.size())];
+            const bool caseSensitive = next(2);
+            const qsizetype selStart = next(text.size() + 1);
+            const qsizetype selLength = next(text.size() - selStart + 1);
+            const ScanRange range = scanRange(text.size(), selStart, selLength, next(2), needle.size());
+            const quint32 pattern = next(256);
+            const auto take = [pattern](int match) { return match >= 8 || (pattern >> match) & 1; };
+            const QString expected = stepByStep(text, needle, replacement, caseSensitive, range, take);
+            QCOMPARE(replaceScan(text, needle, replacement, caseSensitive, range, take, next(2)).text, expected);
+        }
+    }
+
+    void editsNeverSplitALineBreak()
+    {
+        // "\nb" replaced: the edit starts at the CR before it.
+        const MatchRule rule("\nb", true);
+        ReplaceScan scan("a\r\nb\r\n", rule, "\nc", scanRange(6, 0, 0, false, 2));
+        QCOMPARE(scan.next(), 3);
+        scan.replace();
+        const TextEdit edit = scan.takeEdit();
+        QCOMPARE(edit.start, 1);
+        QCOMPARE(edit.removed, 3);
+        QCOMPARE(edit.inserted, QString("\r\nc"));
+        QVERIFY(scan.takeEdit().isEmpty());
+    }
+
+    void fiftyMegabytesWithAMillionMatches()
+    {
+        QString text;
+        text.reserve(50'000'000);
+        const QString line = QString(40, 'x') + " tag tag\r\n"; // 50 characters, two matches
+        while (text.size() < 50'000'000)
+            text += line;
+        const MatchRule rule("TAG", false);
+        SearchScan search(text, rule, scanRange(text.size(), 0, 0, false, 3));
+        int found = 0;
+        qsizetype last = 0;
+        while (const qsizetype position = search.next()) {
+            ++found;
+            last = position;
+        }
+        QCOMPARE(found, 2'000'000);
+        QCOMPARE(last, text.size() - 4);
+
+        ReplaceScan replace(text, rule, "<b>", scanRange(text.size(), 0, 0, false, 3));
+        while (replace.next())
+            replace.replace();
+        const TextEdit edit = replace.takeEdit();
+        QCOMPARE(edit.start, 41);
+        QCOMPARE(edit.inserted.size(), text.size() - 41 - 2);
+        QVERIFY(edit.inserted.endsWith(" <b> <b>"));
+        QCOMPARE(replace.length(), text.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextScan)
+#include "tst_textscan.moc"
