@@ -1,0 +1,264 @@
+#include "colormemo.h"
+#include "replaceform.h"
+#include "searchform.h"
+#include "support/appfixture.h"
+#include "support/whenshown.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using Messages::Button;
+
+namespace {
+
+// Answers the questions and notes what the memo had selected at each one.
+struct WatchingMessages : ScriptedMessages {
+    TColorMemo *memo = nullptr;
+    QStringList selections; // "start+length" at each question
+    bool busyAtQuestion = false;
+
+    Messages::Button present(const Messages::Request &request) override
+    {
+        if (memo)
+            selections << QStringLiteral("%1+%2").arg(memo->selStart()).arg(memo->selLength());
+        busyAtQuestion = QGuiApplication::overrideCursor() != nullptr;
+        return ScriptedMessages::present(request);
+    }
+};
+
+struct SearchApp : AppFixture {
+    WatchingMessages watching; // installed after the fixture's own, so it is the one asked
+
+    Teditform *page(const QString &text)
+    {
+        main->newDocument();
+        Teditform *doc = active();
+        doc->CMemo1->setText(text);
+        doc->CMemo1->setModified(false);
+        watching.memo = doc->CMemo1;
+        return doc;
+    }
+};
+
+// Fills in a search or replace window as a user would and presses OK.
+template <typename Window>
+void fillIn(const QString &lookFor, std::function<void(Window *)> more = {})
+{
+    whenShown<Window>([lookFor, more](Window *window) {
+        QTest::keyClicks(window->crit, lookFor);
+        if (more)
+            more(window);
+        window->okbutton->click();
+    });
+}
+
+} // namespace
+
+class TestSearchCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void searchOffersEachMatchUntilNo()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("Word, word\r\nand WORD");
+        bool okAtFirst = true, okAfterEmptying = false, localOffered = true;
+        whenShown<Tsearchform>([&](Tsearchform *window) {
+            QCOMPARE(window->windowTitle(), QString("Search"));
+            QCOMPARE(window->Label1->text(), QString("Look for : "));
+            okAtFirst = window->okbutton->isEnabled();
+            localOffered = window->local->isEnabled() || window->local->isChecked();
+            QTest::keyClicks(window->crit, "x");
+            window->crit->clear(); // OK stays once something was typed
+            okAfterEmptying = window->okbutton->isEnabled();
+            QTest::keyClicks(window->crit, "word");
+            window->okbutton->click();
+        });
+        app.watching.answers << Button::Yes << Button::Yes << Button::No;
+        doc->menus.Search2->trigger();
+        QVERIFY(!okAtFirst);
+        QVERIFY(okAfterEmptying);
+        QVERIFY(!localOffered);
+        QCOMPARE(app.watching.selections, (QStringList{"0+4", "6+4", "16+4"}));
+        QCOMPARE(app.watching.texts(), QStringList(3, "Continue search ?"));
+        QCOMPARE(app.watching.shown[0].kind, Messages::Kind::Confirmation);
+        QCOMPARE(app.watching.shown[0].buttons, Messages::Yes | Messages::No);
+        QVERIFY(app.watching.busyAtQuestion);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!doc->CMemo1->modified());
+
+        // Case counts: only the small one; answered Yes to the end, no "Sorry".
+        doc->CMemo1->setSelStart(0);
+        fillIn<Tsearchform>("word", [](Tsearchform *window) { window->uplow->setChecked(true); });
+        app.watching.selections.clear();
+        app.watching.answers << Button::Yes;
+        doc->menus.Search2->trigger();
+        QCOMPARE(app.watching.selections, QStringList{"6+4"});
+        QCOMPARE(app.watching.texts().size(), 4);
+    }
+
+    void searchWithoutMatchesOrCancelled()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("abc");
+        fillIn<Tsearchform>("abcd");
+        doc->menus.Search2->trigger();
+        QCOMPARE(app.watching.texts(), QStringList{"Sorry no matches found"});
+        QCOMPARE(app.watching.shown[0].kind, Messages::Kind::Information);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        whenShown<Tsearchform>([](Tsearchform *window) {
+            QTest::keyClicks(window->crit, "abc");
+            window->cancelbutton->click();
+        });
+        doc->menus.Search2->trigger();
+        // OK after the text was emptied again: nothing is looked for.
+        whenShown<Tsearchform>([](Tsearchform *window) {
+            QTest::keyClicks(window->crit, "a");
+            window->crit->clear();
+            window->okbutton->click();
+        });
+        doc->menus.Search2->trigger();
+        QCOMPARE(app.watching.texts().size(), 1);
+    }
+
+    void selectionOnlyStopsWhereTheTextNoLongerFits()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("ab ab ab");
+        doc->CMemo1->setSelStart(1);
+        doc->CMemo1->setSelLength(6); // "b ab a"
+        bool localSet = false;
+        fillIn<Tsearchform>("ab", [&](Tsearchform *window) {
+            localSet = window->local->isEnabled() && window->local->isChecked();
+        });
+        app.watching.answers << Button::Yes;
+        doc->menus.Search2->trigger();
+        QVERIFY(localSet);
+        QCOMPARE(app.watching.selections, QStringList{"3+2"});
+
+        // A selection shorter than the search text finds nothing.
+        doc->CMemo1->setSelStart(0);
+        doc->CMemo1->setSelLength(1);
+        fillIn<Tsearchform>("ab");
+        doc->menus.Search2->trigger();
+        QCOMPARE(app.watching.texts().last(), QString("Sorry no matches found"));
+    }
+
+    void replaceAsksAndAllFinishesInOneEdit()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("a cat, a cat,\r\na Cat, a cat");
+        QSignalSpy changes(doc->CMemo1, &QPlainTextEdit::textChanged);
+        bool okFollowsText = false;
+        fillIn<Treplaceform>("cat", [&](Treplaceform *window) {
+            QCOMPARE(window->windowTitle(), QString("Replace"));
+            QCOMPARE(window->uplow->text(), QString("Upper/lower case counts"));
+            QTest::keyClicks(window->reptext, "dog");
+            window->crit->clear();
+            okFollowsText = !window->okbutton->isEnabled();
+            QTest::keyClicks(window->crit, "cat");
+        });
+        app.watching.answers << Button::No << Button::Yes << Button::All;
+        doc->menus.Replace2->trigger();
+        QVERIFY(okFollowsText);
+        QCOMPARE(doc->CMemo1->text(), QString("a cat, a dog,\r\na dog, a dog"));
+        QCOMPARE(app.watching.selections, (QStringList{"2+3", "9+3", "17+3"}));
+        QCOMPARE(app.watching.texts(), QStringList(3, "Replace \"cat\" with \"dog\" ?"));
+        QCOMPARE(app.watching.shown[0].buttons,
+                 Messages::Yes | Messages::No | Messages::Cancel | Messages::All | Messages::Help);
+        QCOMPARE(app.watching.shown[0].helpContext, 1022);
+        QCOMPARE(changes.size(), 2); // the Yes, and everything after All
+        QCOMPARE(doc->CMemo1->selStart(), 27); // after the last replacement
+        QCOMPARE(doc->CMemo1->selLength(), 0);
+        QVERIFY(doc->CMemo1->modified());
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("27 bytes"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void replaceCancelKeepsTheTextAndTheCaretAtTheMatch()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("one two");
+        fillIn<Treplaceform>("two");
+        app.watching.answers << Button::Cancel;
+        doc->menus.Replace2->trigger();
+        QCOMPARE(doc->CMemo1->text(), QString("one two"));
+        QCOMPARE(doc->CMemo1->selStart(), 4);
+        QCOMPARE(doc->CMemo1->selLength(), 0);
+        QVERIFY(!doc->CMemo1->modified());
+
+        fillIn<Treplaceform>("three");
+        doc->menus.Replace2->trigger();
+        QCOMPARE(app.watching.texts().last(), QString("Sorry no matches found"));
+    }
+
+    void replacementsHoldingTheTextAlwaysEnd()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("xax\r\n");
+        fillIn<Treplaceform>("a", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "aa"); });
+        app.watching.answers << Button::All;
+        doc->menus.Replace2->trigger();
+        // Up to the end fixed at the start: positions 1 to 5.
+        QCOMPARE(doc->CMemo1->text(), QString("xaaaaax\r\n"));
+
+        // An empty replacement deletes; the character after each deletion is skipped.
+        Teditform *other = app.page("aaaa");
+        fillIn<Treplaceform>("a");
+        app.watching.answers << Button::All;
+        other->menus.Replace2->trigger();
+        QCOMPARE(other->CMemo1->text(), QString("aa"));
+    }
+
+    void fiftyMegabytesWithAMillionMatches()
+    {
+        SearchApp app;
+        app.start();
+        QString text;
+        const QString line = QString(993, 'x') + "\u00e9 tag\r\n"; // 1,000 characters, one match
+        while (text.size() < 50'000'000)
+            text += line;
+        Teditform *doc = app.page(text + text.left(20'000'000 / 1000 * 1000));
+        fillIn<Treplaceform>("TAG", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "<b>"); });
+        app.watching.answers << Button::All;
+        doc->menus.Replace2->trigger();
+        QCOMPARE(doc->CMemo1->textLength(), 70'000'000);
+        QCOMPARE(doc->CMemo1->text().count("<b>"), 70'000);
+        QCOMPARE(app.watching.texts().size(), 1);
+    }
+
+    void toolbarButtonsRunTheCommandsOnTheActivePage()
+    {
+        SearchApp app;
+        app.start();
+        Teditform *doc = app.page("find me");
+        QStringList shown;
+        whenShown<Tsearchform>([&](Tsearchform *window) {
+            shown << window->windowTitle();
+            window->close();
+        });
+        app.main->findChild<QAction *>("ToolButton15")->trigger();
+        whenShown<Treplaceform>([&](Treplaceform *window) {
+            shown << window->windowTitle();
+            window->close();
+        });
+        app.main->findChild<QAction *>("ToolButton16")->trigger();
+        QCOMPARE(shown, (QStringList{"Search", "Replace"}));
+        QCOMPARE(doc->CMemo1->text(), QString("find me"));
+    }
+};
+
+QTEST_MAIN(TestSearchCommands)
+#include "tst_searchcommands.moc"
