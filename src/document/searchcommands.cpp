@@ -6,7 +6,10 @@
 #include "replaceform.h"
 #include "searchform.h"
 #include "textcommands.h"
+#include "textmodel.h"
 #include "textscan.h"
+
+#include <QTextDocument>
 
 
 namespace SearchCommands {
@@ -49,9 +52,14 @@ void search(TColorMemo &memo, QWidget *parent)
     bool offered = false;
     {
         BusyCursor busy;
-        const QString text = memo.text();
         const MatchRule rule(choice.text, choice.caseSensitive);
-        SearchScan scan(text, rule, rangeFor(memo, choice));
+        const ScanRange range = rangeFor(memo, choice);
+        // The view's own text serves unless the search text holds a part of
+        // a line break, which only the program's model has.
+        const bool breaks = choice.text.contains(u'\r') || choice.text.contains(u'\n');
+        const QString text = breaks ? memo.text() : memo.document()->toRawText();
+        SearchScan scan(text, rule, range,
+                        breaks ? -1 : TextModel::toDocument(*memo.document(), int(range.first - 1)));
         while (const qsizetype position = scan.next()) {
             offered = true;
             memo.setFocus();

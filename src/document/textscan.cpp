@@ -14,8 +14,8 @@ bool isAsciiLetter(QChar c)
 
 MatchRule::MatchRule(const QString &needle, bool caseSensitive)
     : m_needle(needle), m_caseSensitive(caseSensitive),
-      m_hasLetters(std::any_of(needle.begin(), needle.end(), isAsciiLetter)),
-      m_matcher(needle, caseSensitive || !m_hasLetters ? Qt::CaseSensitive : Qt::CaseInsensitive)
+      m_folds(!caseSensitive && std::any_of(needle.begin(), needle.end(), isAsciiLetter)),
+      m_matcher(needle, Qt::CaseInsensitive)
 {
 }
 
@@ -36,8 +36,8 @@ bool MatchRule::matches(QStringView candidate) const
 
 qsizetype MatchRule::findIn(QStringView text, qsizetype from) const
 {
-    if (m_matcher.caseSensitivity() == Qt::CaseSensitive)
-        return m_matcher.indexIn(text, from);
+    if (!m_folds)
+        return text.indexOf(m_needle, from);
     // Qt's folding takes every letter that ours takes and more (accented
     // letters among them): each of its finds is checked against our rule.
     for (;;) {
@@ -56,22 +56,33 @@ ScanRange scanRange(qsizetype textLength, qsizetype selStart, qsizetype selLengt
     return {1, textLength - needleLength + 1};
 }
 
-SearchScan::SearchScan(QStringView text, const MatchRule &rule, ScanRange range)
-    : m_text(text), m_rule(rule), m_range(range), m_position(qMax<qsizetype>(1, range.first))
+SearchScan::SearchScan(QStringView text, const MatchRule &rule, ScanRange range, qsizetype textFirst)
+    : m_text(text), m_rule(rule), m_last(range.last)
 {
+    const qsizetype first = qMax<qsizetype>(1, range.first);
+    m_from = textFirst < 0 ? first - 1 : textFirst;
+    m_counted = m_from;
+    m_breaks = first - 1 - m_from;
 }
 
 qsizetype SearchScan::next()
 {
-    if (m_position > m_range.last)
-        return 0;
-    const qsizetype at = m_rule.findIn(m_text, m_position - 1);
-    if (at < 0 || at + 1 > m_range.last) {
-        m_position = m_range.last + 1;
+    // m_from + m_breaks + 1 is the least model position m_from can have.
+    const qsizetype at = m_finished || m_from + m_breaks + 1 > m_last ? -1 : m_rule.findIn(m_text, m_from);
+    if (at < 0) {
+        m_finished = true;
         return 0;
     }
-    m_position = at + 2;
-    return at + 1;
+    const QStringView between = m_text.mid(m_counted, at - m_counted);
+    m_breaks += std::count(between.begin(), between.end(), QChar::ParagraphSeparator);
+    m_counted = at;
+    const qsizetype position = at + m_breaks + 1;
+    if (position > m_last) {
+        m_finished = true;
+        return 0;
+    }
+    m_from = at + 1;
+    return position;
 }
 
 ReplaceScan::ReplaceScan(QString text, const MatchRule &rule, QString replacement, ScanRange range)

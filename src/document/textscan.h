@@ -26,8 +26,8 @@ public:
 private:
     QString m_needle;
     bool m_caseSensitive;
-    bool m_hasLetters; // ASCII letters, the only ones that fold
-    QStringMatcher m_matcher;
+    bool m_folds; // either case, and the text has ASCII letters (the only ones that fold)
+    QStringMatcher m_matcher; // finds candidates when folding
 };
 
 // The positions a scan looks at: the whole text, or the selection's, each
@@ -42,18 +42,27 @@ ScanRange scanRange(qsizetype textLength, qsizetype selStart, qsizetype selLengt
 // "Search": each match in turn over a text that does not change. After a
 // match at p the next call goes on at p + 1, so overlapping matches come
 // one after another.
+//
+// The text may also be the view's own, where one paragraph separator stands
+// for each CR LF, so that a search need not copy the page into the program's
+// model first; 'textFirst' is then where position range.first lies in it.
+// Positions found are counted in the model all the same. A search text
+// holding CR or LF needs the model's text.
 class SearchScan
 {
 public:
-    SearchScan(QStringView text, const MatchRule &rule, ScanRange range);
+    SearchScan(QStringView text, const MatchRule &rule, ScanRange range, qsizetype textFirst = -1);
     // The next match's position, or 0 when the range is done.
     qsizetype next();
 
 private:
     QStringView m_text;
     const MatchRule &m_rule;
-    ScanRange m_range;
-    qsizetype m_position;
+    qsizetype m_last;
+    qsizetype m_from;       // in the text
+    qsizetype m_counted;    // separators are counted up to here
+    qsizetype m_breaks;     // separators before m_counted
+    bool m_finished = false;
 };
 
 // "Replace": like SearchScan, but a match may be replaced before the scan

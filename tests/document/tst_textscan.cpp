@@ -108,6 +108,38 @@ private slots:
         QCOMPARE(allMatches(u"abcabxab", "abx", false, tooShort), QList<qsizetype>());
     }
 
+    // The view's own text, one separator per CR LF, finds the same positions.
+    void viewTextGivesModelPositions()
+    {
+        const QStringList pieces = {"a", "A", "b", "\r\n", "ab"};
+        const QStringList needles = {"a", "aa", "ab", "ba", "b"};
+        quint32 seed = 5;
+        const auto next = [&seed](quint32 below) {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 16) % below;
+        };
+        for (int round = 0; round < 2000; ++round) {
+            QString model;
+            for (quint32 k = next(14); k > 0; --k)
+                model += pieces[next(pieces.size())];
+            QString view = model;
+            view.replace("\r\n", QChar(QChar::ParagraphSeparator));
+            const QString needle = needles[next(needles.size())];
+            qsizetype selStart = next(model.size() + 1);
+            if (selStart > 0 && model[selStart - 1] == '\r')
+                --selStart; // the view has no place inside a line break
+            const qsizetype selLength = next(model.size() - selStart + 1);
+            const ScanRange range = scanRange(model.size(), selStart, selLength, next(2), needle.size());
+            const qsizetype viewFirst = qMax<qsizetype>(0, range.first - 1) - model.left(range.first - 1).count("\r\n");
+            const MatchRule rule(needle, false);
+            SearchScan scan(view, rule, range, viewFirst);
+            QList<qsizetype> found;
+            while (const qsizetype position = scan.next())
+                found << position;
+            QCOMPARE(found, allMatches(model, needle, false, range));
+        }
+    }
+
     void replacementsFollowTheStepByStepScan_data()
     {
         QTest::addColumn<QString>("text");
