@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "settings.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -21,6 +22,9 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -51,6 +55,8 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
       m_mode(mode), m_uploadPath(uploadPath)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
+    for (int icon = 0; icon < 3; ++icon)
+        m_fileIcons[icon] = fileIcon(style(), icon);
     ListView1 = listView(this, {QStringLiteral("Folders")});
     ListView1->setColumnWidth(0, 100);
     ListView1->setFixedWidth(130);
@@ -102,6 +108,7 @@ Tftpform::~Tftpform()
 {
     // Hiding the dialog in ~QDialog moves the focus; by then this is no longer a Tftpform.
     disconnect(qApp, &QApplication::focusChanged, this, &Tftpform::focusMoved);
+    qDeleteAll(m_pendingFiles); // a listing cut short by closing the window
     setBusyCursor(false);
 }
 
@@ -146,27 +153,37 @@ void Tftpform::FTP1ListItem(const FTPDirItem &item)
     const std::optional<int> icon = listedFileIcon(item.fileName);
     if (!icon)
         return;
-    // Kept in order as the entries come: the place of a new one is found by halving.
-    int low = 0;
-    int high = ListView2->topLevelItemCount();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (fileNameLess(ListView2->topLevelItem(middle)->text(0), item.fileName))
-            low = middle + 1;
-        else
-            high = middle;
-    }
     auto *entry = new QTreeWidgetItem({item.fileName, sizeText(item.size)});
     entry->setTextAlignment(1, Qt::AlignCenter);
-    entry->setIcon(0, fileIcon(style(), *icon));
+    entry->setIcon(0, m_fileIcons[*icon]);
     entry->setData(0, Qt::UserRole, *icon);
-    ListView2->insertTopLevelItem(low, entry);
+    // A listing comes in bursts: its files join the list together when
+    // the command is done, each insertion would have the view laid out anew.
+    m_pendingFiles.push_back(entry);
+}
+
+void Tftpform::showPendingFiles()
+{
+    if (m_pendingFiles.empty())
+        return;
+    const auto less = [](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
+        return fileNameLess(a->text(0), b->text(0));
+    };
+    std::stable_sort(m_pendingFiles.begin(), m_pendingFiles.end(), less);
+    const QList<QTreeWidgetItem *> shown = ListView2->invisibleRootItem()->takeChildren();
+    QList<QTreeWidgetItem *> all;
+    all.reserve(shown.size() + qsizetype(m_pendingFiles.size()));
+    std::merge(shown.begin(), shown.end(), m_pendingFiles.begin(), m_pendingFiles.end(), std::back_inserter(all), less);
+    m_pendingFiles.clear();
+    ListView2->addTopLevelItems(all);
 }
 
 void Tftpform::FTP1Changed()
 {
     ListView1->clear();
     ListView2->clear();
+    qDeleteAll(m_pendingFiles);
+    m_pendingFiles.clear();
     new QTreeWidgetItem(ListView1, {kUp});
     ListView1->topLevelItem(0)->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
     FTP1->list();
@@ -177,8 +194,10 @@ void Tftpform::FTP1Busy(bool busy)
     if (busy) {
         uploadb->setEnabled(false);
         downloadb->setEnabled(false);
-    } else if (m_mode == Mode::Up) {
-        uploadb->setEnabled(true);
+    } else {
+        showPendingFiles();
+        if (m_mode == Mode::Up)
+            uploadb->setEnabled(true);
     }
     setBusyCursor(busy);
 }

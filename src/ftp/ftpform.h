@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
+
+#include <vector>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TFTP;
 struct FTPDirItem;
 
@@ -57,6 +61,7 @@ private:
     bool ready() const; // connected and not busy
     void showProgress(qint64 done, qint64 total);
     void setBusyCursor(bool busy);
+    void showPendingFiles();
 
     Mode m_mode;
     Step m_step = Step::Start;
@@ -66,4 +71,6 @@ private:
     bool m_downloaded = false;
     QString m_downloadedFile;
     bool m_busyCursor = false;
+    QIcon m_fileIcons[3];                        // pages, style sheets, text files
+    std::vector<QTreeWidgetItem *> m_pendingFiles; // listed, not yet shown
 };
