@@ -1,6 +1,6 @@
 #include "configform.h"
-#include "closeboxonly.h"
 
+#include "closeboxonly.h"
 #include "configchoices.h"
 #include "directoryedit.h"
 #include "help.h"

@@ -1,6 +1,6 @@
 #include "conform.h"
-#include "closeboxonly.h"
 
+#include "closeboxonly.h"
 #include "dataform.h"
 #include "ftpaccounts.h"
 #include "help.h"

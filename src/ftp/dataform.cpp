@@ -1,6 +1,6 @@
 #include "dataform.h"
-#include "closeboxonly.h"
 
+#include "closeboxonly.h"
 #include "help.h"
 
 #include <QHBoxLayout>

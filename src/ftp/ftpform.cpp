@@ -1,6 +1,6 @@
 #include "ftpform.h"
-#include "closeboxonly.h"
 
+#include "closeboxonly.h"
 #include "dialogs.h"
 #include "ftpaccounts.h"
 #include "ftpclient.h"
@@ -10,7 +10,6 @@
 #include "messages.h"
 #include "settings.h"
 
-#include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
 #include <QGridLayout>

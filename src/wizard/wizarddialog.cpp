@@ -1,6 +1,6 @@
 #include "wizarddialog.h"
-#include "closeboxonly.h"
 
+#include "closeboxonly.h"
 #include "help.h"
 
 #include <QHBoxLayout>
