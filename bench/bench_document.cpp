@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
     if (args.value(1) == QLatin1String("--open"))
         return openChild(args.value(2), args.value(3));
 
-    const int repeats = qMax(1, args.value(1).toInt() > 0 ? args.value(1).toInt() : 5);
+    const int repeats = bench::repeatsFrom(args);
     const QByteArray large = bench::denseHtml(kLargePage);
     const QString largePath = dir.filePath("large.htm");
     const QString smallPath = dir.filePath("small.htm");

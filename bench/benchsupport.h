@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStringList>
 #include <QString>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,25 @@
 #include <vector>
 
 namespace bench {
+
+// Runs the benchmark's windows offscreen, so it runs from a bare terminal,
+// and keeps the offscreen platform's notes on each window from burying the
+// figures. Call before the application object is made.
+inline void quietOffscreen()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
+// The repeat count given as the program's first argument, else 'fallback'.
+inline int repeatsFrom(const QStringList &arguments, int fallback = 5)
+{
+    const int given = arguments.value(1).toInt();
+    return given > 0 ? given : fallback;
+}
 
 inline double median(std::vector<double> values)
 {

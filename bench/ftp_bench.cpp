@@ -69,14 +69,9 @@ bool fetchWithCurl(const LocalFtpServer &server, const QString &target)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    bench::quietOffscreen();
     QApplication app(argc, argv);
-    const int repeats = qMax(1, QApplication::arguments().value(1).toInt() > 0
-                                    ? QApplication::arguments().value(1).toInt() : 5);
+    const int repeats = bench::repeatsFrom(QApplication::arguments());
     QTemporaryDir local;
 
     LocalFtpServer server;

@@ -45,12 +45,7 @@ void toPdf(QPrinter &printer, const QString &path)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes on each window would bury the figures.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QFont font(QStringLiteral("DejaVu Sans Mono"), 10);

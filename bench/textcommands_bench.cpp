@@ -88,16 +88,11 @@ double timeOnPage(TColorMemo &memo, const QString &text, const std::function<voi
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     qputenv("QUENDEL_STORE", dir.filePath("bench.reg").toLocal8Bit());
-    const int repeats = qMax(1, QApplication::arguments().value(1).toInt() > 0
-                                    ? QApplication::arguments().value(1).toInt() : 5);
+    const int repeats = bench::repeatsFrom(QApplication::arguments());
     Answers answers;
     Messages::setPresenter(&answers);
     Dialogs::setProvider(&answers);

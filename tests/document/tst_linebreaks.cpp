@@ -1,4 +1,5 @@
 #include "linebreaks.h"
+#include "support/pseudorandom.h"
 #include "textedit.h"
 
 #include <QTest>
@@ -97,15 +98,9 @@ private slots:
             return text;
         };
         const QStringList pieces = {"\r\n", "\r\n", "\r\n", "x", "yz"};
-        quint32 seed = 7;
+        Pseudorandom random{7};
         for (int round = 0; round < 2000; ++round) {
-            QString text;
-            const int count = int(seed % 12);
-            for (int k = 0; k < count; ++k) {
-                seed = seed * 1103515245u + 12345u;
-                text += pieces[(seed >> 16) % pieces.size()];
-            }
-            seed = seed * 1103515245u + 12345u;
+            const QString text = random.text(pieces, 12);
             QCOMPARE(removeEmptyLines(text).text, stepByStep(text));
         }
     }

@@ -1,3 +1,4 @@
+#include "support/pseudorandom.h"
 #include "textscan.h"
 
 #include <QTest>
@@ -113,15 +114,10 @@ private slots:
     {
         const QStringList pieces = {"a", "A", "b", "\r\n", "ab"};
         const QStringList needles = {"a", "aa", "ab", "ba", "b"};
-        quint32 seed = 5;
-        const auto next = [&seed](quint32 below) {
-            seed = seed * 1103515245u + 12345u;
-            return (seed >> 16) % below;
-        };
+        Pseudorandom random{5};
+        const auto next = [&random](quint32 bound) { return random.below(bound); };
         for (int round = 0; round < 2000; ++round) {
-            QString model;
-            for (quint32 k = next(14); k > 0; --k)
-                model += pieces[next(pieces.size())];
+            const QString model = random.text(pieces, 14);
             QString view = model;
             view.replace("\r\n", QChar(QChar::ParagraphSeparator));
             const QString needle = needles[next(needles.size())];
@@ -178,15 +174,10 @@ private slots:
         const QStringList pieces = {"a", "A", "b", "\r\n", "ab", "\u00e4"};
         const QStringList needles = {"a", "aa", "ab", "\r\na", "ba"};
         const QStringList replacements = {"", "a", "aa", "xab", "\r\n", "b\r\nA"};
-        quint32 seed = 11;
-        const auto next = [&seed](quint32 below) {
-            seed = seed * 1103515245u + 12345u;
-            return (seed >> 16) % below;
-        };
+        Pseudorandom random{11};
+        const auto next = [&random](quint32 bound) { return random.below(bound); };
         for (int round = 0; round < 3000; ++round) {
-            QString text;
-            for (quint32 k = next(14); k > 0; --k)
-                text += pieces[next(pieces.size())];
+            const QString text = random.text(pieces, 14);
             const QString needle = needles[next(needles.size())];
             const QString replacement = replacements[next(replacements.size())];
             const bool caseSensitive = next(2);
