@@ -1,5 +1,6 @@
 #include "apperror.h"
 #include "documentfile.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,19 +10,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 QString errorOf(const std::function<void()> &f)
 {
@@ -105,10 +93,10 @@ private slots:
     void readOnlyTargetIsNotReplaced()
     {
         const QString path = m_dir.filePath("locked.htm");
-        writeAll(path, "original");
+        writeFile(path, "original");
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
         QCOMPARE(errorOf([&] { writePageFile(path, "new"); }), "Cannot create file " + path);
-        QCOMPARE(readAll(path), QByteArray("original"));
+        QCOMPARE(readFile(path), QByteArray("original"));
         QCOMPARE(errorOf([&] { writePageFile(m_dir.path(), "new"); }),
                  "Cannot create file " + m_dir.path());
         const QString noFolder = m_dir.filePath("nowhere/page.htm");
@@ -121,7 +109,7 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkpath("full"));
         const QString path = m_dir.filePath("full/page.htm");
         const QByteArray old(100000, 'o');
-        writeAll(path, old);
+        writeFile(path, old);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous{};
         getrlimit(RLIMIT_FSIZE, &previous);
@@ -132,7 +120,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(error, "Cannot create file " + path);
-        QCOMPARE(readAll(path), old);
+        QCOMPARE(readFile(path), old);
         QCOMPARE(QDir(m_dir.filePath("full")).entryList(QDir::Files), QStringList{"page.htm"});
     }
 };

@@ -2,6 +2,7 @@
 // transfers, and every failure a local server can provoke.
 #include "ftpclient.h"
 #include "localftpserver.h"
+#include "support/files.h"
 
 #include <QDirIterator>
 #include <QSignalSpy>
@@ -64,19 +65,6 @@ QByteArray pattern(qsizetype size)
     for (qsizetype i = 0; i < size; ++i)
         bytes[i] = char((i * 7 + i / 251) & 0xff);
     return bytes;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 QStringList filesIn(const QString &folder)

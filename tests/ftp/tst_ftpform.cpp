@@ -5,6 +5,7 @@
 #include "ftpform.h"
 #include "localftpserver.h"
 #include "settings.h"
+#include "support/files.h"
 #include "support/scripted.h"
 
 #include <QApplication>
@@ -37,12 +38,6 @@ bool idle(Tftpform &form)
 {
     return QTest::qWaitFor([&form] { return !form.FTP1->busy() && form.FTP1->state() == TFTP::Connected; }, 60000)
            && QTest::qWaitFor([&form] { return !form.FTP1->busy(); }, 60000);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
