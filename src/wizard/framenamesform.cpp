@@ -34,13 +34,13 @@ protected:
 
 } // namespace
 
-FrameNamesForm::FrameNamesForm(const NamesWindowSpec &spec, QWidget *parent)
+FrameNamesForm::FrameNamesForm(const NamesWindowContents &contents, QWidget *parent)
     : WizardDialog(QStringLiteral("Frame wizard"), 4004, parent)
 {
-    heading = new QLabel(QLatin1String(spec.heading), this);
+    heading = new QLabel(QLatin1String(contents.heading), this);
     auto *names = new QGridLayout;
     auto *files = new QGridLayout;
-    for (const NamesWindowSpec::Frame &frame : spec.frames) {
+    for (const NamesWindowContents::Frame &frame : contents.frames) {
         const int i = int(rows.size());
         FrameRow row;
         row.nameLabel = new QLabel(QLatin1String(frame.nameLabel), this);
@@ -70,16 +70,16 @@ FrameNamesForm::FrameNamesForm(const NamesWindowSpec &spec, QWidget *parent)
     bold.setBold(true);
     note->setFont(bold);
 
-    auto *contents = new QVBoxLayout;
-    contents->addWidget(heading);
-    contents->addLayout(names);
-    contents->addSpacing(8);
-    contents->addLayout(files);
-    contents->addWidget(framesetLabel);
-    contents->addWidget(framesetField);
-    contents->addSpacing(8);
-    contents->addWidget(note);
-    setContents(contents, QStringLiteral("Next"));
+    auto *body = new QVBoxLayout;
+    body->addWidget(heading);
+    body->addLayout(names);
+    body->addSpacing(8);
+    body->addLayout(files);
+    body->addWidget(framesetLabel);
+    body->addWidget(framesetField);
+    body->addSpacing(8);
+    body->addWidget(note);
+    setContents(body, QStringLiteral("Next"));
 
     for (const FrameRow &row : rows)
         connect(row.fileField, &QLineEdit::textChanged, this, &FrameNamesForm::fileNamesChanged);

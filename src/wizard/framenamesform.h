@@ -10,7 +10,7 @@ class QLineEdit;
 class QRadioButton;
 
 // What a names window asks, layout by layout.
-struct NamesWindowSpec {
+struct NamesWindowContents {
     struct Frame {
         const char *nameLabel;
         const char *nameDefault;
@@ -46,7 +46,7 @@ public:
     void fill(FrameWizardChoices &choices) const;
 
 protected:
-    FrameNamesForm(const NamesWindowSpec &spec, QWidget *parent);
+    FrameNamesForm(const NamesWindowContents &contents, QWidget *parent);
 
 private:
     void fileNamesChanged();

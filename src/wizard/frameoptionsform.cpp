@@ -35,12 +35,12 @@ Button *addChoice(QWidget *group, const char *caption)
 
 } // namespace
 
-FrameOptionsForm::FrameOptionsForm(const OptionsWindowSpec &spec, QWidget *parent)
+FrameOptionsForm::FrameOptionsForm(const OptionsWindowContents &contents, QWidget *parent)
     : WizardDialog(QStringLiteral("Frame wizard"), 4005, parent)
 {
-    auto *contents = new QVBoxLayout;
+    auto *body = new QVBoxLayout;
     auto *borderGrid = new QGridLayout;
-    for (const char *question : spec.borderQuestions) {
+    for (const char *question : contents.borderQuestions) {
         BorderRow row;
         row.question = new QLabel(QLatin1String(question), this);
         QWidget *group = choiceGroup(this, Qt::Horizontal);
@@ -51,39 +51,39 @@ FrameOptionsForm::FrameOptionsForm(const OptionsWindowSpec &spec, QWidget *paren
         borderGrid->addWidget(group, int(borders.size()), 1);
         borders.push_back(row);
     }
-    contents->addLayout(borderGrid);
-    contents->addSpacing(8);
+    body->addLayout(borderGrid);
+    body->addSpacing(8);
 
     scrollingLabel = new QLabel(QStringLiteral("When do you want scroll bars on the frames ?"), this);
     marginsLabel = new QLabel(QStringLiteral("Do you want margins in the frames ?"), this);
     resizeLabel = new QLabel(QStringLiteral("Check this box if you don't want the frame/s to be resizable"), this);
     auto *grid = new QGridLayout;
-    const int span = int(spec.columns.size());
+    const int span = int(contents.columns.size());
     grid->addWidget(scrollingLabel, 0, 0, 1, span);
     grid->addWidget(marginsLabel, 3, 0, 1, span);
     grid->addWidget(resizeLabel, 5, 0, 1, span);
     for (int c = 0; c < span; ++c) {
         FrameColumn column;
-        column.heading = new QLabel(QLatin1String(spec.columns[c]), this);
+        column.heading = new QLabel(QLatin1String(contents.columns[c]), this);
         QWidget *scrolling = choiceGroup(this, Qt::Vertical);
         for (int k = 0; k < 3; ++k)
             column.scrolling[k] = addChoice<QRadioButton>(scrolling, kScrollingChoices[k]);
-        column.scrolling[spec.scrollingStart[c]]->setChecked(true);
+        column.scrolling[contents.scrollingStart[c]]->setChecked(true);
         QWidget *margins = choiceGroup(this, Qt::Vertical);
         column.horizontal = addChoice<QCheckBox>(margins, "Horizontal");
         column.vertical = addChoice<QCheckBox>(margins, "Vertical");
         column.noResize = new QCheckBox(this);
         column.noResize->setAccessibleName(column.heading->text());
-        column.noResize->setChecked(spec.noResizeStart);
+        column.noResize->setChecked(contents.noResizeStart);
         grid->addWidget(column.heading, 1, c);
         grid->addWidget(scrolling, 2, c);
         grid->addWidget(margins, 4, c);
         grid->addWidget(column.noResize, 6, c);
         columns.push_back(column);
     }
-    contents->addLayout(grid);
-    setContents(contents, QStringLiteral("OK"));
-    if (spec.okFocused)
+    body->addLayout(grid);
+    setContents(body, QStringLiteral("OK"));
+    if (contents.okFocused)
         okButton->setFocus();
 }
 

@@ -11,7 +11,7 @@ class QLabel;
 class QRadioButton;
 
 // What an options window asks, layout by layout.
-struct OptionsWindowSpec {
+struct OptionsWindowContents {
     std::vector<const char *> borderQuestions; // outerBorder's first, then innerBorder's
     std::vector<const char *> columns;         // each frame's heading, frame 1 first
     std::vector<int> scrollingStart;           // each frame's: 0 "Never", 1 "When needed", 2 "Always"
@@ -48,5 +48,5 @@ public:
     void fill(FrameWizardChoices &choices) const;
 
 protected:
-    FrameOptionsForm(const OptionsWindowSpec &spec, QWidget *parent);
+    FrameOptionsForm(const OptionsWindowContents &contents, QWidget *parent);
 };

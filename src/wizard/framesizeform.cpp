@@ -25,46 +25,46 @@ const QColor kGrey(128, 128, 128);
 
 } // namespace
 
-FrameSizeForm::FrameSizeForm(const SizeWindowSpec &spec, QWidget *parent)
+FrameSizeForm::FrameSizeForm(const SizeWindowContents &contents, QWidget *parent)
     : WizardDialog(QStringLiteral("Frame wizard"), 4003, parent)
 {
     auto *sizes = new QVBoxLayout;
-    if (*spec.intro) {
-        intro = new QLabel(QLatin1String(spec.intro), this);
+    if (*contents.intro) {
+        intro = new QLabel(QLatin1String(contents.intro), this);
         intro->setWordWrap(true);
         sizes->addWidget(intro);
     }
-    for (const SizeWindowSpec::Size &size : spec.sizes)
-        rows.push_back(makeRow(spec, size));
+    for (const SizeWindowContents::Size &size : contents.sizes)
+        rows.push_back(makeRow(contents, size));
     for (const SizeRow &row : rows)
         sizes->addWidget(row.percent->parentWidget());
     sizes->addStretch();
 
-    preview = new LayoutPreview(spec.layout, this);
+    preview = new LayoutPreview(contents.layout, this);
     updatePreview();
-    auto *contents = new QHBoxLayout;
-    contents->addLayout(sizes);
-    contents->addSpacing(12);
-    contents->addWidget(preview, 0, Qt::AlignTop);
-    setContents(contents, QStringLiteral("Next"));
+    auto *body = new QHBoxLayout;
+    body->addLayout(sizes);
+    body->addSpacing(12);
+    body->addWidget(preview, 0, Qt::AlignTop);
+    setContents(body, QStringLiteral("Next"));
     rows.front().spin->setFocus();
 }
 
-FrameSizeForm::SizeRow FrameSizeForm::makeRow(const SizeWindowSpec &spec, const SizeWindowSpec::Size &size)
+FrameSizeForm::SizeRow FrameSizeForm::makeRow(const SizeWindowContents &contents, const SizeWindowContents::Size &size)
 {
     auto *box = new QGroupBox(this);
     SizeRow row;
     row.outer = size.outer;
-    row.percent = new QRadioButton(QLatin1String(spec.percentCaption), box);
+    row.percent = new QRadioButton(QLatin1String(contents.percentCaption), box);
     row.pixels = new QRadioButton(QStringLiteral("Pixels"), box);
     row.spin = new QSpinBox(box);
     row.spin->setRange(0, 100);
     row.spin->setValue(size.percentDefault);
-    if (!spec.typedPercent)
+    if (!contents.typedPercent)
         row.spin->findChild<QLineEdit *>()->setReadOnly(true); // the arrows still step
     row.percentLabel = new QLabel(QLatin1String(size.percentLabel), box);
     row.pixelField = new QLineEdit(box);
-    row.pixelField->setEnabled(spec.pixelFieldsEnabled);
+    row.pixelField->setEnabled(contents.pixelFieldsEnabled);
     setFieldBackground(row.pixelField, kGrey);
     row.pixelLabel = new QLabel(QLatin1String(size.pixelLabel), box);
     row.percent->setChecked(true);

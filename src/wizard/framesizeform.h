@@ -12,7 +12,7 @@ class QRadioButton;
 class QSpinBox;
 
 // What a size window asks, layout by layout.
-struct SizeWindowSpec {
+struct SizeWindowContents {
     struct Size {
         const char *percentLabel;
         const char *pixelLabel;
@@ -52,10 +52,10 @@ public:
     void fill(FrameWizardChoices &choices) const;
 
 protected:
-    FrameSizeForm(const SizeWindowSpec &spec, QWidget *parent);
+    FrameSizeForm(const SizeWindowContents &contents, QWidget *parent);
 
 private:
-    SizeRow makeRow(const SizeWindowSpec &spec, const SizeWindowSpec::Size &size);
+    SizeRow makeRow(const SizeWindowContents &contents, const SizeWindowContents::Size &size);
     void choosePixels(const SizeRow &row);
     void choosePercent(const SizeRow &row);
     void updatePreview();
