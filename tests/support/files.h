@@ -7,6 +7,9 @@
 #include <QString>
 #include <QTest>
 
+#include <cstdio>
+#include <ftw.h>
+
 // The file's bytes; empty when it cannot be read.
 inline QByteArray readFile(const QString &path)
 {
@@ -20,4 +23,13 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Removes what a folder holds, also names that are not UTF-8, which Qt's
+// temporary folders cannot remove.
+inline void removeContents(const QString &folder)
+{
+    nftw(QFile::encodeName(folder).constData(),
+         [](const char *path, const struct stat *, int, FTW *place) { return place->level > 0 ? std::remove(path) : 0; },
+         16, FTW_DEPTH | FTW_PHYS);
 }
