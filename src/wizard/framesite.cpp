@@ -1,13 +1,12 @@
 #include "framesite.h"
 
 #include "apperror.h"
+#include "bytetext.h"
 #include "documenthost.h"
 #include "editform.h"
 #include "framepages.h"
 #include "messages.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "nativefile.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ Messages::Button ask(const QString &question)
 // root of the file system.
 bool directoryExists(const QString &directory)
 {
-    return !directory.isEmpty() && QFileInfo(directory).isDir();
+    return !directory.isEmpty() && NativeFile::isDirectory(directory);
 }
 
 bool directoryReady(const QString &directory)
@@ -33,8 +32,8 @@ bool directoryReady(const QString &directory)
     if (ask(QStringLiteral("Specified directory does not exist\r\nDo you want the editor to create it ?"))
         != Messages::Yes)
         return false;
-    if (directory.isEmpty() || !QDir().mkpath(directory) || !directoryExists(directory))
-        throw AppError(QStringLiteral("Unable to create directory %1").arg(directory));
+    if (directory.isEmpty() || !NativeFile::makeDirectories(directory))
+        throw AppError(QStringLiteral("Unable to create directory %1").arg(ByteText::displayed(directory)));
     return true;
 }
 
@@ -44,8 +43,8 @@ bool overwritesAllowed(const FrameWizardChoices &choices)
 {
     for (const QString &code : pagesToWrite(choices)) {
         const QString path = framePagePath(choices, code);
-        if (QFileInfo::exists(path)
-            && ask(QStringLiteral("The filename ") + path + QStringLiteral(" already exists")
+        if (NativeFile::exists(path)
+            && ask(QStringLiteral("The filename ") + ByteText::displayed(path) + QStringLiteral(" already exists")
                    + QStringLiteral("?") + QStringLiteral("Do you want to overwrite it ?"))
                    == Messages::No)
             return false;

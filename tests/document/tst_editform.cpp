@@ -1,4 +1,5 @@
 #include "colormemo.h"
+#include "pagebytes.h"
 #include "support/appfixture.h"
 
 #include <QAction>
@@ -116,7 +117,7 @@ private slots:
         QCOMPARE(app.readFile("latin.htm"), QByteArray("&#8364; caf\xe9"));
 
         QVERIFY(app.main->openDocument(app.writeFile("utf8.htm", "caf\xc3\xa9")));
-        QCOMPARE(app.active()->encoding(), PageEncoding::Utf8);
+        QCOMPARE(app.active()->bytes().encoding(), PageEncoding::Utf8);
         type(app.active()->CMemo1, QString::fromUtf8("\xe2\x82\xac "));
         app.active()->menus.Save1->trigger();
         QCOMPARE(app.readFile("utf8.htm"), QByteArray("\xe2\x82\xac caf\xc3\xa9"));
