@@ -1,5 +1,11 @@
+#include "bytetext.h"
+#include "nativefile.h"
+#include "support/files.h"
+
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,29 +16,36 @@ class TestEndToEnd : public QObject
 
     QTemporaryDir m_dir;
 
-    void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void start(QProcess &process, const QString &store, const QStringList &arguments)
+    // Runs the program, or 'through' (a shell) with the arguments, on the
+    // offscreen platform or on the given X display.
+    void start(QProcess &process, const QString &store, const QStringList &arguments,
+               const QString &display = {}, const QString &through = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QUENDEL_STORE", store);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+        environment.insert("DISPLAY", display);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(qEnvironmentVariable("QUENDEL_BINARY"), arguments);
+        process.start(through.isEmpty() ? qEnvironmentVariable("QUENDEL_BINARY") : through, arguments);
         QVERIFY(process.waitForStarted());
     }
+
+    // Runs xdotool on the display; true when it did what it was told.
+    static bool xdotool(const QString &display, const QStringList &arguments, QByteArray *output = nullptr)
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        tool.setProcessEnvironment(environment);
+        tool.start("xdotool", arguments);
+        const bool done = tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        if (output)
+            *output = tool.readAllStandardOutput().trimmed();
+        return done;
+    }
+
+    static const QByteArray kInstalledStore;
 
     void stop(QProcess &process)
     {
@@ -47,18 +60,56 @@ private slots:
     void startsWithAFileArgument()
     {
         const QString store = m_dir.filePath("installed.reg");
-        write(store, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
-                     "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n");
+        writeFile(store, kInstalledStore);
         const QString page = m_dir.filePath("index.htm");
-        write(page, "<HTML>\n</HTML>\n");
+        writeFile(page, "<HTML>\n</HTML>\n");
 
         QProcess process;
         start(process, store, {page, m_dir.filePath("ignored.htm")});
-        QTRY_VERIFY_WITH_TIMEOUT(read(store).contains("\"TAG39\"="), 20000);
-        QVERIFY(read(store).contains("\"VAR5\"=\"DejaVu Sans Mono\""));
-        QVERIFY(read(store).contains("\"TAG1\"=\"<BODY"));
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(store).contains("\"TAG39\"="), 20000);
+        QVERIFY(readFile(store).contains("\"VAR5\"=\"DejaVu Sans Mono\""));
+        QVERIFY(readFile(store).contains("\"TAG1\"=\"<BODY"));
         stop(process);
-        QCOMPARE(read(page), QByteArray("<HTML>\n</HTML>\n")); // opening never writes
+        QCOMPARE(readFile(page), QByteArray("<HTML>\n</HTML>\n")); // opening never writes
+    }
+
+    // Under a real X server and through the real keyboard: a page whose
+    // name is not UTF-8, named relative to the working directory, opens
+    // from the command line and Ctrl+Alt+S saves it under its own name.
+    void aLatin1PageFromTheCommandLineIsSavedUnderItsName()
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("Xvfb and xdotool are missing (tools/install-deps.sh installs them)");
+        QProcess xvfb; // on a display number it picks free and tells
+        xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY(xvfb.waitForStarted());
+        const auto stopX = qScopeGuard([&] {
+            xvfb.terminate();
+            xvfb.waitForFinished(5000);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 20000);
+        const QString display = ":" + QString::fromLatin1(xvfb.readLine().trimmed());
+
+        QVERIFY(QDir(m_dir.path()).mkpath("site"));
+        const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
+        QVERIFY(NativeFile::write(page, "<P>"));
+        const QString store = m_dir.filePath("x.reg");
+        writeFile(store, kInstalledStore);
+        QProcess process;
+        process.setWorkingDirectory(m_dir.filePath("site"));
+        // The shell hands the name's own bytes on: QProcess would not.
+        start(process, store, {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
+              display, "/bin/sh");
+        const auto removePage = qScopeGuard([&] { removeContents(m_dir.filePath("site")); });
+        QByteArray windows;
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool(display, {"search", "--onlyvisible", "--name", "Quendel"}, &windows), 20000);
+        QVERIFY(xdotool(display, {"windowfocus", "--sync", QString::fromLatin1(windows.split('\n').first())}));
+        QVERIFY(xdotool(display, {"type", "x"}));
+        QVERIFY(xdotool(display, {"key", "ctrl+alt+s"}));
+        QTRY_COMPARE_WITH_TIMEOUT(NativeFile::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
+        QCOMPARE(nativeNames(m_dir.filePath("site")), QList<QByteArray>{"caf\xe9.html"});
+        stop(process);
     }
 
     // A damaged store and a folder for a file: the program reports both and
@@ -66,14 +117,18 @@ private slots:
     void survivesADamagedStoreAndAFolderArgument()
     {
         const QString store = m_dir.filePath("damaged.reg");
-        write(store, "\x01\x02 not a store");
+        writeFile(store, "\x01\x02 not a store");
         QProcess process;
         start(process, store, {m_dir.path()});
         QTest::qWait(1500);
         stop(process);
-        QCOMPARE(read(store), QByteArray("\x01\x02 not a store"));
+        QCOMPARE(readFile(store), QByteArray("\x01\x02 not a store"));
     }
 };
+
+const QByteArray TestEndToEnd::kInstalledStore =
+    "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
+    "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n";
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
 #include "tst_endtoend.moc"
