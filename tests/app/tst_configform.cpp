@@ -75,6 +75,20 @@ private slots:
         QCOMPARE(storedValue("VAR8"), sub("text"));
     }
 
+    // Never configured, every starting directory is the home folder: "Ok"
+    // asks nothing and makes no folder.
+    void freshSettingsStartAtHome()
+    {
+        g_settings = Settings();
+        Tconfigform fresh;
+        QCOMPARE(fresh.DirectoryEdit1->text(), QDir::homePath());
+        ScriptedMessages messages;
+        fresh.BitBtn1->click();
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("c:\\")));
+        QCOMPARE(g_settings.saveDirectory, QDir::homePath());
+    }
+
     void missingDirectoryIsCreatedOnlyOnYes()
     {
         for (bool yes : {true, false}) {
