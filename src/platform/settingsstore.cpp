@@ -125,6 +125,10 @@ bool RegKey::openWrite()
     auto lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
     if (!lock->tryLock(kLockWaitMs))
         return false;
+    // Like a key the user may not write to.
+    const QFileInfo existing(m_path);
+    if (existing.exists() && !existing.isWritable())
+        return false;
     auto document = std::make_unique<RegFormat::Document>();
     m_original.clear();
     const StoreRead read = readStore(m_path, m_original, *document);

@@ -168,38 +168,29 @@ private slots:
         QVERIFY(!text.contains("\xef\xbf\xbd"));
     }
 
-    void passwordMakesTheStoreOwnerOnly()
+    // A new store is private; a write keeps the mode a user gave it, until
+    // the file holds a password.
+    void storeModes()
     {
+        m_store = m_dir.filePath("deep/er/Quendel.reg");
+        qputenv("QUENDEL_STORE", m_store.toLocal8Bit());
         const auto mode = [this] {
             return QFile::permissions(m_store) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
         };
-        const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-        writeStore("\"PASS2\"=\"\"\n");
-        QVERIFY(QFile::setPermissions(m_store, shared));
         auto write = [](const char *name, const char *value) {
             RegKey key;
             QVERIFY(key.openWrite());
             key.writeString(QLatin1String(name), QLatin1String(value));
             key.close();
         };
+        write("PASS2", "");
+        QCOMPARE(mode(), QFile::ReadOwner | QFile::WriteOwner);
+        const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(m_store, shared));
         write("VAR5", "Mono");
-        QCOMPARE(mode(), shared); // kept
+        QCOMPARE(mode(), shared);
         write("PASS1", "secret");
         QCOMPARE(mode(), QFile::ReadOwner | QFile::WriteOwner);
-    }
-
-    void newStoreIsPrivateToItsOwner()
-    {
-        qputenv("QUENDEL_STORE", m_dir.filePath("deep/er/Quendel.reg").toLocal8Bit());
-        saveGeneralSettings();
-        const QFile::Permissions permissions = QFile::permissions(m_dir.filePath("deep/er/Quendel.reg"));
-        QVERIFY(permissions & QFile::ReadOwner);
-        QVERIFY(permissions & QFile::WriteOwner);
-        QVERIFY(!(permissions & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)));
-        // A later write replaces the file and keeps it private.
-        g_settings.fontSize = 9;
-        saveGeneralSettings();
-        QCOMPARE(QFile::permissions(m_dir.filePath("deep/er/Quendel.reg")), permissions);
     }
 
     void damagedStoreGivesDefaultsAndStaysAsItWas_data()

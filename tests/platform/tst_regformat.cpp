@@ -81,33 +81,21 @@ private slots:
     // ends or a hex(2) value left alone.
     void writingTouchesOnlyThatValue()
     {
-        const QByteArray before =
+        const QByteArray head =
             "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
             "; exported by hand\r\n"
             "[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR4\"=\"theirs\"\r\n\r\n"
             "[hkey_local_machine\\software\\varnholt\\quendel\\config]\r\n"
             "@=\"default\"\r\n"
             "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
-            "; mine\r\n"
-            "\"var4\"=\"old\"\r\n"
-            "\"VAR1\"=\"obsolete\"\r\n"
-            "\"VAR4\"=\"twice\"\r\n"
-            "\r\n[Last]\r\n\"X\"=hex:01,\\\r\n  02";
-        Document document = parsed(before);
+            "; mine\r\n";
+        const QByteArray tail = "\r\n[Last]\r\n\"X\"=hex:01,\\\r\n  02";
+        Document document =
+            parsed(head + "\"var4\"=\"old\"\r\n\"VAR1\"=\"obsolete\"\r\n\"VAR4\"=\"twice\"\r\n" + tail);
         document.setString("VAR4", "new");
         document.remove("VAR1");
         document.setDword("VAR6", 12);
-        const QByteArray after =
-            "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
-            "; exported by hand\r\n"
-            "[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR4\"=\"theirs\"\r\n\r\n"
-            "[hkey_local_machine\\software\\varnholt\\quendel\\config]\r\n"
-            "@=\"default\"\r\n"
-            "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
-            "; mine\r\n"
-            "\"VAR4\"=\"new\"\r\n"
-            "\"VAR6\"=dword:0000000c\r\n"
-            "\r\n[Last]\r\n\"X\"=hex:01,\\\r\n  02";
+        const QByteArray after = head + "\"VAR4\"=\"new\"\r\n\"VAR6\"=dword:0000000c\r\n" + tail;
         QCOMPARE(document.bytes(), after);
     }
 
