@@ -14,7 +14,7 @@
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "settings.h"
 #include "sites.h"
 #include "startup.h"
@@ -263,7 +263,7 @@ void Tmainform::formShow(const QStringList &arguments)
     if (!arguments.isEmpty() && !arguments[0].isEmpty()) {
         // Made absolute now: the page is saved where it was found, whatever
         // the working directory is later.
-        const QString first = NativeFile::absolute(arguments[0]);
+        const QString first = NativeFiles::absolute(arguments[0]);
         openDialogFileName = first;
         opened = openDocument(first);
     }

@@ -2,7 +2,7 @@
 
 #include "apperror.h"
 #include "bytetext.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "textmodel.h"
 
 #include <QList>
@@ -192,7 +192,7 @@ int encodedBytes(QChar before, QChar unit, QChar after, PageEncoding encoding)
 
 QByteArray readWholeFile(const QString &path)
 {
-    std::optional<QByteArray> bytes = NativeFile::read(path);
+    std::optional<QByteArray> bytes = NativeFiles::read(path);
     if (!bytes)
         throw AppError(QStringLiteral("Cannot open file %1").arg(ByteText::displayed(path)));
     return std::move(*bytes);
@@ -205,6 +205,6 @@ PageText readPageFile(const QString &path)
 
 void writePageFile(const QString &path, const QByteArray &bytes)
 {
-    if (!NativeFile::write(path, bytes))
+    if (!NativeFiles::write(path, bytes))
         throw AppError(QStringLiteral("Cannot create file %1").arg(ByteText::displayed(path)));
 }

@@ -51,6 +51,6 @@ int encodedBytes(QChar before, QChar unit, QChar after, PageEncoding encoding);
 QByteArray readWholeFile(const QString &path);
 // Reads a page; throws AppError "Cannot open file %s".
 PageText readPageFile(const QString &path);
-// Replaces the file's contents (see NativeFile::write); throws AppError
+// Replaces the file's contents (see NativeFiles::write); throws AppError
 // "Cannot create file %s". On failure the old file stays whole.
 void writePageFile(const QString &path, const QByteArray &bytes);

@@ -9,7 +9,7 @@
 #include "documenthost.h"
 #include "fontform.h"
 #include "messages.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "pagebytes.h"
 #include "settings.h"
 #include "searchcommands.h"
@@ -298,15 +298,15 @@ bool Teditform::save()
     if (m_fileName == kNoName)
         return saveAs();
     CMemo1->setFocus();
-    const QString folder = NativeFile::folderOf(m_fileName);
-    if (!NativeFile::isDirectory(folder)) {
+    const QString folder = NativeFiles::folderOf(m_fileName);
+    if (!NativeFiles::isDirectory(folder)) {
         const auto answer = Messages::show(
             Messages::Kind::Information,
             QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
             Messages::Yes | Messages::No | Messages::Help, 20001);
         if (answer != Messages::Yes)
             return false;
-        NativeFile::makeDirectories(folder);
+        NativeFiles::makeDirectories(folder);
     }
     writePage(m_fileName);
     CMemo1->setModified(false);
@@ -430,7 +430,7 @@ void Teditform::toggleAutosave()
                        QStringLiteral("The file has no name, please save it first !"), Messages::OK);
         setWindowTitle(shortName);
         CMemo1->setFocus();
-    } else if (NativeFile::isFile(m_fileName)) {
+    } else if (NativeFiles::isFile(m_fileName)) {
         m_autosave = true;
         setWindowTitle(shortName + QStringLiteral(" [autosave]"));
         menus.Autosave1->setChecked(true);

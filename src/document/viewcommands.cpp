@@ -4,7 +4,7 @@
 #include "desktop.h"
 #include "dialogs.h"
 #include "messages.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "textprinter.h"
 
 #include <QAction>
@@ -35,7 +35,7 @@ void toggleWordWrapping(QAction &item, TColorMemo &memo)
 
 void launchBrowser(const QString &fileName)
 {
-    if (!NativeFile::isFile(fileName)) {
+    if (!NativeFiles::isFile(fileName)) {
         Messages::show(Messages::Kind::Error, QStringLiteral("The file has not yet been saved !"),
                        Messages::OK);
         return;

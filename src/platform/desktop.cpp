@@ -1,6 +1,6 @@
 #include "desktop.h"
 
-#include "nativefile.h"
+#include "nativefiles.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -15,7 +15,7 @@ void openAddress(const QString &address)
 void openFile(const QString &path)
 {
     // From the path's own bytes: a name that is not UTF-8 still names the file.
-    QDesktopServices::openUrl(QUrl::fromEncoded(NativeFile::fileUrl(path)));
+    QDesktopServices::openUrl(QUrl::fromEncoded(NativeFiles::fileUrl(path)));
 }
 
 } // namespace Desktop

@@ -2,7 +2,7 @@
 
 #include "bytetext.h"
 #include "help.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -63,7 +63,7 @@ public:
         QStringList chosen;
         if (exec() == QDialog::Accepted) {
             for (const QString &path : selectedFiles())
-                chosen << NativeFile::recoverDecodedPath(path);
+                chosen << NativeFiles::recoverDecodedPath(path);
         }
         return chosen;
     }

@@ -1,7 +1,7 @@
-// NativeFile::write: replacing a file's contents without ever leaving it
+// NativeFiles::write: replacing a file's contents without ever leaving it
 // truncated or half written.
 
-#include "nativefile.h"
+#include "nativefiles.h"
 
 #include "bytetext.h"
 
@@ -15,7 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace NativeFile {
+namespace NativeFiles {
 namespace {
 
 QByteArray folderOf(const QByteArray &path)
@@ -199,4 +199,4 @@ bool write(const QString &path, const QByteArray &bytes)
     return writeInPlace(target, bytes);
 }
 
-} // namespace NativeFile
+} // namespace NativeFiles

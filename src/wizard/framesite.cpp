@@ -6,7 +6,7 @@
 #include "editform.h"
 #include "framepages.h"
 #include "messages.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 
 namespace {
 
@@ -18,21 +18,16 @@ Messages::Button ask(const QString &question)
                           Messages::Yes | Messages::No | Messages::Help, kHelpContext);
 }
 
-// An empty field names no directory: joined with a name it would be the
-// root of the file system.
-bool directoryExists(const QString &directory)
-{
-    return !directory.isEmpty() && NativeFile::isDirectory(directory);
-}
-
 bool directoryReady(const QString &directory)
 {
-    if (directoryExists(directory))
+    // An empty field names no directory (joined with a name it would be the
+    // root of the file system).
+    if (NativeFiles::isDirectory(directory))
         return true;
     if (ask(QStringLiteral("Specified directory does not exist\r\nDo you want the editor to create it ?"))
         != Messages::Yes)
         return false;
-    if (directory.isEmpty() || !NativeFile::makeDirectories(directory))
+    if (!NativeFiles::makeDirectories(directory))
         throw AppError(QStringLiteral("Unable to create directory %1").arg(ByteText::displayed(directory)));
     return true;
 }
@@ -43,7 +38,7 @@ bool overwritesAllowed(const FrameWizardChoices &choices)
 {
     for (const QString &code : pagesToWrite(choices)) {
         const QString path = framePagePath(choices, code);
-        if (NativeFile::exists(path)
+        if (NativeFiles::exists(path)
             && ask(QStringLiteral("The filename ") + ByteText::displayed(path) + QStringLiteral(" already exists")
                    + QStringLiteral("?") + QStringLiteral("Do you want to overwrite it ?"))
                    == Messages::No)

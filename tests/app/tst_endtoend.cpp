@@ -1,5 +1,5 @@
 #include "bytetext.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "support/files.h"
 
 #include <QFile>
@@ -93,7 +93,7 @@ private slots:
 
         QVERIFY(QDir(m_dir.path()).mkpath("site"));
         const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
-        QVERIFY(NativeFile::write(page, "<P>"));
+        QVERIFY(NativeFiles::write(page, "<P>"));
         const QString store = m_dir.filePath("x.reg");
         writeFile(store, kInstalledStore);
         QProcess process;
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(xdotool(display, {"windowfocus", "--sync", QString::fromLatin1(windows.split('\n').first())}));
         QVERIFY(xdotool(display, {"type", "x"}));
         QVERIFY(xdotool(display, {"key", "ctrl+alt+s"}));
-        QTRY_COMPARE_WITH_TIMEOUT(NativeFile::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
         QCOMPARE(nativeNames(m_dir.filePath("site")), QList<QByteArray>{"caf\xe9.html"});
         stop(process);
     }

@@ -2,7 +2,7 @@
 #include "colormemo.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "support/appfixture.h"
 #include "support/files.h"
 #include "support/urlcatcher.h"
@@ -127,7 +127,7 @@ private slots:
     {
         AppFixture app;
         const QString page = QDir(app.dir.path()).canonicalPath() + ByteText::decode("/caf\xe9.html");
-        QVERIFY(NativeFile::write(page, "<P>"));
+        QVERIFY(NativeFiles::write(page, "<P>"));
         const auto cleanUp = qScopeGuard([&, before = QDir::currentPath()] {
             QDir::setCurrent(before);
             removeContents(app.dir.path());
@@ -144,12 +144,12 @@ private slots:
 
         QTest::keyClicks(doc->CMemo1, "x");
         doc->menus.Save1->trigger();
-        QCOMPARE(NativeFile::read(page).value_or("unread"), QByteArray("x<P>"));
+        QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"));
         doc->menus.Autosave1->trigger(); // the file is there
         QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html [autosave]"));
         UrlCatcher desktop;
         doc->menus.N15->trigger();
-        QCOMPARE(desktop.opened.value(0).toEncoded(), NativeFile::fileUrl(page));
+        QCOMPARE(desktop.opened.value(0).toEncoded(), NativeFiles::fileUrl(page));
         main.openDocuments(); // cancelled
         QCOMPARE(app.dialogs.requests.last().fileName, page);
         QVERIFY(app.messages.shown.isEmpty());

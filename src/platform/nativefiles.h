@@ -8,8 +8,9 @@
 // The file system as the program's paths name it. A path may carry bytes
 // that are not UTF-8 (a Latin-1 "caf\xe9.html", see bytetext.h); Qt's file
 // classes would turn those into U+FFFD and miss the file, so everything here
-// works in POSIX calls on the path's own bytes.
-namespace NativeFile {
+// works in POSIX calls on the path's own bytes. An empty path names
+// nothing.
+namespace NativeFiles {
 
 bool exists(const QString &path);
 bool isFile(const QString &path); // a regular file, links followed
@@ -48,4 +49,4 @@ QByteArray fileUrl(const QString &path);
 // or more than one, stays as it is.
 QString recoverDecodedPath(const QString &decoded);
 
-} // namespace NativeFile
+} // namespace NativeFiles

@@ -1,5 +1,5 @@
 #include "bytetext.h"
-#include "nativefile.h"
+#include "nativefiles.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ bool writeWithLimit(const QString &path, const QByteArray &bytes, rlim_t limit)
     rlimit small = previous;
     small.rlim_cur = limit;
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = NativeFile::write(path, bytes);
+    const bool written = NativeFiles::write(path, bytes);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     return written;
@@ -64,7 +64,7 @@ bool writeWithLimit(const QString &path, const QByteArray &bytes, rlim_t limit)
 
 } // namespace
 
-class TestNativeFile : public QObject
+class TestNativeFiles : public QObject
 {
     Q_OBJECT
 
@@ -80,35 +80,35 @@ private slots:
     {
         const QString folder = path(ByteText::decode("\xdc" "bungen"));
         const QString page = folder + ByteText::decode("/caf\xe9.html");
-        QVERIFY(NativeFile::makeDirectories(folder + "/deeper"));
-        QVERIFY(NativeFile::isDirectory(folder));
-        QVERIFY(NativeFile::write(page, "<P>"));
+        QVERIFY(NativeFiles::makeDirectories(folder + "/deeper"));
+        QVERIFY(NativeFiles::isDirectory(folder));
+        QVERIFY(NativeFiles::write(page, "<P>"));
         QCOMPARE(::access((QFile::encodeName(m_dir.path()) + "/\xdc" "bungen/caf\xe9.html").constData(), F_OK), 0);
-        QVERIFY(NativeFile::isFile(page) && NativeFile::exists(page) && !NativeFile::isDirectory(page));
-        QCOMPARE(NativeFile::read(page).value_or("unread"), QByteArray("<P>"));
-        QVERIFY(!NativeFile::read(ByteText::displayed(page)));
-        QVERIFY(!NativeFile::read(folder)); // a folder is no page
-        QCOMPARE(NativeFile::fileUrl(page), "file://" + QFile::encodeName(m_dir.path()) + "/%DCbungen/caf%E9.html");
+        QVERIFY(NativeFiles::isFile(page) && NativeFiles::exists(page) && !NativeFiles::isDirectory(page));
+        QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("<P>"));
+        QVERIFY(!NativeFiles::read(ByteText::displayed(page)));
+        QVERIFY(!NativeFiles::read(folder)); // a folder is no page
+        QCOMPARE(NativeFiles::fileUrl(page), "file://" + QFile::encodeName(m_dir.path()) + "/%DCbungen/caf%E9.html");
 
         // What Qt's dialogs hand back leads to the file again...
-        QCOMPARE(NativeFile::recoverDecodedPath(QFile::decodeName(ByteText::nativePath(page))), page);
+        QCOMPARE(NativeFiles::recoverDecodedPath(QFile::decodeName(ByteText::nativePath(page))), page);
         // ...unless two names read alike.
-        QVERIFY(NativeFile::write(folder + ByteText::decode("/caf\xe8.html"), ""));
+        QVERIFY(NativeFiles::write(folder + ByteText::decode("/caf\xe8.html"), ""));
         const QString ambiguous = QFile::decodeName(ByteText::nativePath(page));
-        QCOMPARE(NativeFile::recoverDecodedPath(ambiguous), folder + QString::fromUtf8("/caf\xef\xbf\xbd.html"));
+        QCOMPARE(NativeFiles::recoverDecodedPath(ambiguous), folder + QString::fromUtf8("/caf\xef\xbf\xbd.html"));
     }
 
     void relativePathsBecomeAbsolute()
     {
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        const QString made = NativeFile::absolute(ByteText::decode("./sub/../caf\xe9.htm"));
+        const QString made = NativeFiles::absolute(ByteText::decode("./sub/../caf\xe9.htm"));
         QVERIFY(QDir::setCurrent(before));
         QCOMPARE(made, QDir(m_dir.path()).canonicalPath() + ByteText::decode("/caf\xe9.htm"));
-        QCOMPARE(NativeFile::absolute("/a/./b/../c"), QString("/a/c"));
-        QCOMPARE(NativeFile::folderOf("/a/b.htm"), QString("/a"));
-        QCOMPARE(NativeFile::folderOf("/b.htm"), QString("/"));
-        QCOMPARE(NativeFile::folderOf("b.htm"), QString("."));
+        QCOMPARE(NativeFiles::absolute("/a/./b/../c"), QString("/a/c"));
+        QCOMPARE(NativeFiles::folderOf("/a/b.htm"), QString("/a"));
+        QCOMPARE(NativeFiles::folderOf("/b.htm"), QString("/"));
+        QCOMPARE(NativeFiles::folderOf("b.htm"), QString("."));
     }
 
     // Written in place, so the page's other name sees the new text.
@@ -117,10 +117,10 @@ private slots:
         const QString page = path("linked.htm"), other = path("other.htm");
         writeFile(page, "old");
         QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
-        QVERIFY(NativeFile::write(page, "the new text"));
+        QVERIFY(NativeFiles::write(page, "the new text"));
         QCOMPARE(readFile(other), QByteArray("the new text"));
         QCOMPARE(statOf(page).st_ino, statOf(other).st_ino);
-        QVERIFY(NativeFile::write(other, "short"));
+        QVERIFY(NativeFiles::write(other, "short"));
         QCOMPARE(readFile(page), QByteArray("short"));
     }
 
@@ -129,12 +129,12 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkpath("real"));
         writeFile(path("real/target.htm"), "old");
         QVERIFY(QFile::link("real/target.htm", path("relative.htm")));
-        QVERIFY(NativeFile::write(path("relative.htm"), "new"));
+        QVERIFY(NativeFiles::write(path("relative.htm"), "new"));
         QCOMPARE(readFile(path("real/target.htm")), QByteArray("new"));
         QVERIFY(QFileInfo(path("relative.htm")).isSymLink());
         // A link to a page not made yet makes the page.
         QVERIFY(QFile::link(path("real/later.htm"), path("dangling.htm")));
-        QVERIFY(NativeFile::write(path("dangling.htm"), "made"));
+        QVERIFY(NativeFiles::write(path("dangling.htm"), "made"));
         QCOMPARE(readFile(path("real/later.htm")), QByteArray("made"));
         QVERIFY(QFileInfo(path("dangling.htm")).isSymLink());
     }
@@ -144,19 +144,19 @@ private slots:
         const QString page = path("mode.htm");
         writeFile(page, "old");
         QVERIFY(::chmod(QFile::encodeName(page).constData(), 0604) == 0);
-        QVERIFY(NativeFile::write(page, "new"));
+        QVERIFY(NativeFiles::write(page, "new"));
         QCOMPARE(statOf(page).st_mode & 07777, mode_t(0604));
 
         // A new page is made as any new file is.
         const mode_t mask = ::umask(022);
-        QVERIFY(NativeFile::write(path("fresh.htm"), "x"));
+        QVERIFY(NativeFiles::write(path("fresh.htm"), "x"));
         ::umask(mask);
         QCOMPARE(statOf(path("fresh.htm")).st_mode & 07777, mode_t(0644));
 
         if (::geteuid() != 0)
             QSKIP("Giving a page to another owner needs root; the owner and group check runs as root");
         QVERIFY(::chown(QFile::encodeName(page).constData(), 1234, 5678) == 0);
-        QVERIFY(NativeFile::write(page, "saved as root"));
+        QVERIFY(NativeFiles::write(page, "saved as root"));
         QCOMPARE(statOf(page).st_uid, uid_t(1234));
         QCOMPARE(statOf(page).st_gid, gid_t(5678));
         QCOMPARE(statOf(page).st_mode & 07777, mode_t(0604));
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755) == 0);
         QVERIFY(::chmod(QFile::encodeName(path("locked")).constData(), 0555) == 0);
         const auto unlock = qScopeGuard([&] { ::chmod(QFile::encodeName(path("locked")).constData(), 0755); });
-        QVERIFY(asPlainUser({page}, [&] { return NativeFile::write(page, "new"); }));
+        QVERIFY(asPlainUser({page}, [&] { return NativeFiles::write(page, "new"); }));
         QCOMPARE(readFile(page), QByteArray("new"));
         QCOMPARE(statOf(page).st_ino, inode);
         QCOMPARE(QDir(path("locked")).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
@@ -186,7 +186,7 @@ private slots:
         writeFile(theirs, "old");
         QVERIFY(::chown(QFile::encodeName(theirs).constData(), 1234, 1234) == 0);
         QVERIFY(::chmod(QFile::encodeName(theirs).constData(), 0666) == 0);
-        QVERIFY(asPlainUser({}, [&] { return NativeFile::write(theirs, "written by another user"); }));
+        QVERIFY(asPlainUser({}, [&] { return NativeFiles::write(theirs, "written by another user"); }));
         QCOMPARE(readFile(theirs), QByteArray("written by another user"));
         QCOMPARE(statOf(theirs).st_uid, uid_t(1234));
         QCOMPARE(statOf(theirs).st_gid, gid_t(1234));
@@ -215,16 +215,16 @@ private slots:
         const QString locked = path("locked.htm");
         writeFile(locked, "original");
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup);
-        QVERIFY(!NativeFile::write(locked, "new"));
+        QVERIFY(!NativeFiles::write(locked, "new"));
         QCOMPARE(readFile(locked), QByteArray("original"));
-        QVERIFY(!NativeFile::write(m_dir.path(), "new"));
-        QVERIFY(!NativeFile::write(path("nowhere/page.htm"), "new"));
+        QVERIFY(!NativeFiles::write(m_dir.path(), "new"));
+        QVERIFY(!NativeFiles::write(path("nowhere/page.htm"), "new"));
         const QString fifo = path("fifo");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-        QVERIFY(!NativeFile::write(fifo, "new"));
-        QVERIFY(!NativeFile::read(fifo));
+        QVERIFY(!NativeFiles::write(fifo, "new"));
+        QVERIFY(!NativeFiles::read(fifo));
     }
 };
 
-QTEST_GUILESS_MAIN(TestNativeFile)
-#include "tst_nativefile.moc"
+QTEST_GUILESS_MAIN(TestNativeFiles)
+#include "tst_nativefiles.moc"

@@ -1,4 +1,4 @@
-#include "nativefile.h"
+#include "nativefiles.h"
 
 #include "bytetext.h"
 
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace NativeFile {
+namespace NativeFiles {
 namespace {
 
 bool statOf(const QString &path, struct stat &info)
@@ -134,4 +134,4 @@ QString recoverDecodedPath(const QString &decoded)
     return ByteText::fromNativePath(native);
 }
 
-} // namespace NativeFile
+} // namespace NativeFiles
