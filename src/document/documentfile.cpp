@@ -5,15 +5,47 @@
 #include "nativefiles.h"
 #include "textmodel.h"
 
-#include <QList>
 #include <QUtf8StringView>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Copies characters below 'oneByte' that are no line break, each as its one
+// byte, up to 'most' of them; returns how many it copied. Most of a page is
+// such characters, so they go eight at a time where the processor can.
+qsizetype copyOneByteRun(const QChar *from, qsizetype most, char *to, char16_t oneByte)
+{
+    qsizetype copied = 0;
+#ifdef __SSE2__
+    const __m128i lineFeed = _mm_set1_epi16(u'\n');
+    // u >= oneByte exactly where u + (0x10000 - oneByte) saturates.
+    const __m128i lift = _mm_set1_epi16(short(0x10000 - oneByte));
+    const __m128i saturated = _mm_set1_epi16(-1);
+    for (; most - copied >= 8; copied += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + copied));
+        const __m128i wide = _mm_cmpeq_epi16(_mm_adds_epu16(units, lift), saturated);
+        if (_mm_movemask_epi8(_mm_or_si128(wide, _mm_cmpeq_epi16(units, lineFeed))) != 0)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(to + copied), _mm_packus_epi16(units, units));
+    }
+#endif
+    for (; copied < most; ++copied) {
+        const char16_t u = from[copied].unicode();
+        if (u >= oneByte || u == u'\n')
+            break;
+        to[copied] = char(u);
+    }
+    return copied;
+}
 
 QString decodeEightBit(QByteArrayView bytes)
 {
@@ -85,10 +117,24 @@ bool isUtf8File(const QByteArray &bytes)
     return (body.size() < bytes.size() || hasHighBytes(body)) && QUtf8StringView(body).isValidUtf8();
 }
 
-// "&#8364;" for one character (a surrogate pair counts as one).
-QByteArray reference(QStringView character)
+// One character's UTF-8 bytes; a lone surrogate, which has none, as '?'.
+char *putUtf8(char *to, char32_t code)
 {
-    return "&#" + QByteArray::number(character.toUcs4().value(0)) + ';';
+    if (code < 0x800) {
+        *to++ = char(0xC0 | code >> 6);
+    } else if (code >= 0xD800 && code <= 0xDFFF) {
+        *to++ = '?';
+        return to;
+    } else if (code < 0x10000) {
+        *to++ = char(0xE0 | code >> 12);
+        *to++ = char(0x80 | (code >> 6 & 0x3F));
+    } else {
+        *to++ = char(0xF0 | code >> 18);
+        *to++ = char(0x80 | (code >> 12 & 0x3F));
+        *to++ = char(0x80 | (code >> 6 & 0x3F));
+    }
+    *to++ = char(0x80 | (code & 0x3F));
+    return to;
 }
 
 int digits(char32_t code)
@@ -136,6 +182,7 @@ QByteArray encodePage(QStringView text, PageEncoding encoding, bool byteOrderMar
     char *limit = out.data() + out.size() - 32; // room for the longest piece
     const QChar *from = text.data();
     const QChar *const end = from + text.size();
+    const char16_t oneByte = encoding == PageEncoding::Utf8 ? 0x80 : 0x100;
     while (from != end) {
         if (to >= limit) {
             const qsizetype used = to - out.constData();
@@ -143,28 +190,28 @@ QByteArray encodePage(QStringView text, PageEncoding encoding, bool byteOrderMar
             to = out.data() + used;
             limit = out.data() + out.size() - 32;
         }
+        const qsizetype copied = copyOneByteRun(from, std::min<qsizetype>(end - from, limit - to), to, oneByte);
+        from += copied;
+        to += copied;
+        if (from == end || to >= limit)
+            continue;
         const char16_t u = from->unicode();
         if (u == u'\n' || u == QChar::ParagraphSeparator) {
             *to++ = '\r';
             *to++ = '\n';
-            ++from;
-        } else if (u < 0x80 || (u < 0x100 && encoding == PageEncoding::EightBit)) {
-            *to++ = char(u);
             ++from;
         } else if (ByteText::isEscapedByte(*from)) {
             // Reached here only when no first half of a pair came before.
             *to++ = char(u - ByteText::kFirstEscape + 0x80);
             ++from;
         } else {
-            const QChar *next = from + 1;
-            if (QChar::isHighSurrogate(u) && next != end && next->isLowSurrogate())
-                ++next;
-            const QByteArray piece = encoding == PageEncoding::Utf8
-                ? QStringView(from, next).toUtf8()
-                : reference(QStringView(from, next));
-            memcpy(to, piece.constData(), piece.size());
-            to += piece.size();
-            from = next;
+            const bool pair = QChar::isHighSurrogate(u) && from + 1 != end && from[1].isLowSurrogate();
+            const char32_t code = pair ? QChar::surrogateToUcs4(u, from[1].unicode()) : u;
+            from += pair ? 2 : 1;
+            if (encoding == PageEncoding::EightBit)
+                to += std::sprintf(to, "&#%u;", unsigned(code));
+            else
+                to = putUtf8(to, code);
         }
     }
     out.truncate(to - out.constData());

@@ -14,6 +14,15 @@ namespace {
 constexpr int kPiece = 65536; // characters read from the document at a time
 constexpr qsizetype kSpareGap = 4096;
 
+// The document's characters from..to - 1 (one separator a line break).
+QString piece(QTextDocument *document, int from, int to)
+{
+    QTextCursor cursor(document);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
 } // namespace
 
 void ExtraBytes::create(qsizetype size)
@@ -131,10 +140,7 @@ void PageBytes::addCharacters(int position, int count)
         // One character more each side: the halves of surrogate pairs.
         const int readFrom = std::clamp(from - 1, 0, readable);
         const int readTo = std::clamp(to + 1, readFrom, readable);
-        QTextCursor cursor(document);
-        cursor.setPosition(readFrom);
-        cursor.setPosition(readTo, QTextCursor::KeepAnchor);
-        const QString text = cursor.selectedText();
+        const QString text = piece(document, readFrom, readTo);
         values.assign(to - from, 0);
         qint64 sum = 0;
         bool any = false;
