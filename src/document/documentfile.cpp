@@ -27,8 +27,8 @@ qsizetype copyOneByteRun(const QChar *from, qsizetype most, char *to, char16_t o
     qsizetype copied = 0;
 #ifdef __SSE2__
     const __m128i lineFeed = _mm_set1_epi16(u'\n');
-    // u >= oneByte exactly where u + (0x10000 - oneByte) saturates.
-    const __m128i lift = _mm_set1_epi16(short(0x10000 - oneByte));
+    // u >= oneByte exactly where u + (0xFFFF - oneByte) reaches 0xFFFF.
+    const __m128i lift = _mm_set1_epi16(short(0xFFFF - oneByte));
     const __m128i saturated = _mm_set1_epi16(-1);
     for (; most - copied >= 8; copied += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + copied));
