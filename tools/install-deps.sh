@@ -8,6 +8,7 @@ packages=(
   libjpeg62-turbo-dev libcurl4-openssl-dev
   python3-pyftpdlib python3-openssl curl
   poppler-utils
+  xvfb xdotool
   fonts-dejavu-core
 )
 
