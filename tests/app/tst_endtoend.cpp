@@ -90,6 +90,7 @@ private slots:
         });
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 20000);
         const QString display = ":" + QString::fromLatin1(xvfb.readLine().trimmed());
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool(display, {"getdisplaygeometry"}), 20000);
 
         QVERIFY(QDir(m_dir.path()).mkpath("site"));
         const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
