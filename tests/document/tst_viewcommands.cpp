@@ -98,6 +98,24 @@ private slots:
         QCOMPARE(app.dialogs.printContexts, (QList<int>{10, 10, 10}));
     }
 
+    // On screen as on paper a tab is 8 blanks of the font wide.
+    void tabsShowEightBlanksWide()
+    {
+        AppFixture app;
+        app.start();
+        g_settings.fontName = "DejaVu Sans";
+        g_settings.fontSize = 15;
+        TColorMemo *memo = app.openPage("tabs.htm", "\tb\r\n        b")->CMemo1;
+        const auto left = [memo](int line, int column) {
+            QTextCursor at(memo->document());
+            at.setPosition(memo->document()->findBlockByNumber(line).position() + column);
+            return memo->cursorRect(at).left();
+        };
+        QCOMPARE(left(0, 1), left(1, 8));
+        memo->setFont(QFont("DejaVu Sans", 9)); // as the font window does
+        QCOMPARE(left(0, 1), left(1, 8));
+    }
+
     void emptyPageShowsNoPrintDialog()
     {
         AppFixture app;
