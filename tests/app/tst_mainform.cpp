@@ -2,9 +2,11 @@
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "support/appfixture.h"
+#include "support/wholecaption.h"
 #include "toolbarbuttons.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -326,6 +328,23 @@ private slots:
         QTest::keyClick(app.active()->CMemo1, Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(caption, QString("Configuration"));
         QCOMPARE(app.active()->CMemo1->font().pointSize(), 15);
+    }
+
+    // The legend shows each heading and item whole and as written.
+    void hotKeyPanelShowsEveryLineWhole()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.hotKeyPanel()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QStringList texts;
+        for (QLabel *label : main.hotKeyPanel()->widget()->findChildren<QLabel *>())
+            texts << label->text();
+        QCOMPARE(texts.size(), 73);
+        QVERIFY(texts.contains("> (Ctrl+Shift+<)"));
+        QVERIFY(texts.contains("Formtags(Shift+Ctrl+)"));
+        QCOMPARE(cutCaptions(*main.hotKeyPanel()), QStringList());
+        QCOMPARE(main.hotKeyPanel()->width(), 144);
     }
 
     void minimumWidth()
