@@ -4,6 +4,7 @@
 #include "support/appfixture.h"
 #include "support/wholecaption.h"
 #include "toolbarbuttons.h"
+#include "windowarrange.h"
 
 #include <QAction>
 #include <QLabel>
@@ -345,6 +346,31 @@ private slots:
         QVERIFY(texts.contains("Formtags(Shift+Ctrl+)"));
         QCOMPARE(cutCaptions(*main.hotKeyPanel()), QStringList());
         QCOMPARE(main.hotKeyPanel()->width(), 144);
+    }
+
+    // With the frame maximised each new page opens wholly inside it, a
+    // title bar right of and below the one before, again at the top left
+    // when the next would not fit.
+    void newPagesOpenInsideTheFrame()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.showMaximized();
+        QApplication::processEvents();
+        const QRect area = main.mdiArea()->viewport()->rect();
+        QList<QRect> places;
+        for (int i = 0; i < 12; ++i) {
+            main.newDocument();
+            places << main.mdiArea()->activeSubWindow()->geometry();
+            QVERIFY2(area.contains(places.last()), qPrintable(QString::number(i)));
+        }
+        const int step = titleBarHeight(*main.mdiArea()->activeSubWindow());
+        QVERIFY(step > 10);
+        QCOMPARE(places[0].topLeft(), area.topLeft());
+        QCOMPARE(places[1].topLeft(), area.topLeft() + QPoint(step, step));
+        const int again = places.indexOf(places[0], 1);
+        QVERIFY(again > 2);
+        QVERIFY(!area.contains(places[again - 1].translated(step, step)));
     }
 
     void minimumWidth()

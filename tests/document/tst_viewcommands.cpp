@@ -321,9 +321,13 @@ private slots:
         }
         QCOMPARE(tiles[2].bottom(), area.bottom());
 
+        Teditform *front = app.active();
         main.action("ToolButton22")->trigger();
         const QList<QRect> cascade = geometries(app);
+        QCOMPARE(cascade[0].topLeft(), area.topLeft());
         QVERIFY(cascade[1].left() > cascade[0].left() && cascade[1].top() > cascade[0].top());
+        QCOMPARE(cascade[2].bottomRight(), area.bottomRight()); // as large as the cascade allows
+        QCOMPARE(app.active(), front);
         main.action("ToolButton21")->trigger();
         QCOMPARE(geometries(app), tiles);
 
@@ -339,8 +343,19 @@ private slots:
         QCOMPARE(subs[2]->x(), subs[0]->geometry().right() + 1);
     }
 
-    void tileAndIconGeometry()
+    void tileCascadeAndIconGeometry()
     {
+        // A cascade's windows are as large as it allows; past half the
+        // area's size a new run starts at the top left.
+        QCOMPARE(cascadePlaces(QRect(0, 0, 400, 300), 3, 20),
+                 (QList<QRect>{QRect(0, 0, 360, 260), QRect(20, 20, 360, 260), QRect(40, 40, 360, 260)}));
+        const QList<QRect> many = cascadePlaces(QRect(0, 0, 400, 300), 10, 20);
+        QCOMPARE(many[7], QRect(140, 140, 260, 160));
+        QCOMPARE(many[8], QRect(0, 0, 260, 160));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), std::nullopt, 20), QRect(0, 0, 300, 240));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), QPoint(80, 40), 20), QRect(100, 60, 300, 240));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), QPoint(100, 0), 20), QRect(0, 0, 300, 240));
+
         QCOMPARE(stackedTiles(QRect(0, 0, 300, 100), 3),
                  (QList<QRect>{QRect(0, 0, 300, 33), QRect(0, 33, 300, 33), QRect(0, 66, 300, 34)}));
         QVERIFY(stackedTiles(QRect(0, 0, 300, 100), 0).isEmpty());
