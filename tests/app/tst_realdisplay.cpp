@@ -1,16 +1,20 @@
 // What only a real X server shows: the titles as the window manager reads
-// them, the keyboard mapping of real key presses, and where the focus is
-// when a dialog has gone. The test runs on its own Xvfb.
+// them, the keyboard mapping of real key presses, a window that comes up
+// while a dialog runs, and where the focus is when a dialog has gone. The
+// test runs on its own Xvfb.
 #include "colormemo.h"
 #include "conform.h"
 #include "ftp/localftpserver.h"
 #include "ftpaccounts.h"
 #include "ftpclient.h"
 #include "ftpform.h"
+#include "loadform.h"
 #include "support/appfixture.h"
+#include "support/wholecaption.h"
 #include "support/whenshown.h"
 #include "support/xsession.h"
 
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -106,6 +110,36 @@ private slots:
         g_x->run("setxkbmap", {"-model", "pc104", "-layout", "us"});
         g_x->run("xdotool", {"key", "ctrl+shift+period", "ctrl+shift+comma"});
         QTRY_COMPARE(memo->text(), QString("&gt;&lt;&gt;&lt;"));
+    }
+
+    // At its first showing the text file load window asks for the file in
+    // the real open dialog while it comes up; its label shows whole all
+    // the same.
+    void loadWindowWholeAfterTheRealOpenDialog()
+    {
+        AppFixture app;
+        app.start();
+        const QString notes = app.writeFile("notes.txt", "text\n");
+        Teditform *page = app.openPage("page.htm", "");
+        Dialogs::setProvider(nullptr);
+        std::function<void()> answerOpenDialog = [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(10, answerOpenDialog);
+                return;
+            }
+            dialog->selectFile(notes);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        };
+        QTimer::singleShot(10, answerOpenDialog);
+        QStringList cut{"not shown"};
+        whenShown<Tloadform>([&](Tloadform *load) {
+            cut = cutCaptions(*load);
+            load->BitBtn2->click();
+        });
+        page->menus.Insertfromtextfile1->trigger();
+        Dialogs::setProvider(&app.dialogs);
+        QCOMPARE(cut, QStringList());
     }
 
     // The page that "Download and open" opens takes the keys at once: with

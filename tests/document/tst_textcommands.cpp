@@ -1,7 +1,6 @@
 #include "colormemo.h"
 #include "loadform.h"
 #include "support/appfixture.h"
-#include "support/wholecaption.h"
 #include "support/whenshown.h"
 #include "tagundo.h"
 
@@ -224,7 +223,6 @@ private slots:
         whenShown<Tloadform>([&](Tloadform *load) {
             QCOMPARE(load->windowTitle(), QString("Quendel | version 3.5  | Text file load window"));
             okWasOff = !load->BitBtn1->isEnabled();
-            QCOMPARE(cutCaptions(*load), QStringList()); // also at the first showing
             // Mark "line" and the break and "second" with the mouse's release.
             QTextCursor cursor(load->memo1->document());
             cursor.setPosition(6);
