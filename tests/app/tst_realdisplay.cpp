@@ -3,22 +3,17 @@
 // while a dialog runs, and where the focus is when a dialog has gone. The
 // test runs on its own Xvfb.
 #include "colormemo.h"
-#include "conform.h"
+#include "ftp/ftpsteps.h"
 #include "ftp/localftpserver.h"
 #include "ftpaccounts.h"
-#include "ftpclient.h"
-#include "ftpform.h"
 #include "loadform.h"
 #include "support/appfixture.h"
 #include "support/wholecaption.h"
-#include "support/whenshown.h"
 #include "support/xsession.h"
 
 #include <QFileDialog>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTreeWidget>
 
 namespace {
 
@@ -38,27 +33,6 @@ QStringList windowTitles(qint64 pid)
             titles << match.captured(1);
     }
     return titles;
-}
-
-// Downloads a page from a real server as the user would: the connection
-// window, then the FTP window once it has listed the server's folder.
-void downloadAndOpen(Tmainform &main, const QString &file)
-{
-    whenShown<Tconform>([](Tconform *form) {
-        form->ListBox1->item(0)->setSelected(true);
-        form->connectb->click();
-    });
-    std::function<void(Tftpform *)> whenListed = [&whenListed, file](Tftpform *form) {
-        if (form->FTP1->state() != TFTP::Connected || form->FTP1->busy()
-            || form->ListView2->topLevelItemCount() == 0) {
-            QTimer::singleShot(10, form, [form, &whenListed] { whenListed(form); });
-            return;
-        }
-        form->ListView2->findItems(file, Qt::MatchExactly).value(0)->setSelected(true);
-        form->downloadb->click();
-    };
-    whenShown<Tftpform>(whenListed);
-    main.action("Downloadandopen1")->trigger();
 }
 
 } // namespace
@@ -168,7 +142,9 @@ private slots:
         QVERIFY(server.start());
         addAccount({server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword, "local"});
         app.dialogs.saveAnswers << app.path("page.htm");
-        downloadAndOpen(main, "page.htm");
+        connectWithFirstAccount();
+        whenListed([](Tftpform *form) { return form->downloadb; }, "page.htm");
+        main.action("Downloadandopen1")->trigger();
         QCOMPARE(app.windows(), 1);
         g_x->run("xdotool", {"type", "typed"});
         QTRY_COMPARE(app.active()->CMemo1->text(), QString("typed<P></P>"));
