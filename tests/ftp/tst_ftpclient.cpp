@@ -306,6 +306,8 @@ private slots:
         QCOMPARE(input.last()[0].toInt(), int(TFTP::DocEnd));
         QCOMPARE(input.last()[1].toLongLong(), bytes.size());
 
+        QCOMPARE(QDir(server.path("site")).entryList(QDir::Files | QDir::Hidden), QStringList{"mein Frühling.htm"});
+
         const Error missing = finish(ftp, [&] { ftp.sendFile(local.filePath("none.htm"), "none.htm"); });
         QCOMPARE(missing.number, TFTP::kLocalFileError);
         QCOMPARE(missing.text, "Cannot open file " + local.filePath("none.htm"));
@@ -342,7 +344,8 @@ private slots:
     }
 
     // The server takes no log-in and no data on a plain connection, so
-    // every step here went over TLS.
+    // every step here went over TLS; its certificate is its own, so the
+    // first log-in stops before the user name goes out.
     void usesTlsWhenTheServerOffersIt()
     {
         LocalFtpServer server;
@@ -350,11 +353,66 @@ private slots:
         QVERIFY(server.start({"--tls"}));
         QTemporaryDir local;
         TFTP ftp;
+        QSignalSpy untrusted(&ftp, &TFTP::OnUntrustedPeer);
         QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QCOMPARE(untrusted.size(), 1);
+        QCOMPARE(ftp.state(), int(TFTP::Closed));
+        const auto identity = untrusted[0][0].value<PeerIdentity>();
+        QCOMPARE(identity.kind, PeerIdentity::Kind::Certificate);
+        QCOMPARE(identity.subject, QString("CN=127.0.0.1"));
+        QCOMPARE(identity.fingerprint.size(), 32);
+
+        ftp.TrustedCertificate = identity.fingerprint;
+        QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QVERIFY(ftp.encrypted());
         QCOMPARE(names(listing(ftp)), QStringList{"index.htm"});
         finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
         QCOMPARE(finish(ftp, [&] { ftp.fetchFile("index.htm", local.filePath("index.htm")); }).number, 0);
         QCOMPARE(readFile(local.filePath("index.htm")), QByteArray("secret page"));
+    }
+
+    // An upload goes to a temporary name and takes the page's place only
+    // when whole; cut off midway, it leaves the old page and nothing else.
+    void uploadsReplaceThePageOnlyWhenWhole()
+    {
+        QTemporaryDir local;
+        const QString page = local.filePath("index.htm");
+        const QByteArray bytes = pattern(4 * 1024 * 1024);
+        writeFile(page, bytes);
+        {
+            LocalFtpServer server;
+            server.write("index.htm", "the old page");
+            QVERIFY(server.start());
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "index.htm"); }).number, 0);
+            QVERIFY(server.read("index.htm") == bytes);
+            QCOMPARE(filesIn(server.path({})), QStringList{"index.htm"});
+        }
+        {
+            LocalFtpServer server;
+            server.write("index.htm", "the old page");
+            QVERIFY(server.start({"--drop-upload-after", "300000"}));
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "index.htm"); }).number, 2120);
+            QCOMPARE(server.read("index.htm"), QByteArray("the old page"));
+            QCOMPARE(filesIn(server.path({})), QStringList{"index.htm"});
+        }
+    }
+
+    // A server that closed the idle connection gets a new log-in, unseen.
+    void anIdleConnectionClosedByTheServerIsOpenedAgain()
+    {
+        LocalFtpServer server;
+        server.write("sub/inner.htm", "inner");
+        QVERIFY(server.start({"--idle-timeout", "1"}));
+        TFTP ftp;
+        logIn(ftp, server.host());
+        QCOMPARE(names(listing(ftp)), QStringList{"sub/"});
+        QTest::qWait(2500);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("sub"); }).number, 0);
+        QCOMPARE(names(listing(ftp)), QStringList{"inner.htm"});
     }
 };
 

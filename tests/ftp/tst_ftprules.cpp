@@ -51,6 +51,9 @@ private slots:
         QCOMPARE(parsed("[::1]"), QString("[::1] 21"));
         QCOMPARE(parsed("::1"), QString("[::1] 21"));
         QCOMPARE(parsed("host:port"), QString("host 0"));
+        QCOMPARE(parsed("sftp://host"), QString("host 22"));
+        QCOMPARE(parsed("SFTP://[::1]:2222"), QString("[::1] 2222"));
+        QVERIFY(parseFtpHost("sftp://host", 21).sftp && !parseFtpHost("host", 21).sftp);
     }
 
     // URLs name folders and files as the server spells them, encoded, and
@@ -61,7 +64,7 @@ private slots:
         QCOMPARE(ftpUrl(address, {}), QByteArray("ftp://127.0.0.1:2121/"));
         QCOMPARE(ftpUrl(address, {"my site", ".."}, "p\xc3\xa4ge #1.htm"),
                  QByteArray("ftp://127.0.0.1:2121/my%20site/../p%C3%A4ge%20%231.htm"));
-        QCOMPARE(ftpListUrl(address, {"a"}), QByteArray("ftp://127.0.0.1:2121/a/*"));
+        QCOMPARE(ftpUrl({"127.0.0.1", 22, true}, {"home", "me"}), QByteArray("sftp://127.0.0.1:22/home/me/"));
         QCOMPARE(ftpUrl({"ftp.example.com", 21}, {}, "x.htm"), QByteArray("ftp://ftp.example.com:21/x.htm"));
         for (const FtpAddress &bad : {FtpAddress{"", 21}, FtpAddress{"user@host", 21},
                                       FtpAddress{"a/b", 21}, FtpAddress{"host", 0}, FtpAddress{"host", 65536}})
