@@ -152,7 +152,10 @@ void TFTP::sendFile(const QString &localPath, const QString &remoteName)
 
 void TFTP::fetchFile(const QString &remoteName, const QString &localPath)
 {
-    FtpRequest fetched = request(FtpOperation::Fetch, ftpUrl(m_address, path(m_folders), serverName(remoteName)));
+    const QByteArray name = serverName(remoteName);
+    FtpRequest fetched = request(FtpOperation::Fetch, ftpUrl(m_address, path(m_folders), name));
+    fetched.folderUrl = ftpUrl(m_address, path(m_folders));
+    fetched.name = name;
     const auto listed = m_listed.constFind(remoteName);
     fetched.expectedSize = listed == m_listed.constEnd() ? -1 : listed->size;
     fetched.localPath = localPath;

@@ -4,6 +4,7 @@
 #include "listparser.h"
 #include "localfiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sys/socket.h>
@@ -226,12 +227,25 @@ FtpOutcome FtpWorker::fetch(const FtpRequest &request)
     LocalReplacement file;
     if (!file.open(request.localPath))
         return localFailure(request, "Cannot create file %1");
-    prepare(request, request.url);
+    // libcurl takes no control characters in an FTP URL: a name with one
+    // (a tab) is fetched as a listing of its folder whose command is RETR,
+    // in binary mode.
+    const bool controlCharacter = !request.sftp && std::any_of(request.name.begin(), request.name.end(),
+                                                               [](char c) { return uchar(c) < 0x20; });
+    prepare(request, controlCharacter ? request.folderUrl : request.url);
+    curl_slist *binary = nullptr;
+    const QByteArray retrieve = "RETR " + request.name;
+    if (controlCharacter) {
+        binary = curl_slist_append(binary, "TYPE I");
+        curl_easy_setopt(m_curl, CURLOPT_PREQUOTE, binary);
+        curl_easy_setopt(m_curl, CURLOPT_CUSTOMREQUEST, retrieve.constData());
+    }
     m_download = &file;
     m_localFailed = false;
     curl_easy_setopt(m_curl, CURLOPT_WRITEFUNCTION, writeDownload);
     curl_easy_setopt(m_curl, CURLOPT_WRITEDATA, this);
     const CURLcode code = transfer();
+    curl_slist_free_all(binary);
     m_download = nullptr;
     if (m_localFailed || (code == CURLE_OK && !file.commit()))
         return localFailure(request, "Cannot create file %1");

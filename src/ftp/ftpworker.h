@@ -43,8 +43,9 @@ struct FtpRequest {
     // The file, or the folder (ending in "/"); for a sent file the
     // temporary one it is written to first.
     QByteArray url;
-    // A sent file: its folder's URL and, over SFTP, path ("/home/me/site/"),
-    // its name, the temporary name and the name the old file steps aside to.
+    // A file: its folder's URL and, over SFTP, path ("/home/me/site/"), its
+    // name, and for a sent one the temporary name and the name the old file
+    // steps aside to.
     QByteArray folderUrl;
     QByteArray folderPath;
     QByteArray name;
