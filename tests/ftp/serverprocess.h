@@ -62,6 +62,16 @@ public:
 
     int port() const { return m_port; }
 
+    // Runs a tool to its end without its chatter; true when it succeeded.
+    static bool runQuietly(const QString &program, const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.setStandardOutputFile(QProcess::nullDevice());
+        tool.setStandardErrorFile(QProcess::nullDevice());
+        tool.start(program, arguments);
+        return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    }
+
     // A port of 127.0.0.1 that nothing listens on just now.
     static int freePort()
     {

@@ -1,78 +1,14 @@
 // The FTP component against a real server: log-in, listing, folders,
 // transfers, and every failure a local server can provoke.
-#include "ftpclient.h"
+#include "bytetext.h"
+#include "ftpsteps.h"
 #include "localftpserver.h"
+#include "localvsftpd.h"
 #include "support/files.h"
 
-#include <QDirIterator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-struct Error {
-    int number = 0;
-    QString text;
-};
-
-// Runs one command to its end; the last error, if any.
-Error finish(TFTP &ftp, const std::function<void()> &command)
-{
-    Error error;
-    QObject context;
-    QObject::connect(&ftp, &TFTP::OnError, &context, [&error](int number, const QString &text) {
-        error = {number, text};
-    });
-    command();
-    if (!QTest::qWaitFor([&ftp] { return !ftp.busy(); }, 120000))
-        return {-2, QStringLiteral("still busy")};
-    QTest::qWait(0); // queued confirmations
-    return error;
-}
-
-Error logIn(TFTP &ftp, const QString &host, const QString &password = LocalFtpServer::kPassword)
-{
-    QSignalSpy wanted(&ftp, &TFTP::OnProtocolStateChanged);
-    ftp.connectToHost(host, TFTP::kStandardPort);
-    if (!wanted.wait(10000) || wanted.first().first().toInt() != TFTP::LoginWanted)
-        return {-1, QStringLiteral("no log-in wanted")};
-    return finish(ftp, [&] { ftp.authenticate(LocalFtpServer::kUser, password); });
-}
-
-QList<FTPDirItem> listing(TFTP &ftp)
-{
-    QList<FTPDirItem> items;
-    QObject context;
-    QObject::connect(&ftp, &TFTP::OnListItem, &context, [&items](const FTPDirItem &item) { items << item; });
-    finish(ftp, [&] { ftp.list(); });
-    std::sort(items.begin(), items.end(),
-              [](const FTPDirItem &a, const FTPDirItem &b) { return a.fileName < b.fileName; });
-    return items;
-}
-
-QStringList names(const QList<FTPDirItem> &items)
-{
-    QStringList list;
-    for (const FTPDirItem &item : items)
-        list << item.fileName + (item.kind == FTPDirItem::Directory ? "/" : "");
-    return list;
-}
-
-QByteArray pattern(qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 7 + i / 251) & 0xff);
-    return bytes;
-}
-
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
-}
-
-} // namespace
 
 class TestFtpClient : public QObject
 {
@@ -399,6 +335,40 @@ private slots:
             QCOMPARE(server.read("index.htm"), QByteArray("the old page"));
             QCOMPARE(filesIn(server.path({})), QStringList{"index.htm"});
         }
+    }
+
+    // Names keep the server's bytes: two that read alike are two files and
+    // each downloads itself, and blanks in front stay. Links take the kind
+    // of what they point at.
+    void namesAndLinksAsTheServerHasThem()
+    {
+        LocalVsftpd server;
+        server.write("caf\xe9.htm", "latin-1");
+        server.write("caf\xc3\xa9.htm", "utf-8");
+        server.write(" lead.htm", "blank");
+        server.write("\ttab.htm", "tab");
+        QDir().mkpath(server.path("sub"));
+        server.link("current", "sub");
+        server.link("latest.htm", "caf\xc3\xa9.htm");
+        server.link("away", "/nowhere");
+        QVERIFY(server.start());
+        TFTP ftp;
+        QCOMPARE(logIn(ftp, server.host(), LocalVsftpd::kPassword, LocalVsftpd::kUser).number, 0);
+        const QList<FTPDirItem> items = listing(ftp);
+        const QString latin = ByteText::decode("caf\xe9.htm");
+        QCOMPARE(names(items),
+                 (QStringList{"\ttab.htm", " lead.htm", "away/", "café.htm", latin, "current/", "latest.htm", "sub/"}));
+        QVERIFY(items[2].maybeFolder && !items[5].maybeFolder);
+        QTemporaryDir local;
+        const QString target = local.filePath("page.htm");
+        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"}, {"café.htm", "utf-8"}, {" lead.htm", "blank"}, {"\ttab.htm", "tab"},
+                                           {"latest.htm", "utf-8"}}) {
+            QCOMPARE(finish(ftp, [&] { ftp.fetchFile(name, target); }).number, 0);
+            QCOMPARE(readFile(target), QByteArray(bytes));
+        }
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("away"); }).number, 2107);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("current"); }).number, 0);
+        QVERIFY(listing(ftp).isEmpty());
     }
 
     // A server that closed the idle connection gets a new log-in, unseen.
