@@ -43,8 +43,12 @@ public:
         QFile file(m_folder.filePath("hostkey.pub"));
         return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').mid(0, 2).join(' ') : QByteArray();
     }
-    // Whether any password reached the server.
-    bool gotPassword() const { return QFile::exists(m_folder.filePath("log")); }
+    // How many passwords reached the server.
+    int passwordsReceived() const
+    {
+        QFile log(m_folder.filePath("log"));
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : 0;
+    }
 
     QString path(const QString &name) const { return m_folder.filePath("home/" + name); }
     QString write(const QString &name, const QByteArray &bytes) const

@@ -1,11 +1,12 @@
-// The FTP window before anything is sent, against vsftpd: a certificate
-// that is not trusted is asked about, one the user trusts stays with the
-// account, a changed one is asked about again, and an account that has
-// connected encrypted never logs in in clear. vsftpd's own log of the
-// commands it got is the witness.
+// The FTP window before anything is sent, against vsftpd and an SFTP
+// server: a certificate that is not trusted is asked about, one the user
+// trusts stays with the account, a changed one is asked about again, and an
+// account that has connected encrypted never logs in in clear; host keys
+// likewise. The servers' own logs are the witnesses.
 #include "ftpaccounts.h"
 #include "ftpclient.h"
 #include "ftpform.h"
+#include "localsftpserver.h"
 #include "localvsftpd.h"
 #include "settingsstore.h"
 #include "support/scripted.h"
@@ -19,9 +20,10 @@ namespace {
 
 // Shows the FTP window on a server for an account, and waits until it has
 // listed the log-in folder or closed.
-bool showUntilListedOrClosed(Tftpform &form, const LocalVsftpd &server, int account)
+template<typename Server>
+bool showUntilListedOrClosed(Tftpform &form, const Server &server, int account)
 {
-    g_connection = {server.host(), LocalVsftpd::kUser, LocalVsftpd::kPassword, account};
+    g_connection = {server.host(), Server::kUser, Server::kPassword, account};
     form.show();
     return QTest::qWaitFor([&form] {
         return !form.isVisible() || (!form.EncryptionLabel->text().isEmpty() && !form.FTP1->busy());
@@ -120,6 +122,40 @@ private slots:
         QVERIFY(form.isVisible() && messages.shown.isEmpty());
         QCOMPARE(form.EncryptionLabel->text(), QString("Connection NOT encrypted"));
         QVERIFY(!connectedEncrypted(2));
+    }
+
+    void hostKeysAreAskedAboutOrRefused()
+    {
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        LocalSftpServer server;
+        LocalSftpServer other;
+        server.write("index.htm", "page");
+        QVERIFY(server.start() && other.start());
+        {
+            ScriptedMessages messages;
+            messages.answers << Messages::Yes;
+            Tftpform form(Tftpform::Mode::Down, QString());
+            QVERIFY(showUntilListedOrClosed(form, server, 1));
+            QCOMPARE(messages.shown.size(), 1);
+            QCOMPARE(messages.shown[0].buttons, Messages::Yes | Messages::No | Messages::Help);
+            QVERIFY(messages.shown[0].text.startsWith("The server's host key is not known yet."));
+            QCOMPARE(form.ListView2->topLevelItemCount(), 1);
+            QCOMPARE(form.EncryptionLabel->text(), QString("Connection encrypted"));
+        }
+        QFile hosts(home.filePath(".ssh/known_hosts"));
+        QVERIFY(hosts.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        hosts.write(server.knownHostName() + ' ' + other.publicKey() + '\n');
+        hosts.close();
+        ScriptedMessages messages;
+        Tftpform form(Tftpform::Mode::Down, QString());
+        QVERIFY(showUntilListedOrClosed(form, server, 1));
+        QVERIFY(!form.isVisible());
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].kind, Messages::Kind::Warning);
+        QCOMPARE(messages.shown[0].buttons, Messages::Buttons(Messages::OK));
+        QVERIFY(messages.shown[0].text.startsWith("The server's host key is not the one ~/.ssh/known_hosts holds"));
+        QCOMPARE(server.passwordsReceived(), 1); // the first showing's only
     }
 };
 
