@@ -17,6 +17,9 @@ constexpr qint64 kProgressEveryMs = 50;
 constexpr long kBufferBytes = 256 * 1024;
 constexpr long kUploadBufferBytes = 2 * 1024 * 1024;
 constexpr int kCleanupSeconds = 5; // removing a temporary file after a failure
+// How long the transfer loop sleeps at most when libcurl names no socket
+// to wait for, as while it opens a data connection.
+constexpr int kLongestWaitMs = 5;
 
 // A failure of a connection that had been kept open: the server closed it
 // while it was idle (a "421" or a reset).
@@ -83,16 +86,22 @@ FtpWorker::FtpWorker(std::shared_ptr<FtpCancel> cancel)
 
 FtpWorker::~FtpWorker()
 {
+    if (m_multi && m_curl)
+        curl_multi_remove_handle(m_multi, m_curl);
     if (m_curl)
         curl_easy_cleanup(m_curl);
+    if (m_multi)
+        curl_multi_cleanup(m_multi);
 }
 
 void FtpWorker::perform(const FtpRequest &request)
 {
     if (m_cancel->aborted())
         return;
-    if (!m_curl)
+    if (!m_curl) {
         m_curl = curl_easy_init();
+        m_multi = curl_multi_init();
+    }
     m_request = &request;
     m_reportedDone = -1;
     m_sinceProgress.start();
@@ -172,7 +181,7 @@ void FtpWorker::prepare(const FtpRequest &request, const QByteArray &url)
 // again without a word.
 CURLcode FtpWorker::transfer()
 {
-    CURLcode code = curl_easy_perform(m_curl);
+    CURLcode code = performNow();
     if (code == CURLE_OK || !lostIdleConnection(code))
         return code;
     if (m_upload && !m_upload->rewind())
@@ -181,8 +190,33 @@ CURLcode FtpWorker::transfer()
     m_listedEntries.clear();
     m_links.clear();
     curl_easy_setopt(m_curl, CURLOPT_FRESH_CONNECT, 1L);
-    code = curl_easy_perform(m_curl);
+    code = performNow();
     curl_easy_setopt(m_curl, CURLOPT_FRESH_CONNECT, 0L);
+    return code;
+}
+
+// curl_easy_perform() as libcurl runs it, but with a short wait: its own
+// waits a whole second whenever it has no socket to watch, which it
+// sometimes has not while a passive data connection comes up. The
+// connections stay with m_multi from one command to the next.
+CURLcode FtpWorker::performNow()
+{
+    curl_multi_add_handle(m_multi, m_curl);
+    int running = 1;
+    CURLMcode state = CURLM_OK;
+    while (state == CURLM_OK) {
+        state = curl_multi_perform(m_multi, &running);
+        if (state != CURLM_OK || running == 0)
+            break;
+        state = curl_multi_poll(m_multi, nullptr, 0, kLongestWaitMs, nullptr);
+    }
+    CURLcode code = state == CURLM_OUT_OF_MEMORY ? CURLE_OUT_OF_MEMORY : CURLE_FAILED_INIT;
+    int queued = 0;
+    while (const CURLMsg *message = curl_multi_info_read(m_multi, &queued)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == m_curl)
+            code = message->data.result;
+    }
+    curl_multi_remove_handle(m_multi, m_curl);
     return code;
 }
 

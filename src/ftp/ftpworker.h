@@ -96,6 +96,7 @@ signals:
 private:
     void prepare(const FtpRequest &request, const QByteArray &url);
     CURLcode transfer();
+    CURLcode performNow();
     bool lostIdleConnection(CURLcode code) const;
     FtpOutcome list(const FtpRequest &request);
     FtpOutcome fetch(const FtpRequest &request);
@@ -123,6 +124,7 @@ private:
 
     std::shared_ptr<FtpCancel> m_cancel;
     CURL *m_curl = nullptr;
+    CURLM *m_multi = nullptr;
     char m_errorText[CURL_ERROR_SIZE] = {};
     PeerCheck m_peerCheck;
     // The command under way.

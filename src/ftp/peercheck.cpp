@@ -53,10 +53,11 @@ void PeerCheck::apply(CURL *curl, const PeerTrust &trust)
     m_trust = &trust;
     m_tlsStarted = false;
     m_refused = {};
-    // libcurl loads the system's authorities; the host name is checked in
-    // the handshake itself (see sslContext), so that a trusted certificate
-    // may carry another name.
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    // libcurl loads the system's authorities, unless the account trusts one
+    // certificate, which then needs none; the host name is checked in the
+    // handshake itself (see sslContext), so that a trusted certificate may
+    // carry another name.
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, trust.trustedCertificate.isEmpty() ? 1L : 0L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
     curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, sslContext);
     curl_easy_setopt(curl, CURLOPT_SSL_CTX_DATA, this);
