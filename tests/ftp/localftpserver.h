@@ -5,10 +5,10 @@
 // this object, and on its own should the test program die.
 
 #include "serverprocess.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 class LocalFtpServer
@@ -40,22 +40,11 @@ public:
     QString host() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
     QString path(const QString &name) const { return m_root.filePath(name); }
 
-    QString write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(bytes);
-        return file.fileName();
-    }
+    QString write(const QString &name, const QByteArray &bytes) const { return putFile(path(name), bytes); }
 
     void mkdir(const QString &name) const { QDir().mkpath(path(name)); }
 
-    QByteArray read(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString &name) const { return readFile(path(name)); }
 
 private:
     QTemporaryDir m_root;

@@ -5,10 +5,10 @@
 // host key made for it. It ends with this object.
 
 #include "serverprocess.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 class LocalSftpServer
@@ -51,19 +51,8 @@ public:
     }
 
     QString path(const QString &name) const { return m_folder.filePath("home/" + name); }
-    QString write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(bytes);
-        return file.fileName();
-    }
-    QByteArray read(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QString write(const QString &name, const QByteArray &bytes) const { return putFile(path(name), bytes); }
+    QByteArray read(const QString &name) const { return readFile(path(name)); }
 
 private:
     QTemporaryDir m_folder;

@@ -4,7 +4,9 @@
 // listening on 127.0.0.1, ended with its whole group (a server's session
 // processes too) when this object goes.
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -13,6 +15,16 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+// Puts a file where a server serves it, making its folders; its path.
+inline QString putFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return path;
+}
 
 class ServerProcess
 {
