@@ -151,8 +151,8 @@ private slots:
     void saveAsRenamesAndWaitsForTheNextKeystroke()
     {
         AppFixture app;
-        g_settings.saveDirectory = QStringLiteral("c:\\");
         app.start();
+        g_settings.saveDirectory = app.path("out");
         app.main->newDocument();
         Teditform *doc = app.active();
         type(doc->CMemo1, "T");
@@ -162,7 +162,7 @@ private slots:
         const Dialogs::FileRequest &request = app.dialogs.requests.last();
         QCOMPARE(request.filter, QString("HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*"));
         QCOMPARE(request.defaultSuffix, QString("htm"));
-        QCOMPARE(request.startFolder, QString("c:\\"));
+        QCOMPARE(request.startFolder, app.path("out"));
         QCOMPARE(request.helpContext, 6);
         QCOMPARE(doc->fileName(), app.path("out/new.htm"));
         QCOMPARE(doc->windowTitle(), QString("new.htm"));
