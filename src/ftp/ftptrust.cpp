@@ -2,7 +2,6 @@
 
 #include "bytetext.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QtEndian>
 

@@ -7,7 +7,8 @@ that started it).
 
   ftpserver.py --root DIR [--user U --password P] [--perm PERMS]
                [--tls] [--drop-after BYTES | --stall-after BYTES]
-               [--drop-upload-after BYTES] [--idle-timeout SECONDS]
+               [--drop-upload-after BYTES | --stall-upload-after BYTES]
+               [--idle-timeout SECONDS]
                [--refuse-binary] [--silent]
 """
 
@@ -112,6 +113,17 @@ def dropping_upload_handler(base, limit):
     return DroppingDTPHandler
 
 
+def stalling_upload_handler(base, limit):
+    """Stops reading an upload after `limit` bytes, as a hung host does,
+    while it goes on serving every other connection."""
+    class StallingDTPHandler(base):
+        def readable(self):
+            if self.receive and self.tot_bytes_received >= limit:
+                return False
+            return super().readable()
+    return StallingDTPHandler
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
@@ -123,6 +135,7 @@ def main():
     parser.add_argument("--drop-after", type=int, default=0)
     parser.add_argument("--stall-after", type=int, default=0)
     parser.add_argument("--drop-upload-after", type=int, default=0)
+    parser.add_argument("--stall-upload-after", type=int, default=0)
     parser.add_argument("--idle-timeout", type=int, default=0,
                         help="close a control connection idle this long")
     parser.add_argument("--refuse-binary", action="store_true")
@@ -151,6 +164,8 @@ def main():
             handler.abstracted_fs = failing_filesystem(limit, how)
     if options.drop_upload_after:
         handler.dtp_handler = dropping_upload_handler(handler.dtp_handler, options.drop_upload_after)
+    if options.stall_upload_after:
+        handler.dtp_handler = stalling_upload_handler(handler.dtp_handler, options.stall_upload_after)
     if options.idle_timeout:
         handler.timeout = options.idle_timeout
     if options.refuse_binary:

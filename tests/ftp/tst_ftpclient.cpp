@@ -371,6 +371,24 @@ private slots:
         QVERIFY(listing(ftp).isEmpty());
     }
 
+    // The window closed in mid-upload: what was sent goes again, over a
+    // new connection, and the page stays as it was.
+    void aCancelledUploadRemovesWhatItSent()
+    {
+        LocalFtpServer server;
+        server.write("index.htm", "the old page");
+        QVERIFY(server.start({"--stall-upload-after", "300000"}));
+        QTemporaryDir local;
+        writeFile(local.filePath("index.htm"), pattern(32 * 1024 * 1024));
+        auto ftp = std::make_unique<TFTP>();
+        logIn(*ftp, server.host());
+        ftp->sendFile(local.filePath("index.htm"), "index.htm");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(server.path(".index.htm.part")).size() >= 300000, 10000);
+        ftp.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(filesIn(server.path({})), QStringList{"index.htm"}, 15000);
+        QCOMPARE(server.read("index.htm"), QByteArray("the old page"));
+    }
+
     // A server that closed the idle connection gets a new log-in, unseen.
     void anIdleConnectionClosedByTheServerIsOpenedAgain()
     {
