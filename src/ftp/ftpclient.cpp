@@ -185,8 +185,8 @@ FtpRequest TFTP::request(FtpOperation operation, const QByteArray &url) const
     QString host = m_address.host;
     if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
         host = host.mid(1, host.size() - 2);
-    made.trust = {host.toUtf8(), TrustedCertificate, ByteText::nativePath(sshFile(QStringLiteral("known_hosts"))),
-                     m_acceptedHostKey};
+    made.trust = {host.toUtf8(), TrustedCertificate,
+                  ByteText::nativePath(sshFile(QStringLiteral("known_hosts"))), m_acceptedHostKey};
     if (m_address.sftp && m_password.isEmpty()) {
         for (const char *key : {"id_ed25519", "id_rsa"}) {
             made.privateKey = existingFile(sshFile(QLatin1String(key)));

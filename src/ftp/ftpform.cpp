@@ -24,8 +24,8 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <utility>
 #include <iterator>
+#include <utility>
 
 namespace {
 

@@ -361,8 +361,8 @@ private slots:
         QVERIFY(items[2].maybeFolder && !items[5].maybeFolder);
         QTemporaryDir local;
         const QString target = local.filePath("page.htm");
-        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"}, {"café.htm", "utf-8"}, {" lead.htm", "blank"}, {"\ttab.htm", "tab"},
-                                           {"latest.htm", "utf-8"}}) {
+        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"}, {"café.htm", "utf-8"}, {" lead.htm", "blank"},
+                                          {"\ttab.htm", "tab"}, {"latest.htm", "utf-8"}}) {
             QCOMPARE(finish(ftp, [&] { ftp.fetchFile(name, target); }).number, 0);
             QCOMPARE(readFile(target), QByteArray(bytes));
         }
