@@ -5,8 +5,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libjpeg62-turbo-dev libcurl4-openssl-dev
+  libjpeg62-turbo-dev libcurl4-openssl-dev libssl-dev
   python3-pyftpdlib python3-openssl curl
+  vsftpd python3-asyncssh openssh-client openssl
   poppler-utils
   fonts-dejavu-core
   xvfb xdotool x11-utils x11-xkb-utils evilwm
@@ -23,15 +24,16 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-# No package may start a service while it installs: policy-rc.d answers
-# every start with 101 ("action not allowed") and goes again afterwards.
+# The tests start their own servers (vsftpd among them) from their own
+# configuration; no package may start a system service. A policy-rc.d that
+# answers 101 ("action forbidden") keeps apt from starting any while it
+# installs, and goes again afterwards (also on failure), unless it was
+# there before.
 policy=/usr/sbin/policy-rc.d
-placed=""
 if [ ! -e "$policy" ]; then
   printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" > /dev/null
   $sudo chmod 755 "$policy"
-  placed=yes
+  trap '$sudo rm -f "$policy"' EXIT
 fi
-trap 'if [ -n "$placed" ]; then $sudo rm -f "$policy"; fi' EXIT
+$sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -3,7 +3,7 @@
 // while a dialog runs, and where the focus is when a dialog has gone. The
 // test runs on its own Xvfb.
 #include "colormemo.h"
-#include "ftp/ftpsteps.h"
+#include "ftp/ftpwindowsteps.h"
 #include "ftp/localftpserver.h"
 #include "ftpaccounts.h"
 #include "loadform.h"

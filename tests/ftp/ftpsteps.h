@@ -1,42 +1,71 @@
 #pragma once
 
-// What a user does in the FTP windows once each is up: connects with the
-// first account, and presses a button in the FTP window once it has listed
-// the server's top folder (with a file selected first, if one is named).
+// Steps of the component's tests: each runs one command to its end.
 
-#include "conform.h"
 #include "ftpclient.h"
-#include "ftpform.h"
-#include "support/whenshown.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
 
-inline void connectWithFirstAccount()
+struct Error {
+    int number = 0;
+    QString text;
+};
+
+// Runs one command to its end; the last error, if any.
+inline Error finish(TFTP &ftp, const std::function<void()> &command)
 {
-    whenShown<Tconform>([](Tconform *form) {
-        form->ListBox1->item(0)->setSelected(true);
-        form->connectb->click();
+    Error error;
+    QObject context;
+    QObject::connect(&ftp, &TFTP::OnError, &context, [&error](int number, const QString &text) {
+        error = {number, text};
     });
+    command();
+    if (!QTest::qWaitFor([&ftp] { return !ftp.busy(); }, 120000))
+        return {-2, QStringLiteral("still busy")};
+    QTest::qWait(0); // queued confirmations
+    return error;
 }
 
-inline void whenListed(std::function<QPushButton *(Tftpform *)> button, const QString &file = {})
+inline Error logIn(TFTP &ftp, const QString &host, const QString &password = QStringLiteral("secret"),
+            const QString &user = QStringLiteral("user"))
 {
-    whenShown<Tftpform>([button, file](Tftpform *form) {
-        std::function<void()> poll;
-        poll = [form, button, file] {
-            const bool listed = form->FTP1->state() == TFTP::Connected && !form->FTP1->busy()
-                                && form->ListView2->topLevelItemCount() > 0;
-            if (!listed) {
-                QTimer::singleShot(10, form, [form, button, file] { whenListed(button, file); });
-                return;
-            }
-            if (!file.isEmpty())
-                form->ListView2->findItems(file, Qt::MatchExactly).value(0)->setSelected(true);
-            button(form)->click();
-        };
-        poll();
-    });
+    QSignalSpy wanted(&ftp, &TFTP::OnProtocolStateChanged);
+    ftp.connectToHost(host, TFTP::kStandardPort);
+    if (!wanted.wait(10000) || wanted.first().first().toInt() != TFTP::LoginWanted)
+        return {-1, QStringLiteral("no log-in wanted")};
+    return finish(ftp, [&] { ftp.authenticate(user, password); });
+}
+
+inline QList<FTPDirItem> listing(TFTP &ftp)
+{
+    QList<FTPDirItem> items;
+    QObject context;
+    QObject::connect(&ftp, &TFTP::OnListItem, &context, [&items](const FTPDirItem &item) { items << item; });
+    finish(ftp, [&] { ftp.list(); });
+    std::sort(items.begin(), items.end(),
+              [](const FTPDirItem &a, const FTPDirItem &b) { return a.fileName < b.fileName; });
+    return items;
+}
+
+inline QStringList names(const QList<FTPDirItem> &items)
+{
+    QStringList list;
+    for (const FTPDirItem &item : items)
+        list << item.fileName + (item.kind == FTPDirItem::Directory ? "/" : "");
+    return list;
+}
+
+inline QByteArray pattern(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xff);
+    return bytes;
+}
+
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
 }

@@ -5,7 +5,7 @@
 #include "ftpaccounts.h"
 #include "ftpclient.h"
 #include "ftpform.h"
-#include "ftpsteps.h"
+#include "ftpwindowsteps.h"
 #include "localftpserver.h"
 #include "support/appfixture.h"
 #include "support/whenshown.h"
