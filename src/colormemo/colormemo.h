@@ -97,6 +97,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void setTabStopsFromFont();
     bool canColour() const;
     void recolourAfterChange();
     void followContents(int position, int removed, int added);

@@ -1,11 +1,11 @@
 #include "bytetext.h"
 #include "nativefiles.h"
 #include "support/files.h"
+#include "support/xsession.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,32 +17,18 @@ class TestEndToEnd : public QObject
     QTemporaryDir m_dir;
 
     // Runs the program, or 'through' (a shell) with the arguments, on the
-    // offscreen platform or on the given X display.
+    // offscreen platform or in the given X session.
     void start(QProcess &process, const QString &store, const QStringList &arguments,
-               const QString &display = {}, const QString &through = {})
+               const XSession *x = nullptr, const QString &through = {})
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = x ? x->environment() : QProcessEnvironment::systemEnvironment();
         environment.insert("QUENDEL_STORE", store);
-        environment.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
-        environment.insert("DISPLAY", display);
+        if (!x)
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         process.start(through.isEmpty() ? qEnvironmentVariable("QUENDEL_BINARY") : through, arguments);
         QVERIFY(process.waitForStarted());
-    }
-
-    // Runs xdotool on the display; true when it did what it was told.
-    static bool xdotool(const QString &display, const QStringList &arguments, QByteArray *output = nullptr)
-    {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display);
-        tool.setProcessEnvironment(environment);
-        tool.start("xdotool", arguments);
-        const bool done = tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-        if (output)
-            *output = tool.readAllStandardOutput().trimmed();
-        return done;
     }
 
     static const QByteArray kInstalledStore;
@@ -78,20 +64,9 @@ private slots:
     // from the command line and Ctrl+Alt+S saves it under its own name.
     void aLatin1PageFromTheCommandLineIsSavedUnderItsName()
     {
-        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
-            QSKIP("Xvfb and xdotool are missing (tools/install-deps.sh installs them)");
-        QProcess xvfb; // on a display number it picks free and tells
-        xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QVERIFY(xvfb.waitForStarted());
-        const auto stopX = qScopeGuard([&] {
-            xvfb.terminate();
-            xvfb.waitForFinished(5000);
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 20000);
-        const QString display = ":" + QString::fromLatin1(xvfb.readLine().trimmed());
-        QTRY_VERIFY_WITH_TIMEOUT(xdotool(display, {"getdisplaygeometry"}), 20000);
-
+        XSession x;
+        if (!x.running())
+            QSKIP(qPrintable(x.whyNot()));
         QVERIFY(QDir(m_dir.path()).mkpath("site"));
         const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
         QVERIFY(NativeFiles::write(page, "<P>"));
@@ -101,13 +76,14 @@ private slots:
         process.setWorkingDirectory(m_dir.filePath("site"));
         // The shell hands the name's own bytes on: QProcess would not.
         start(process, store, {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
-              display, "/bin/sh");
+              &x, "/bin/sh");
         const auto removePage = qScopeGuard([&] { removeContents(m_dir.filePath("site")); });
         QByteArray windows;
-        QTRY_VERIFY_WITH_TIMEOUT(xdotool(display, {"search", "--onlyvisible", "--name", "Quendel"}, &windows), 20000);
-        QVERIFY(xdotool(display, {"windowfocus", "--sync", QString::fromLatin1(windows.split('\n').first())}));
-        QVERIFY(xdotool(display, {"type", "x"}));
-        QVERIFY(xdotool(display, {"key", "ctrl+alt+s"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!(windows = x.run("xdotool", {"search", "--onlyvisible", "--name", "Quendel"})).isEmpty(),
+                                 20000);
+        x.run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(windows.split('\n').first())});
+        x.run("xdotool", {"type", "x"});
+        x.run("xdotool", {"key", "ctrl+alt+s"});
         QTRY_COMPARE_WITH_TIMEOUT(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
         QCOMPARE(nativeNames(m_dir.filePath("site")), QList<QByteArray>{"caf\xe9.html"});
         stop(process);

@@ -7,6 +7,7 @@
 #include "support/files.h"
 #include "support/scripted.h"
 #include "support/storedvalue.h"
+#include "support/wholecaption.h"
 #include "tagformat.h"
 
 #include <QClipboard>
@@ -35,6 +36,19 @@ private slots:
     void cleanup()
     {
         delete form;
+    }
+
+    // Every caption shows whole; the window keeps its designed size where
+    // they fit in it, and each field shows its text from the start.
+    void captionsWholeAndFieldsFromTheStart()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(cutCaptions(*form), QStringList());
+        QVERIFY(form->width() >= 640 && form->height() >= 196);
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        for (QLineEdit *edit : {form->Edit1, form->Edit2, form->Edit4})
+            QCOMPARE(edit->cursorPosition(), 0);
+        QCOMPARE(form->Edit3->cursorPosition(), 16);
     }
 
     void caretPlaceOfOutlyingBackOffsets()

@@ -308,15 +308,13 @@ private slots:
         QTest::addColumn<QString>("right");
         QTest::addColumn<QString>("frameset");
         QTest::addColumn<bool>("next");
+        // Each name's own rule is tested on its own; the window applies it
+        // to all of its fields together.
         QTest::newRow("good") << "a.htm" << "b.html" << "index.htm" << true;
-        QTest::newRow(".htm") << ".htm" << "b.htm" << "index.htm" << false;
-        QTest::newRow(".html") << "a.htm" << ".html" << "index.htm" << false;
         QTest::newRow("duplicate frames") << "a.htm" << "a.htm" << "index.htm" << false;
         QTest::newRow("frameset as a frame") << "a.htm" << "b.htm" << "a.htm" << false;
-        QTest::newRow(".HTM") << "a.HTM" << "b.htm" << "index.htm" << false;
-        QTest::newRow("slash") << "a.htm" << "b.htm" << "../index.htm" << false;
-        QTest::newRow("absolute") << "/tmp/a.htm" << "b.htm" << "index.htm" << false;
-        QTest::newRow("dots") << "a.htm" << "..b.htm" << "index.htm" << false;
+        QTest::newRow("one bad name") << "a.htm" << "b.htm" << "../index.htm" << false;
+        QTest::newRow("dots") << "my..page.htm" << "..htm" << "index.htm" << true;
     }
     void nextOnlyForDistinctPageNames()
     {
