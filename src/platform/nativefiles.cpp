@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -99,10 +100,29 @@ std::optional<QByteArray> read(const QString &path)
     return bytes;
 }
 
+QByteArray nativeFolderOf(const QByteArray &nativePath)
+{
+    const qsizetype slash = nativePath.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : nativePath.left(std::max<qsizetype>(slash, 1));
+}
+
 QString folderOf(const QString &path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash < 0 ? QStringLiteral(".") : path.left(qMax<qsizetype>(slash, 1));
+    return ByteText::fromNativePath(nativeFolderOf(ByteText::nativePath(path)));
+}
+
+bool writeFully(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, size_t(std::min<qint64>(size, 1 << 30)));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        data += done;
+        size -= done;
+    }
+    return true;
 }
 
 QString absolute(const QString &path)

@@ -35,6 +35,7 @@ bool write(const QString &path, const QByteArray &bytes);
 
 // The folder part of a path: "." for a bare name, "/" for the root's files.
 QString folderOf(const QString &path);
+QByteArray nativeFolderOf(const QByteArray &nativePath);
 
 // The path made absolute against the working directory, without "." and
 // ".." parts.
@@ -48,5 +49,9 @@ QByteArray fileUrl(const QString &path);
 // such part of it is looked up in its folder. A part that matches no entry,
 // or more than one, stays as it is.
 QString recoverDecodedPath(const QString &decoded);
+
+// Writes all the bytes at the descriptor's position, through short and
+// interrupted writes; false when the file system refuses some.
+bool writeFully(int fd, const char *data, qint64 size);
 
 } // namespace NativeFiles

@@ -18,12 +18,6 @@
 namespace NativeFiles {
 namespace {
 
-QByteArray folderOf(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-}
-
 // The file a path names once its symbolic links are followed; a link to a
 // file not made yet gives that file's path. A loop of links is left to the
 // open that follows, which refuses it.
@@ -38,27 +32,15 @@ QByteArray followLinks(QByteArray path)
         if (length < 0)
             return path;
         target.truncate(length);
-        path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
+        path = target.startsWith('/') ? target : nativeFolderOf(path) + '/' + target;
     }
     return path;
 }
 
+// The bytes from the file's start.
 bool writeAll(int fd, const QByteArray &bytes)
 {
-    const char *from = bytes.constData();
-    qsizetype left = bytes.size();
-    off_t offset = 0;
-    while (left > 0) {
-        const ssize_t done = ::pwrite(fd, from, size_t(std::min<qsizetype>(left, 1 << 30)), offset);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        from += done;
-        left -= done;
-        offset += done;
-    }
-    return true;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && writeFully(fd, bytes.constData(), bytes.size());
 }
 
 bool readAll(int fd, QByteArray &bytes)
@@ -116,7 +98,7 @@ enum class Outcome { Written, Failed, OwnerNotKept };
 // old file or the whole new one.
 Outcome writeByRename(const QByteArray &target, const QByteArray &bytes, const struct stat *old)
 {
-    const QByteArray folder = folderOf(target);
+    const QByteArray folder = nativeFolderOf(target);
     const QByteArray name = target.mid(target.lastIndexOf('/') + 1).left(200);
     QByteArray temporary;
     int fd = -1;
@@ -191,7 +173,7 @@ bool write(const QString &path, const QByteArray &bytes)
         return false;
     // A rename would part a file from its other names, need a folder we may
     // write, and leave a new file that is ours.
-    if (old.st_nlink == 1 && ::access(folderOf(target).constData(), W_OK) == 0 && ownerCanBeKept(old)) {
+    if (old.st_nlink == 1 && ::access(nativeFolderOf(target).constData(), W_OK) == 0 && ownerCanBeKept(old)) {
         const Outcome outcome = writeByRename(target, bytes, &old);
         if (outcome != Outcome::OwnerNotKept)
             return outcome == Outcome::Written;
