@@ -1,3 +1,4 @@
+#include "bytetext.h"
 #include "mainform.h"
 
 #include <QApplication>
@@ -16,6 +17,11 @@ int main(int argc, char *argv[])
     mainform.resize(screen.size() * 9 / 10);
     mainform.move(screen.center() - mainform.rect().center());
     mainform.showMaximized();
-    mainform.formShow(QApplication::arguments().mid(1));
+    // Taken from argv's own bytes (Qt's have Qt's options taken out, but
+    // would turn a name that is not UTF-8 into U+FFFD).
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << ByteText::fromNativePath(argv[i]);
+    mainform.formShow(arguments);
     return app.exec();
 }

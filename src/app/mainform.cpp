@@ -14,6 +14,7 @@
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
+#include "nativefiles.h"
 #include "settings.h"
 #include "sites.h"
 #include "startup.h"
@@ -258,9 +259,11 @@ bool Tmainform::event(QEvent *event)
 
 void Tmainform::formShow(const QStringList &arguments)
 {
-    const QString first = arguments.value(0);
     bool opened = false;
-    if (!first.isEmpty()) {
+    if (!arguments.isEmpty() && !arguments[0].isEmpty()) {
+        // Made absolute now: the page is saved where it was found, whatever
+        // the working directory is later.
+        const QString first = NativeFiles::absolute(arguments[0]);
         openDialogFileName = first;
         opened = openDocument(first);
     }
@@ -338,6 +341,7 @@ void Tmainform::openDocuments()
     request.filter = QLatin1String(kOpenFilter);
     request.startFolder = g_settings.openDirectory;
     request.helpContext = 3;
+    request.fileName = openDialogFileName;
     for (const QString &path : Dialogs::openFiles(request)) {
         openDialogFileName = path;
         if (!openDocument(path))

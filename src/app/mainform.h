@@ -25,8 +25,9 @@ public:
     explicit Tmainform(QWidget *parent = nullptr);
     ~Tmainform() override;
 
-    // First show: opens the first argument, asks to install the tags,
-    // repairs the tag table and sets the toolbar.
+    // First show: opens the first argument (a path that may carry bytes,
+    // bytetext.h), asks to install the tags, repairs the tag table and sets
+    // the toolbar.
     void formShow(const QStringList &arguments);
 
     // DocumentHost

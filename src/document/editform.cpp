@@ -1,6 +1,7 @@
 #include "editform.h"
 
 #include "apperror.h"
+#include "bytetext.h"
 #include "colormemo.h"
 #include "desktop.h"
 #include "dialogs.h"
@@ -8,6 +9,8 @@
 #include "documenthost.h"
 #include "fontform.h"
 #include "messages.h"
+#include "nativefiles.h"
+#include "pagebytes.h"
 #include "settings.h"
 #include "searchcommands.h"
 #include "sites.h"
@@ -21,8 +24,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTextDocument>
@@ -41,6 +42,12 @@ const char kPageFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.
 const char kSkeleton[] = "<HTML>\n<HEAD>\n<TITLE></TITLE>\n\n</HEAD>\n\n\n\n\n\n</HTML>\n";
 constexpr int kSkeletonCaretFromEnd = 40;
 
+// The file name without its folder, as a person reads it.
+QString shownName(const QString &path)
+{
+    return ByteText::displayed(QStringView(path).sliced(path.lastIndexOf(u'/') + 1));
+}
+
 } // namespace
 
 Teditform::Teditform(DocumentHost *host, QWidget *parent)
@@ -53,6 +60,7 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CMemo1);
     setFocusProxy(CMemo1);
+    m_bytes = new PageBytes(*CMemo1);
     tagUndo = new TagUndo(*CMemo1, this);
     connectTagCommands();
     connectTextCommands();
@@ -151,12 +159,12 @@ void Teditform::connectTextCommands()
 
 void Teditform::insertTextFile()
 {
-    TextCommands::insertTextFile(*CMemo1);
+    TextCommands::insertTextFile(*CMemo1, *m_bytes);
 }
 
 void Teditform::insertFromTextFile()
 {
-    TextCommands::insertFromTextFile(*CMemo1, this);
+    TextCommands::insertFromTextFile(*CMemo1, *m_bytes, this);
 }
 
 void Teditform::search()
@@ -171,7 +179,7 @@ void Teditform::replace()
 
 void Teditform::print()
 {
-    printPage(*CMemo1, m_host->printer(), QFileInfo(m_fileName).fileName());
+    printPage(*CMemo1, m_host->printer(), shownName(m_fileName));
 }
 
 void Teditform::connectTagCommands()
@@ -230,7 +238,7 @@ void Teditform::formActivate()
     m_host->setUploadEnabled(named);
     if (g_documents.open > 0) {
         writeSizePanel();
-        m_host->setPanel(DocumentHost::PathPanel, m_fileName);
+        m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_fileName));
     }
     m_host->setPanel(DocumentHost::ModifiedPanel,
                      CMemo1->modified() ? QStringLiteral("modified") : QString());
@@ -250,11 +258,12 @@ void Teditform::loadFile(const QString &path)
     // and unnamed, so a later Save cannot write over the user's file.
     PageText page = readPageFile(path);
     m_fileName = path;
-    setWindowTitle(QFileInfo(path).fileName());
-    m_host->setPanel(DocumentHost::PathPanel, path);
+    setWindowTitle(shownName(path));
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
     m_host->setPanel(DocumentHost::CountPanel,
                      QStringLiteral("%1 windows").arg(g_documents.open));
-    m_encoding = page.encoding;
+    m_bytes->setEncoding(page.encoding);
+    m_bytes->setByteOrderMark(page.byteOrderMark);
     CMemo1->setModelText(page.text);
     page.text.clear();
     CMemo1->setSelStart(0);
@@ -266,8 +275,8 @@ void Teditform::loadFile(const QString &path)
 void Teditform::writeNewPage(const QString &path, const QString &text, int caret)
 {
     m_fileName = path;
-    setWindowTitle(QFileInfo(path).fileName());
-    m_host->setPanel(DocumentHost::PathPanel, path);
+    setWindowTitle(shownName(path));
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
     // A named page can be uploaded, as it could after a load.
     m_host->setUploadEnabled(true);
     // Typed in, as it were: until it is written the page counts as changed.
@@ -281,7 +290,7 @@ void Teditform::writeNewPage(const QString &path, const QString &text, int caret
 
 void Teditform::writePage(const QString &path)
 {
-    writePageFile(path, encodePage(CMemo1->document()->toRawText(), m_encoding));
+    writePageFile(path, m_bytes->encoded());
 }
 
 bool Teditform::save()
@@ -289,15 +298,15 @@ bool Teditform::save()
     if (m_fileName == kNoName)
         return saveAs();
     CMemo1->setFocus();
-    const QString folder = QFileInfo(m_fileName).absolutePath();
-    if (!QDir(folder).exists()) {
+    const QString folder = NativeFiles::folderOf(m_fileName);
+    if (!NativeFiles::isDirectory(folder)) {
         const auto answer = Messages::show(
             Messages::Kind::Information,
             QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
             Messages::Yes | Messages::No | Messages::Help, 20001);
         if (answer != Messages::Yes)
             return false;
-        QDir().mkpath(folder);
+        NativeFiles::makeDirectories(folder);
     }
     writePage(m_fileName);
     CMemo1->setModified(false);
@@ -325,8 +334,8 @@ bool Teditform::saveAs()
     menus.Save1->setEnabled(false);
     menus.saveas->setEnabled(false);
     m_fileName = chosen;
-    m_host->setPanel(DocumentHost::PathPanel, chosen);
-    setWindowTitle(QFileInfo(chosen).fileName());
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(chosen));
+    setWindowTitle(shownName(chosen));
     return true;
 }
 
@@ -413,7 +422,7 @@ void Teditform::formClose()
 
 void Teditform::toggleAutosave()
 {
-    const QString shortName = QFileInfo(m_fileName).fileName();
+    const QString shortName = shownName(m_fileName);
     if (menus.Autosave1->isChecked()) {
         m_autosave = false;
         setWindowTitle(shortName);
@@ -424,7 +433,7 @@ void Teditform::toggleAutosave()
                        QStringLiteral("The file has no name, please save it first !"), Messages::OK);
         setWindowTitle(shortName);
         CMemo1->setFocus();
-    } else if (QFileInfo(m_fileName).isFile()) {
+    } else if (NativeFiles::isFile(m_fileName)) {
         m_autosave = true;
         setWindowTitle(shortName + QStringLiteral(" [autosave]"));
         menus.Autosave1->setChecked(true);
@@ -448,7 +457,7 @@ void Teditform::cMemo1Change()
 
 void Teditform::writeSizePanel()
 {
-    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(CMemo1->textLength()));
+    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(m_bytes->size()));
 }
 
 void Teditform::updateBrowserItem()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class DocumentHost;
+class PageBytes;
 class TagUndo;
 class TColorMemo;
 class QMdiSubWindow;
@@ -26,9 +27,11 @@ public:
     EditMenus menus;
     TagUndo *tagUndo = nullptr; // holds the undo and rescue copies of the text
 
+    // The full path; it may carry bytes that are not UTF-8 (bytetext.h).
     QString fileName() const { return m_fileName; }
     bool autosave() const { return m_autosave; }
-    PageEncoding encoding() const { return m_encoding; }
+    // How the page's text becomes its file's bytes, and how many.
+    const PageBytes &bytes() const { return *m_bytes; }
 
     // Lifecycle steps, called by the main window in this order.
     void formShow();
@@ -70,7 +73,6 @@ private:
     void cMemo1Change();
     void writeSizePanel();
     void writePage(const QString &path);
-    void setCaptionFromName(bool withAutosave);
     void updateBrowserItem();
     QMdiSubWindow *subWindow() const;
     void connectCommands();
@@ -83,5 +85,5 @@ private:
     QString m_fileName;
     bool m_autosave = false;
     bool m_closeApproved = false;
-    PageEncoding m_encoding = PageEncoding::EightBit;
+    PageBytes *m_bytes = nullptr;
 };

@@ -19,8 +19,11 @@
 
 QString g_lastLoadFile;
 
-Tloadform::Tloadform(QWidget *parent)
+Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii)
     : QDialog(parent, kCloseBoxOnly)
+    , m_page(page)
+    , m_pageHoldsOnlyAscii(pageHoldsOnlyAscii)
+    , m_shownEncoding(page)
 {
     memo1 = new QPlainTextEdit(this);
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -96,8 +99,9 @@ void Tloadform::chooseAndLoad()
 
 void Tloadform::load(const QString &path)
 {
-    PageText file = readPageFile(path);
+    const PageText file = decodeInsertion(readWholeFile(path), m_page, m_pageHoldsOnlyAscii);
     memo1->setPlainText(file.text);
+    m_shownEncoding = file.encoding;
     updateOk();
 }
 

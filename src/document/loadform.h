@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documentfile.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -8,13 +10,14 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The text file load window: shows a text file so that the user can mark
-// the part to insert into the page.
+// the part to insert into the page. The file is read as it will go into the
+// page (decodeInsertion), so that the page stays byte exact.
 class Tloadform : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Tloadform(QWidget *parent = nullptr);
+    Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii);
 
     QPlainTextEdit *memo1;
     QLabel *Label1;
@@ -22,6 +25,8 @@ public:
 
     // The part marked when "Ok" was pressed (CR LF breaks).
     QString fragment() const { return m_fragment; }
+    // The page's encoding once the fragment is in.
+    PageEncoding fragmentEncoding() const { return m_shownEncoding; }
     // The file chosen through the window's own open dialog while it was
     // shown this time; empty when the dialog was not used.
     QString chosenFile() const { return m_chosenFile; }
@@ -38,7 +43,10 @@ private:
     void load(const QString &path);
     void updateOk();
 
+    const PageEncoding m_page;
+    const bool m_pageHoldsOnlyAscii;
     QString m_fragment;
+    PageEncoding m_shownEncoding;
     QString m_chosenFile;
 };
 

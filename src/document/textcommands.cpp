@@ -8,6 +8,7 @@
 #include "linebreaks.h"
 #include "loadform.h"
 #include "messages.h"
+#include "pagebytes.h"
 #include "settings.h"
 #include "tagundo.h"
 #include "textmodel.h"
@@ -24,6 +25,13 @@ namespace {
 bool lineBreakAfterLastLine()
 {
     return g_settings.lineBreakOption == QLatin1String("1");
+}
+
+// An 8-bit page that holds only ASCII may become a UTF-8 page with what is
+// inserted; any other keeps its encoding.
+bool mayBecomeUtf8(const PageBytes &page)
+{
+    return page.encoding() == PageEncoding::EightBit && page.holdsOnlyAscii();
 }
 
 } // namespace
@@ -100,7 +108,7 @@ void removeEmptyLines(TColorMemo &memo)
     memo.ensureCursorVisible();
 }
 
-void insertTextFile(TColorMemo &memo)
+void insertTextFile(TColorMemo &memo, PageBytes &page)
 {
     Dialogs::FileRequest request;
     request.filter = QStringLiteral("Text files|*.txt|Rich text format|*.rtf");
@@ -109,18 +117,20 @@ void insertTextFile(TColorMemo &memo)
     const QString path = Dialogs::openFile(request);
     if (!path.isEmpty()) {
         BusyCursor busy;
-        PageText file = readPageFile(path);
+        const PageText file = decodeInsertion(readWholeFile(path), page.encoding(), mayBecomeUtf8(page));
+        page.setEncoding(file.encoding);
         memo.setSelModelText(file.text);
     }
     memo.setFocus();
 }
 
-void insertFromTextFile(TColorMemo &memo, QWidget *parent)
+void insertFromTextFile(TColorMemo &memo, PageBytes &page, QWidget *parent)
 {
-    Tloadform loadform(parent);
-    const bool chosen = loadform.exec() == QDialog::Accepted;
-    if (chosen)
+    Tloadform loadform(parent, page.encoding(), mayBecomeUtf8(page));
+    if (loadform.exec() == QDialog::Accepted) {
+        page.setEncoding(loadform.fragmentEncoding());
         memo.setSelText(loadform.fragment());
+    }
     g_lastLoadFile = loadform.chosenFile();
     memo.setFocus();
 }

@@ -3,6 +3,7 @@
 #include "textedit.h"
 
 class EditMenus;
+class PageBytes;
 class TagUndo;
 class TColorMemo;
 class QWidget;
@@ -25,10 +26,12 @@ void removeLineBreaks(TColorMemo &memo);
 void removeEmptyLines(TColorMemo &memo);
 
 // "&Insert textfile...": a whole file at the caret. A file that cannot be
-// read throws AppError and leaves the page as it was.
-void insertTextFile(TColorMemo &memo);
+// read throws AppError and leaves the page as it was. Both commands read
+// the file so that the page stays byte exact (decodeInsertion), which may
+// make an ASCII page a UTF-8 one.
+void insertTextFile(TColorMemo &memo, PageBytes &page);
 // "Insert from textfile...": the part of a file marked in the load window.
-void insertFromTextFile(TColorMemo &memo, QWidget *parent);
+void insertFromTextFile(TColorMemo &memo, PageBytes &page, QWidget *parent);
 
 // Hands many changes to the memo as a single edit; the caret ends after
 // the inserted text.

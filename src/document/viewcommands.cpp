@@ -4,10 +4,10 @@
 #include "desktop.h"
 #include "dialogs.h"
 #include "messages.h"
+#include "nativefiles.h"
 #include "textprinter.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QPrinter>
 
 void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
@@ -35,10 +35,10 @@ void toggleWordWrapping(QAction &item, TColorMemo &memo)
 
 void launchBrowser(const QString &fileName)
 {
-    if (!QFileInfo(fileName).isFile()) {
+    if (!NativeFiles::isFile(fileName)) {
         Messages::show(Messages::Kind::Error, QStringLiteral("The file has not yet been saved !"),
                        Messages::OK);
         return;
     }
-    Desktop::openFile(QFileInfo(fileName).absoluteFilePath());
+    Desktop::openFile(fileName);
 }

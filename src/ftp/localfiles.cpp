@@ -1,6 +1,7 @@
 #include "localfiles.h"
 
 #include "bytetext.h"
+#include "nativefiles.h"
 
 #include <QFile>
 
@@ -10,14 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray folderOf(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return ".";
-    return slash == 0 ? QByteArray("/") : path.left(slash);
-}
 
 // The process's file mode mask, read without changing it (umask() would,
 // for a moment, for every thread).
@@ -83,7 +76,7 @@ bool LocalReplacement::open(const QString &path)
     const QByteArray name = m_target.mid(slash + 1);
     if (name.isEmpty())
         return false;
-    m_temporary = folderOf(m_target) + "/." + name + ".XXXXXX";
+    m_temporary = NativeFiles::nativeFolderOf(m_target) + "/." + name + ".XXXXXX";
     m_file = ::mkostemp(m_temporary.data(), O_CLOEXEC);
     if (m_file < 0)
         return false;
@@ -94,16 +87,7 @@ bool LocalReplacement::open(const QString &path)
 
 bool LocalReplacement::write(const char *data, qint64 bytes)
 {
-    while (bytes > 0) {
-        const ssize_t written = ::write(m_file, data, size_t(bytes));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        bytes -= written;
-    }
-    return true;
+    return NativeFiles::writeFully(m_file, data, bytes);
 }
 
 bool LocalReplacement::commit()
@@ -115,7 +99,7 @@ bool LocalReplacement::commit()
         ::unlink(m_temporary.constData());
         return false;
     }
-    const int folder = ::open(folderOf(m_target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(NativeFiles::nativeFolderOf(m_target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
         ::fsync(folder);
         ::close(folder);

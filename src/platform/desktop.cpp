@@ -1,5 +1,7 @@
 #include "desktop.h"
 
+#include "nativefiles.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -12,7 +14,8 @@ void openAddress(const QString &address)
 
 void openFile(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // From the path's own bytes: a name that is not UTF-8 still names the file.
+    QDesktopServices::openUrl(QUrl::fromEncoded(NativeFiles::fileUrl(path)));
 }
 
 } // namespace Desktop

@@ -8,6 +8,6 @@
 namespace Desktop {
 
 void openAddress(const QString &address);
-void openFile(const QString &path);
+void openFile(const QString &path); // relative to the working directory, or absolute
 
 } // namespace Desktop

@@ -1,6 +1,8 @@
 #include "dialogs.h"
 
+#include "bytetext.h"
 #include "help.h"
+#include "nativefiles.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -48,6 +50,24 @@ public:
         return QFileDialog::exec();
     }
 
+    // Runs the dialog set up for its mode: the chosen paths, each as the
+    // file system names it, or none when cancelled.
+    QStringList run(const QString &fileName)
+    {
+        if (!fileName.isEmpty()) {
+            // An open dialog offers the name in its own folder.
+            const QString offered = acceptMode() == AcceptOpen
+                ? fileName.sliced(fileName.lastIndexOf(u'/') + 1) : fileName;
+            selectFile(ByteText::displayed(offered));
+        }
+        QStringList chosen;
+        if (exec() == QDialog::Accepted) {
+            for (const QString &path : selectedFiles())
+                chosen << NativeFiles::recoverDecodedPath(path);
+        }
+        return chosen;
+    }
+
 private:
     int m_helpContext;
 };
@@ -72,7 +92,7 @@ public:
         FileDialog dialog(request);
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+        return dialog.run(request.fileName);
     }
 
     QString saveFile(const FileRequest &request) override
@@ -81,11 +101,7 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
-        if (!request.fileName.isEmpty())
-            dialog.selectFile(request.fileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
+        return dialog.run(request.fileName).value(0);
     }
 
     QString folder(const QString &title, const QString &startFolder) override
@@ -99,9 +115,7 @@ public:
         FileDialog dialog(request);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
+        return dialog.run(request.fileName).value(0);
     }
 
     QColor color(const QColor &initial, int helpContext) override

@@ -18,13 +18,17 @@ struct FileRequest {
     QString startFolder;   // a folder that does not exist opens the home folder
     QString defaultSuffix; // save dialogs only
     int helpContext = 0;
-    QString fileName = {}; // the name a save dialog offers first
+    // The dialog's file name: a save dialog offers it first, an open dialog
+    // offers its name part in startFolder.
+    QString fileName = {};
 };
 
 class Provider
 {
 public:
     virtual ~Provider() = default;
+    // Paths handed back keep the bytes of names that are not UTF-8
+    // (bytetext.h).
     // Every chosen file, in the order of choice; empty when cancelled.
     virtual QStringList openFiles(const FileRequest &request) = 0;
     // The chosen path (an existing one only after the user agreed to

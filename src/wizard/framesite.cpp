@@ -1,6 +1,7 @@
 #include "framesite.h"
 
 #include "apperror.h"
+#include "bytetext.h"
 #include "documenthost.h"
 #include "editform.h"
 #include "framepages.h"
@@ -27,7 +28,7 @@ bool directoryReady(const QString &directory)
         != Messages::Yes)
         return false;
     if (!NativeFiles::makeDirectories(directory))
-        throw AppError(QStringLiteral("Unable to create directory %1").arg(directory));
+        throw AppError(QStringLiteral("Unable to create directory %1").arg(ByteText::displayed(directory)));
     return true;
 }
 
@@ -38,7 +39,7 @@ bool overwritesAllowed(const FrameWizardChoices &choices)
     for (const QString &code : pagesToWrite(choices)) {
         const QString path = framePagePath(choices, code);
         if (NativeFiles::exists(path)
-            && ask(QStringLiteral("The filename ") + path + QStringLiteral(" already exists")
+            && ask(QStringLiteral("The filename ") + ByteText::displayed(path) + QStringLiteral(" already exists")
                    + QStringLiteral("?") + QStringLiteral("Do you want to overwrite it ?"))
                    == Messages::No)
             return false;

@@ -1,5 +1,11 @@
+#include "bytetext.h"
+#include "nativefiles.h"
+#include "support/files.h"
+#include "support/xsession.h"
+
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,29 +16,22 @@ class TestEndToEnd : public QObject
 
     QTemporaryDir m_dir;
 
-    void write(const QString &path, const QByteArray &bytes)
+    // Runs the program, or 'through' (a shell) with the arguments, on the
+    // offscreen platform or in the given X session.
+    void start(QProcess &process, const QString &store, const QStringList &arguments,
+               const XSession *x = nullptr, const QString &through = {})
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    void start(QProcess &process, const QString &store, const QStringList &arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = x ? x->environment() : QProcessEnvironment::systemEnvironment();
         environment.insert("QUENDEL_STORE", store);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!x)
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(qEnvironmentVariable("QUENDEL_BINARY"), arguments);
+        process.start(through.isEmpty() ? qEnvironmentVariable("QUENDEL_BINARY") : through, arguments);
         QVERIFY(process.waitForStarted());
     }
+
+    static const QByteArray kInstalledStore;
 
     void stop(QProcess &process)
     {
@@ -47,18 +46,47 @@ private slots:
     void startsWithAFileArgument()
     {
         const QString store = m_dir.filePath("installed.reg");
-        write(store, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
-                     "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n");
+        writeFile(store, kInstalledStore);
         const QString page = m_dir.filePath("index.htm");
-        write(page, "<HTML>\n</HTML>\n");
+        writeFile(page, "<HTML>\n</HTML>\n");
 
         QProcess process;
         start(process, store, {page, m_dir.filePath("ignored.htm")});
-        QTRY_VERIFY_WITH_TIMEOUT(read(store).contains("\"TAG39\"="), 20000);
-        QVERIFY(read(store).contains("\"VAR5\"=\"DejaVu Sans Mono\""));
-        QVERIFY(read(store).contains("\"TAG1\"=\"<BODY"));
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(store).contains("\"TAG39\"="), 20000);
+        QVERIFY(readFile(store).contains("\"VAR5\"=\"DejaVu Sans Mono\""));
+        QVERIFY(readFile(store).contains("\"TAG1\"=\"<BODY"));
         stop(process);
-        QCOMPARE(read(page), QByteArray("<HTML>\n</HTML>\n")); // opening never writes
+        QCOMPARE(readFile(page), QByteArray("<HTML>\n</HTML>\n")); // opening never writes
+    }
+
+    // Under a real X server and through the real keyboard: a page whose
+    // name is not UTF-8, named relative to the working directory, opens
+    // from the command line and Ctrl+Alt+S saves it under its own name.
+    void aLatin1PageFromTheCommandLineIsSavedUnderItsName()
+    {
+        XSession x;
+        if (!x.running())
+            QSKIP(qPrintable(x.whyNot()));
+        QVERIFY(QDir(m_dir.path()).mkpath("site"));
+        const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
+        QVERIFY(NativeFiles::write(page, "<P>"));
+        const QString store = m_dir.filePath("x.reg");
+        writeFile(store, kInstalledStore);
+        QProcess process;
+        process.setWorkingDirectory(m_dir.filePath("site"));
+        // The shell hands the name's own bytes on: QProcess would not.
+        start(process, store, {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
+              &x, "/bin/sh");
+        const auto removePage = qScopeGuard([&] { removeContents(m_dir.filePath("site")); });
+        QByteArray windows;
+        QTRY_VERIFY_WITH_TIMEOUT(!(windows = x.run("xdotool", {"search", "--onlyvisible", "--name", "Quendel"})).isEmpty(),
+                                 20000);
+        x.run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(windows.split('\n').first())});
+        x.run("xdotool", {"type", "x"});
+        x.run("xdotool", {"key", "ctrl+alt+s"});
+        QTRY_COMPARE_WITH_TIMEOUT(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
+        QCOMPARE(nativeNames(m_dir.filePath("site")), QList<QByteArray>{"caf\xe9.html"});
+        stop(process);
     }
 
     // A damaged store and a folder for a file: the program reports both and
@@ -66,14 +94,18 @@ private slots:
     void survivesADamagedStoreAndAFolderArgument()
     {
         const QString store = m_dir.filePath("damaged.reg");
-        write(store, "\x01\x02 not a store");
+        writeFile(store, "\x01\x02 not a store");
         QProcess process;
         start(process, store, {m_dir.path()});
         QTest::qWait(1500);
         stop(process);
-        QCOMPARE(read(store), QByteArray("\x01\x02 not a store"));
+        QCOMPARE(readFile(store), QByteArray("\x01\x02 not a store"));
     }
 };
+
+const QByteArray TestEndToEnd::kInstalledStore =
+    "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"
+    "\"tagsins\"=dword:00000001\n\"VAR5\"=\"DejaVu Sans Mono\"\n";
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
 #include "tst_endtoend.moc"

@@ -1,7 +1,11 @@
+#include "bytetext.h"
 #include "colormemo.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
+#include "nativefiles.h"
 #include "support/appfixture.h"
+#include "support/files.h"
+#include "support/urlcatcher.h"
 #include "support/wholecaption.h"
 #include "toolbarbuttons.h"
 #include "windowarrange.h"
@@ -11,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QToolBar>
 #include <QToolButton>
@@ -116,6 +121,40 @@ private slots:
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
         QVERIFY(enabled(main, "FTP1"));
         QVERIFY(!enabled(main, "Frames1"));
+        QVERIFY(app.messages.shown.isEmpty());
+    }
+
+    // A relative name that is not UTF-8 names its file from start-up on,
+    // wherever the working directory goes later.
+    void aRelativeLatin1ArgumentIsThePage()
+    {
+        AppFixture app;
+        const QString page = QDir(app.dir.path()).canonicalPath() + ByteText::decode("/caf\xe9.html");
+        QVERIFY(NativeFiles::write(page, "<P>"));
+        const auto cleanUp = qScopeGuard([&, before = QDir::currentPath()] {
+            QDir::setCurrent(before);
+            removeContents(app.dir.path());
+        });
+        QVERIFY(QDir::setCurrent(app.dir.path()));
+        Tmainform &main = app.start({ByteText::decode("caf\xe9.html")});
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+        Teditform *doc = app.active();
+        QCOMPARE(doc->fileName(), page);
+        QCOMPARE(main.openDialogFileName, page);
+        QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html"));
+        QCOMPARE(app.panel(DocumentHost::PathPanel), ByteText::displayed(page));
+        QVERIFY(app.messages.shown.isEmpty());
+
+        QTest::keyClicks(doc->CMemo1, "x");
+        doc->menus.Save1->trigger();
+        QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"));
+        doc->menus.Autosave1->trigger(); // the file is there
+        QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html [autosave]"));
+        UrlCatcher desktop;
+        doc->menus.N15->trigger();
+        QCOMPARE(desktop.opened.value(0).toEncoded(), NativeFiles::fileUrl(page));
+        main.openDocuments(); // cancelled
+        QCOMPARE(app.dialogs.requests.last().fileName, page);
         QVERIFY(app.messages.shown.isEmpty());
     }
 

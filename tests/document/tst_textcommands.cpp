@@ -194,6 +194,35 @@ private slots:
         QCOMPARE(doc->CMemo1->text(), before);
     }
 
+    // An ASCII page takes a UTF-8 file as UTF-8; a UTF-8 page takes the
+    // bytes of a Latin-1 file as they are, here through the load window.
+    void insertedFilesKeepTheirBytesOnSave()
+    {
+        AppFixture app;
+        app.start();
+        Teditform *ascii = app.openPage("ascii.htm", "<P></P>");
+        ascii->CMemo1->setSelStart(3);
+        app.dialogs.openAnswers << QStringList{app.writeFile("utf8.txt", "\xc3\xa9\xe2\x82\xac")};
+        ascii->menus.Insertfrom1->trigger();
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("12 bytes"));
+        ascii->menus.Save1->trigger();
+        QCOMPARE(app.readFile("ascii.htm"), QByteArray("<P>\xc3\xa9\xe2\x82\xac</P>"));
+
+        Teditform *utf8 = app.openPage("utf8.htm", "<P>\xc3\xa9</P>");
+        utf8->CMemo1->setSelStart(3);
+        app.dialogs.openAnswers << QStringList{app.writeFile("latin.txt", "caf\xe9")};
+        whenShown<Tloadform>([&](Tloadform *load) {
+            load->memo1->selectAll();
+            QTest::mouseRelease(load->memo1->viewport(), Qt::LeftButton);
+            QTRY_VERIFY(load->BitBtn1->isEnabled());
+            load->BitBtn1->click();
+        });
+        utf8->menus.Insertfromtextfile1->trigger();
+        utf8->menus.Save1->trigger();
+        QCOMPARE(app.readFile("utf8.htm"), QByteArray("<P>caf\xe9\xc3\xa9</P>"));
+        g_lastLoadFile.clear();
+    }
+
     void insertingFiftyMegabytes()
     {
         AppFixture app;

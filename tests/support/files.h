@@ -7,6 +7,10 @@
 #include <QString>
 #include <QTest>
 
+#include <cstdio>
+#include <dirent.h>
+#include <ftw.h>
+
 // The file's bytes; empty when it cannot be read.
 inline QByteArray readFile(const QString &path)
 {
@@ -20,4 +24,27 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Removes what a folder holds, also names that are not UTF-8, which Qt's
+// temporary folders cannot remove.
+inline void removeContents(const QString &folder)
+{
+    nftw(QFile::encodeName(folder).constData(),
+         [](const char *path, const struct stat *, int, FTW *place) { return place->level > 0 ? std::remove(path) : 0; },
+         16, FTW_DEPTH | FTW_PHYS);
+}
+
+// The names in a folder as the file system holds them, "." and ".." left out.
+inline QList<QByteArray> nativeNames(const QString &folder)
+{
+    QList<QByteArray> names;
+    if (DIR *dir = opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *entry = readdir(dir)) {
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << entry->d_name;
+        }
+        closedir(dir);
+    }
+    return names;
 }

@@ -12,6 +12,7 @@
 #include "frwizard1.h"
 #include "layoutpicture.h"
 #include "support/appfixture.h"
+#include "support/files.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -295,9 +296,10 @@ private slots:
         answers.directory = ByteText::decode(folder);
         app.messages.answers << Button::No;
         run(app, answers);
-        QCOMPARE(app.messages.texts(), QStringList{"The filename " + answers.directory
+        QCOMPARE(app.messages.texts(), QStringList{"The filename " + ByteText::displayed(answers.directory)
                                                    + "/index.htm already exists?Do you want to overwrite it ?"});
         QCOMPARE(app.windows(), 0);
+        removeContents(app.dir.path());
     }
 
     void everyFrameExistingWritesOnlyTheFrameset()
