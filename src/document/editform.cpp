@@ -281,7 +281,7 @@ void Teditform::writeNewPage(const QString &path, const QString &text, int caret
 
 void Teditform::writePage(const QString &path)
 {
-    writePageFile(path, encodePage(CMemo1->document()->toRawText(), m_encoding));
+    writePageFile(path, encodePage(CMemo1->rawText(), m_encoding));
 }
 
 bool Teditform::save()
