@@ -216,6 +216,20 @@ void TColorMemo::setSelModelText(const QString &text)
     setTextCursor(cursor);
 }
 
+void TColorMemo::dropEvent(QDropEvent *event)
+{
+    // Qt drops within an edit of its own, and scrolls inside it
+    const QScopedValueRollback editing(m_editing, true);
+    QPlainTextEdit::dropEvent(event);
+}
+
+void TColorMemo::inputMethodEvent(QInputMethodEvent *event)
+{
+    // the same for text from an input method
+    const QScopedValueRollback editing(m_editing, true);
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
 void TColorMemo::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText())

@@ -113,6 +113,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     QMimeData *createMimeDataFromSelection() const override;
 
@@ -153,8 +155,9 @@ private:
     std::vector<TKeyDescr> m_handlerKeys; // keyword runs OnDrawKey draws
     DisplayBreaks m_breaks;
     bool m_inPass = false;
-    // Inside an edit of the memo's own: colouring would lay blocks out anew,
-    // which takes the edit's pending change report away from Qt's document.
+    // Inside an edit, of the memo's own or Qt's: colouring would lay blocks
+    // out anew, which takes the edit's pending change report away from Qt's
+    // document, and the memo would lose count of the text.
     bool m_editing = false;
     bool m_coloured = false; // some block may carry colour formats
     bool m_overHotSpot = false;
