@@ -9,6 +9,7 @@ packages=(
   python3-pyftpdlib python3-openssl curl
   poppler-utils
   fonts-dejavu-core
+  xvfb openbox xdotool  # a real X server and window manager, for checks by hand
 )
 
 missing=()
@@ -23,4 +24,12 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
+# None of these packages is to leave a service running: while they install,
+# a policy-rc.d that exits 101 tells their scripts not to start any.
+policy=/usr/sbin/policy-rc.d
+if [ ! -e "$policy" ]; then
+  printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" > /dev/null
+  $sudo chmod +x "$policy"
+  trap '$sudo rm -f "$policy"' EXIT
+fi
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
