@@ -108,6 +108,7 @@ double bareKeystrokeUs(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     qputenv("QUENDEL_STORE", dir.filePath("bench.reg").toLocal8Bit());

@@ -5,11 +5,12 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libjpeg62-turbo-dev libcurl4-openssl-dev
+  libjpeg62-turbo-dev libcurl4-openssl-dev libssl-dev
   python3-pyftpdlib python3-openssl curl
+  vsftpd python3-asyncssh openssh-client openssl
   poppler-utils
   fonts-dejavu-core
-  xvfb openbox xdotool  # a real X server and window manager, for checks by hand
+  xvfb xdotool x11-utils x11-xkb-utils evilwm
 )
 
 missing=()
@@ -23,13 +24,16 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-# None of these packages is to leave a service running: while they install,
-# a policy-rc.d that exits 101 tells their scripts not to start any.
+# The tests start their own servers (vsftpd among them) from their own
+# configuration; no package may start a system service. A policy-rc.d that
+# answers 101 ("action forbidden") keeps apt from starting any while it
+# installs, and goes again afterwards (also on failure), unless it was
+# there before.
 policy=/usr/sbin/policy-rc.d
 if [ ! -e "$policy" ]; then
   printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" > /dev/null
-  $sudo chmod +x "$policy"
+  $sudo chmod 755 "$policy"
   trap '$sudo rm -f "$policy"' EXIT
 fi
+$sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,5 +1,6 @@
 #include "aboutform.h"
 
+#include "fittingfont.h"
 #include "sites.h"
 
 #include <QLabel>
@@ -32,6 +33,10 @@ Tabout::Tabout(QWidget *parent)
     abmemo->viewport()->setAutoFillBackground(false); // the dialog's face shows through
     abmemo->setTextInteractionFlags(Qt::NoTextInteraction);
     abmemo->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+    // Each line is shown as one line: in a font small enough for the
+    // widest to fit the box, should the system's font be wider.
+    abmemo->setLineWrapMode(QTextEdit::NoWrap);
+    abmemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     abmemo->setPlainText(lines().join(QLatin1Char('\n')));
     // Should the text change anyway, the focus goes back to "Close".
     connect(abmemo, &QTextEdit::textChanged, this, [this] { BitBtn1->setFocus(); });
@@ -46,6 +51,11 @@ Tabout::Tabout(QWidget *parent)
     layout->addWidget(abmemo, 1);
     layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
     setFixedSize(kWidth, kHeight);
+
+    const QMargins margins = layout->contentsMargins();
+    const int textWidth = kWidth - margins.left() - margins.right()
+                          - 2 * int(abmemo->document()->documentMargin()) - abmemo->cursorWidth();
+    abmemo->setFont(fontFitting(abmemo->font(), lines(), textWidth, 6));
 }
 
 QStringList Tabout::lines()

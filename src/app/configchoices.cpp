@@ -1,9 +1,8 @@
 #include "configchoices.h"
 
 #include "messages.h"
+#include "nativefiles.h"
 #include "settings.h"
-
-#include <QDir>
 
 namespace {
 
@@ -11,7 +10,7 @@ enum class Outcome { Taken, Kept, Failed };
 
 Outcome takeDirectory(const QString &field, QString &setting)
 {
-    if (!field.isEmpty() && QDir(field).exists()) {
+    if (NativeFiles::isDirectory(field)) {
         setting = field;
         return Outcome::Taken;
     }
@@ -23,7 +22,7 @@ Outcome takeDirectory(const QString &field, QString &setting)
         return Outcome::Kept;
     // A path that cannot be made (empty, a file in the way, no access) must
     // not become a starting directory.
-    if (field.isEmpty() || !QDir().mkpath(field) || !QDir(field).exists()) {
+    if (!NativeFiles::makeDirectories(field)) {
         Messages::show(Messages::Kind::Error, QStringLiteral("Unable to create directory"),
                        Messages::OK);
         return Outcome::Failed;

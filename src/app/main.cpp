@@ -6,8 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The name only: a display name would be added to every window's title.
     QApplication::setApplicationName(QStringLiteral("Quendel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quendel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendel.svg")));
 
     Tmainform mainform;

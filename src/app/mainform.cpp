@@ -296,14 +296,22 @@ Teditform *Tmainform::createDocument()
     // program's (Ctrl+W is "Configuration") and with the other windows'.
     for (QAction *action : sub->systemMenu()->actions())
         action->setShortcuts({});
-    // Room for a page: most of the area, leaving space for the cascade.
-    sub->resize(qMax(400, m_mdi->width() * 3 / 4), qMax(300, m_mdi->height() * 4 / 5));
     connect(sub, &QObject::destroyed, this, [this] {
         if (m_mdi->subWindowList().isEmpty())
             showMenus();
     });
     sub->show();
+    // Wholly inside the area, one title bar below the page opened before.
+    std::optional<QPoint> previous;
+    if (m_lastNew)
+        previous = m_lastNew->pos();
+    sub->setGeometry(newWindowPlace(m_mdi->viewport()->rect(), previous, titleBarHeight(*sub)));
+    m_lastNew = sub;
     m_mdi->setActiveSubWindow(sub);
+    // The new page takes the keys at once, wherever the window manager put
+    // the focus when a dialog before it (FTP, the wizard's) went away.
+    activateWindow();
+    doc->CMemo1->setFocus();
     return doc;
 }
 
@@ -512,7 +520,7 @@ void Tmainform::tile()
 
 void Tmainform::cascade()
 {
-    m_mdi->cascadeSubWindows();
+    cascadeAll(*m_mdi);
 }
 
 void Tmainform::arrangeIcons()

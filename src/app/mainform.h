@@ -85,6 +85,7 @@ private:
     std::array<QLabel *, 5> m_panels{};
     std::vector<GroupedMenu> m_menus;
     QPointer<Teditform> m_active;
+    QPointer<QMdiSubWindow> m_lastNew; // the page opened last, where the next one goes from
     QAction *FTP1 = nullptr;
     QAction *Frames1 = nullptr;
     std::unique_ptr<QPrinter> m_printer; // made at its first use

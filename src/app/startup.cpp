@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "apperror.h"
 #include "settings.h"
 #include "settingsstore.h"
 #include "tagtable.h"
@@ -7,14 +8,22 @@
 void loadAllSettings()
 {
     resetGeneralSettings();
-    RegKey key;
-    if (!key.openRead())
-        return;
-    readGeneralSettings(key);
-    clearOpeningTexts();
-    if (g_settings.tagsInstalled)
-        readTags(key);
-    readAccounts(key);
+    RegKey::holdWrites(false);
+    try {
+        RegKey key;
+        if (!key.openRead())
+            return;
+        readGeneralSettings(key);
+        clearOpeningTexts();
+        if (g_settings.tagsInstalled)
+            readTags(key);
+        readAccounts(key);
+    } catch (const AppError &) {
+        // What was not read holds defaults or nothing; writing it back would
+        // replace the user's stored values, which stay for the next start.
+        RegKey::holdWrites(true);
+        throw;
+    }
 }
 
 void repairTagTable()

@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 QList<QRect> stackedTiles(const QRect &area, int count)
 {
@@ -15,6 +17,36 @@ QList<QRect> stackedTiles(const QRect &area, int count)
         tiles << QRect(QPoint(area.left(), top), QPoint(area.right(), bottom));
     }
     return tiles;
+}
+
+QList<QRect> cascadePlaces(const QRect &area, int count, int step)
+{
+    QList<QRect> places;
+    if (count <= 0)
+        return places;
+    step = qMax(1, step);
+    const int longestRun = 1 + qMin(area.width(), area.height()) / 2 / step;
+    const int run = qMin(count, longestRun);
+    const QSize size = area.size() - QSize(run - 1, run - 1) * step;
+    for (int i = 0; i < count; ++i)
+        places << QRect(area.topLeft() + QPoint(1, 1) * (i % run) * step, size);
+    return places;
+}
+
+QRect newWindowPlace(const QRect &area, const std::optional<QPoint> &previous, int step)
+{
+    const QSize size(area.width() * 3 / 4, area.height() * 4 / 5);
+    QRect place(previous ? *previous + QPoint(step, step) : area.topLeft(), size);
+    if (!area.contains(place))
+        place.moveTopLeft(area.topLeft());
+    return place;
+}
+
+int titleBarHeight(const QMdiSubWindow &window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
 }
 
 QList<QPoint> iconPlaces(const QRect &area, const QList<QSize> &sizes)
@@ -48,6 +80,25 @@ void tileStacked(QMdiArea &area)
         if (windows[i]->isMaximized())
             windows[i]->showNormal();
         windows[i]->setGeometry(tiles[i]);
+    }
+}
+
+void cascadeAll(QMdiArea &area)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *sub : area.subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->isMinimized() && !sub->isHidden())
+            windows << sub;
+    }
+    if (windows.isEmpty())
+        return;
+    const QList<QRect> places = cascadePlaces(area.viewport()->rect(), windows.size(),
+                                              titleBarHeight(*windows.first()));
+    for (int i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized())
+            windows[i]->showNormal();
+        windows[i]->setGeometry(places[i]);
+        windows[i]->raise();
     }
 }
 

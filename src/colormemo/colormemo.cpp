@@ -7,6 +7,7 @@
 #include "runformats.h"
 #include "textmodel.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -46,6 +47,7 @@ TColorMemo::TColorMemo(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
+    setTabStopsFromFont();
     viewport()->setMouseTracking(true); // hot spots follow the pointer
 
     // Reported before textChanged, so both are current when the owner hears of a change.
@@ -260,8 +262,16 @@ void TColorMemo::setReservedShortcuts(const QList<QKeySequence> &shortcuts)
     m_reserved = shortcuts;
 }
 
+void TColorMemo::setTabStopsFromFont()
+{
+    // A memo's tab is 8 blanks of its font wide, as it prints.
+    setTabStopDistance(8 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
+}
+
 bool TColorMemo::event(QEvent *event)
 {
+    if (event->type() == QEvent::FontChange)
+        setTabStopsFromFont();
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());

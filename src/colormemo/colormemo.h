@@ -119,6 +119,7 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void setTabStopsFromFont();
     bool canColour() const;
     void recolourAfterChange();
     void followContents(int position, int removed, int added);

@@ -385,6 +385,9 @@ bool Teditform::formCloseQuery()
 void Teditform::closeEvent(QCloseEvent *event)
 {
     if (!m_closeApproved && !formCloseQuery()) {
+        // A refused close ends "Close all": the windows activated later,
+        // new ones included, stay open.
+        g_documents.closingAll = false;
         event->ignore();
         return;
     }

@@ -14,6 +14,39 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+
+// A size field that takes any number typed and, once the typing is done,
+// sets the nearest size of its range: 25 becomes 18, 3 becomes 8.
+class NearestSizeSpinBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString &text, int &pos) const override
+    {
+        bool isNumber = false;
+        const int typed = locale().toInt(text, &isNumber);
+        if (!isNumber)
+            return QSpinBox::validate(text, pos);
+        return typed >= minimum() && typed <= maximum() ? QValidator::Acceptable
+                                                        : QValidator::Intermediate;
+    }
+
+    void fixup(QString &text) const override
+    {
+        bool isNumber = false;
+        const int typed = locale().toInt(text, &isNumber);
+        if (isNumber)
+            text = locale().toString(std::clamp(typed, minimum(), maximum()));
+    }
+};
+
+} // namespace
+
 Tfontform::Tfontform(QWidget *parent)
     : QDialog(parent)
 {
@@ -26,10 +59,8 @@ Tfontform::Tfontform(QWidget *parent)
     ComboBox1->addItems({"Arial", "Arial Narrow", "Book Antiqua", "Courier", "Courier New",
                          "Haettenschweiler", "Ms Sans Serif", "Ms Serif", "System", "Terminal",
                          "Times New Roman", "Verdana"});
-    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1 = new NearestSizeSpinBox(this);
     SpinEdit1->setRange(8, 18);
-    // A size typed outside the range becomes the nearest one it allows.
-    SpinEdit1->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     CheckBox1 = new QCheckBox(QStringLiteral("Set chosen values as default"), this);
     BitBtn2 = new QPushButton(QStringLiteral("Ok"), this);
     BitBtn2->setDefault(true);

@@ -31,12 +31,15 @@ Tloadform::Tloadform(QWidget *parent)
     BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("Ok"), this);
 
+    // The label has a line of its own, so that the buttons beside it can
+    // never squeeze it, whatever the window's width at its first showing.
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(Label1, 1);
+    buttons->addStretch();
     for (QPushButton *button : {BitBtn3, helpButton, BitBtn2, BitBtn1})
         buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(memo1, 1);
+    layout->addWidget(Label1);
     layout->addLayout(buttons);
     resize(640, 420);
 

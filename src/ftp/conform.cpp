@@ -110,6 +110,6 @@ void Tconform::connectbClick()
     if (number == 0)
         return;
     const FtpAccount &chosen = account(number);
-    g_connection = {chosen.host, chosen.user, chosen.password};
+    g_connection = {chosen.host, chosen.user, chosen.password, number};
     accept();
 }

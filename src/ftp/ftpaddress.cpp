@@ -13,7 +13,7 @@ QByteArray withHost(const FtpAddress &address, const QByteArray &path)
         return {};
     const QByteArray host = address.host.toUtf8();
     const QByteArray port = QByteArray::number(address.port);
-    if (host.isEmpty() || curl_url_set(url.get(), CURLUPART_SCHEME, "ftp", 0) != CURLUE_OK
+    if (host.isEmpty() || curl_url_set(url.get(), CURLUPART_SCHEME, address.sftp ? "sftp" : "ftp", 0) != CURLUE_OK
         || curl_url_set(url.get(), CURLUPART_HOST, host.constData(), 0) != CURLUE_OK
         || curl_url_set(url.get(), CURLUPART_PORT, port.constData(), 0) != CURLUE_OK)
         return {};
@@ -39,7 +39,13 @@ QByteArray folderPath(const QList<QByteArray> &folders)
 
 FtpAddress parseFtpHost(const QString &text, int port)
 {
-    const QString trimmed = text.trimmed();
+    QString trimmed = text.trimmed();
+    bool sftp = false;
+    if (trimmed.startsWith(QLatin1String("sftp://"), Qt::CaseInsensitive)) {
+        sftp = true;
+        port = kSftpPort;
+        trimmed.remove(0, 7);
+    }
     QString host = trimmed;
     QString portText;
     if (trimmed.startsWith(QLatin1Char('['))) {
@@ -57,7 +63,7 @@ FtpAddress parseFtpHost(const QString &text, int port)
     }
     bool numeric = false;
     const int named = portText.toInt(&numeric);
-    return {host, numeric ? named : (portText.isEmpty() ? port : 0)};
+    return {host, numeric ? named : (portText.isEmpty() ? port : 0), sftp};
 }
 
 QByteArray ftpUrl(const FtpAddress &address, const QList<QByteArray> &folders, const QByteArray &name)
@@ -65,7 +71,10 @@ QByteArray ftpUrl(const FtpAddress &address, const QList<QByteArray> &folders, c
     return withHost(address, folderPath(folders) + name.toPercentEncoding());
 }
 
-QByteArray ftpListUrl(const FtpAddress &address, const QList<QByteArray> &folders)
+QByteArray remotePath(const QList<QByteArray> &folders, const QByteArray &name)
 {
-    return withHost(address, folderPath(folders) + '*');
+    QByteArray path = "/";
+    for (const QByteArray &folder : folders)
+        path += folder + '/';
+    return path + name;
 }

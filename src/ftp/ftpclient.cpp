@@ -1,8 +1,11 @@
 #include "ftpclient.h"
 
+#include "bytetext.h"
 #include "ftpworker.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QThread>
 
@@ -34,6 +37,16 @@ void initialiseCurl()
         return true;
     }();
     Q_UNUSED(done);
+}
+
+QString sshFile(const QString &name)
+{
+    return QDir::homePath() + QStringLiteral("/.ssh/") + name;
+}
+
+QByteArray existingFile(const QString &path)
+{
+    return QFileInfo::exists(path) ? ByteText::nativePath(path) : QByteArray();
 }
 
 } // namespace
@@ -81,7 +94,9 @@ void TFTP::authenticate(const QString &user, const QString &password)
     m_user = user;
     m_password = password;
     m_folders.clear();
-    run(FtpOperation::Login, ftpUrl(m_address, m_folders));
+    m_home.clear();
+    // SFTP starts in the user's home, as FTP does.
+    run(request(FtpOperation::Login, ftpUrl(m_address, m_address.sftp ? QList<QByteArray>{"~"} : m_folders)));
 }
 
 void TFTP::list()
@@ -89,7 +104,7 @@ void TFTP::list()
     if (m_busy)
         return;
     m_listed.clear();
-    run(FtpOperation::List, ftpListUrl(m_address, m_folders));
+    run(request(FtpOperation::List, ftpUrl(m_address, path(m_folders))));
 }
 
 void TFTP::changeDir(const QString &folder)
@@ -98,7 +113,7 @@ void TFTP::changeDir(const QString &folder)
         return;
     m_target = m_folders;
     m_target << serverName(folder);
-    run(FtpOperation::ChangeDir, ftpUrl(m_address, m_target));
+    run(request(FtpOperation::ChangeDir, ftpUrl(m_address, path(m_target))));
 }
 
 void TFTP::parentDir()
@@ -110,7 +125,7 @@ void TFTP::parentDir()
         m_target.removeLast();
     else
         m_target << ".."; // above the log-in folder
-    run(FtpOperation::ParentDir, ftpUrl(m_address, m_target));
+    run(request(FtpOperation::ParentDir, ftpUrl(m_address, path(m_target))));
 }
 
 void TFTP::setType(int code)
@@ -123,24 +138,72 @@ void TFTP::setType(int code)
 
 void TFTP::sendFile(const QString &localPath, const QString &remoteName)
 {
-    run(FtpOperation::Send, ftpUrl(m_address, m_folders, serverName(remoteName)), localPath);
+    const QList<QByteArray> folder = path(m_folders);
+    const QByteArray name = serverName(remoteName);
+    FtpRequest sent = request(FtpOperation::Send, ftpUrl(m_address, folder, "." + name + ".part"));
+    sent.folderUrl = ftpUrl(m_address, folder);
+    sent.folderPath = remotePath(folder, {});
+    sent.name = name;
+    sent.temporaryName = "." + name + ".part";
+    sent.asideName = "." + name + ".old";
+    sent.localPath = localPath;
+    run(sent);
 }
 
 void TFTP::fetchFile(const QString &remoteName, const QString &localPath)
 {
+    const QByteArray name = serverName(remoteName);
+    FtpRequest fetched = request(FtpOperation::Fetch, ftpUrl(m_address, path(m_folders), name));
+    fetched.folderUrl = ftpUrl(m_address, path(m_folders));
+    fetched.name = name;
     const auto listed = m_listed.constFind(remoteName);
-    run(FtpOperation::Fetch, ftpUrl(m_address, m_folders, serverName(remoteName)), localPath,
-        listed == m_listed.constEnd() ? -1 : listed->size);
+    fetched.expectedSize = listed == m_listed.constEnd() ? -1 : listed->size;
+    fetched.localPath = localPath;
+    run(fetched);
 }
 
-void TFTP::run(FtpOperation operation, const QByteArray &url, const QString &localPath,
-               qint64 expectedSize)
+bool TFTP::trustHostKey(const PeerIdentity &identity)
+{
+    m_acceptedHostKey = identity.hostKey;
+    return addKnownHost(sshFile(QStringLiteral("known_hosts")), knownHostName(m_address.host, m_address.port),
+                        identity.hostKey);
+}
+
+FtpRequest TFTP::request(FtpOperation operation, const QByteArray &url) const
+{
+    FtpRequest made;
+    made.operation = operation;
+    made.sftp = m_address.sftp;
+    made.url = url;
+    made.user = ByteText::encode(m_user);
+    made.password = ByteText::encode(m_password);
+    made.binary = m_binary;
+    made.connectSeconds = m_connectSeconds;
+    made.stallSeconds = m_stallSeconds;
+    // Once a connection was encrypted, a new one must be too.
+    made.requireTls = !m_address.sftp && (EncryptionRequired || m_encrypted);
+    QString host = m_address.host;
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    made.trust = {host.toUtf8(), TrustedCertificate,
+                  ByteText::nativePath(sshFile(QStringLiteral("known_hosts"))), m_acceptedHostKey};
+    if (m_address.sftp && m_password.isEmpty()) {
+        for (const char *key : {"id_ed25519", "id_rsa"}) {
+            made.privateKey = existingFile(sshFile(QLatin1String(key)));
+            if (!made.privateKey.isEmpty()) {
+                made.publicKey = existingFile(sshFile(QLatin1String(key) + QStringLiteral(".pub")));
+                break;
+            }
+        }
+    }
+    return made;
+}
+
+void TFTP::run(const FtpRequest &request)
 {
     if (m_busy)
         return;
-    FtpRequest request{operation, url, m_user.toUtf8(), m_password.toUtf8(), localPath,
-                       expectedSize, m_binary, m_connectSeconds, m_stallSeconds};
-    m_running = operation;
+    m_running = request.operation;
     m_busy = true;
     emit OnBusy(true);
     FtpWorker *worker = m_worker;
@@ -171,8 +234,16 @@ void TFTP::workerFinished(const FtpOutcome &outcome)
 {
     const bool ok = outcome.failure.curlCode == 0 && !outcome.localFile;
     m_busy = false;
-    if (outcome.operation == FtpOperation::Login)
+    if (outcome.operation == FtpOperation::Login) {
         m_state = ok ? Connected : Closed;
+        m_encrypted = ok && outcome.encrypted;
+        if (ok && m_address.sftp) {
+            for (const QByteArray &folder : outcome.entryPath.split('/')) {
+                if (!folder.isEmpty())
+                    m_home << folder;
+            }
+        }
+    }
     if (ok && (outcome.operation == FtpOperation::ChangeDir || outcome.operation == FtpOperation::ParentDir))
         m_folders = m_target;
 
@@ -180,12 +251,17 @@ void TFTP::workerFinished(const FtpOutcome &outcome)
     emit OnBusy(false);
     if (!alive)
         return;
+    if (!ok && outcome.operation == FtpOperation::Login && outcome.refused.kind != PeerIdentity::Kind::None) {
+        emit OnUntrustedPeer(outcome.refused);
+        return;
+    }
+    if (!ok && outcome.encryptionRefused) {
+        emit OnError(kEncryptionRefused, encryptionRefusedMessage());
+        return;
+    }
     if (!ok) {
-        QString text = outcome.text;
-        if (!m_password.isEmpty())
-            text.replace(m_password, QStringLiteral("****"));
         emit OnError(outcome.localFile ? kLocalFileError : ftpErrorNumber(outcome.operation, outcome.failure),
-                     text);
+                     outcome.text);
         return;
     }
     const qint64 size = outcome.bytes;
@@ -213,5 +289,10 @@ void TFTP::workerFinished(const FtpOutcome &outcome)
 QByteArray TFTP::serverName(const QString &name) const
 {
     const auto listed = m_listed.constFind(name);
-    return listed != m_listed.constEnd() ? listed->serverName : name.toUtf8();
+    return listed != m_listed.constEnd() ? listed->serverName : ByteText::encode(name);
+}
+
+QList<QByteArray> TFTP::path(const QList<QByteArray> &folders) const
+{
+    return m_home + folders;
 }

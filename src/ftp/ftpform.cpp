@@ -1,5 +1,6 @@
 #include "ftpform.h"
 
+#include "bytetext.h"
 #include "closeboxonly.h"
 #include "dialogs.h"
 #include "ftpaccounts.h"
@@ -24,10 +25,15 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
 const QString kUp = QStringLiteral("../");
+// An entry's name with all the server's bytes; the list shows it readably.
+constexpr int kNameRole = Qt::UserRole + 1;
+// A folder entry that is a link which may point at no folder.
+constexpr int kMaybeFolderRole = Qt::UserRole + 2;
 
 QTreeWidget *listView(QWidget *parent, const QStringList &columns)
 {
@@ -72,6 +78,7 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setVisible(false);
     StatusLabel = new QLabel(this);
+    EncryptionLabel = new QLabel(this);
     FTP1 = new TFTP(this);
 
     auto *grid = new QGridLayout(this);
@@ -84,6 +91,7 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     buttons->addWidget(ProgressBar1, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->addWidget(StatusLabel, 2, 0, 1, 2);
+    grid->addWidget(EncryptionLabel, 3, 0, 1, 2);
     resize(430, 360);
 
     connect(FTP1, &TFTP::OnProtocolStateChanged, this, &Tftpform::FTP1ProtocolStateChanged);
@@ -95,6 +103,7 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     connect(FTP1, &TFTP::OnDocInput, this, &Tftpform::FTP1DocInput);
     connect(FTP1, &TFTP::OnDocOutput, this, &Tftpform::FTP1DocOutput);
     connect(FTP1, &TFTP::OnError, this, &Tftpform::FTP1Error);
+    connect(FTP1, &TFTP::OnUntrustedPeer, this, &Tftpform::FTP1UntrustedPeer);
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &Tftpform::ListView1DblClick);
     connect(ListView2, &QTreeWidget::itemSelectionChanged, this, &Tftpform::ListView2SelectionChanged);
     connect(qApp, &QApplication::focusChanged, this, &Tftpform::focusMoved);
@@ -129,30 +138,64 @@ void Tftpform::FormShow()
     FTP1->RemoteHost = g_connection.host;
     FTP1->UserId = g_connection.user;
     FTP1->Password = g_connection.password;
+    FTP1->TrustedCertificate = trustedCertificate(g_connection.account);
+    FTP1->EncryptionRequired = connectedEncrypted(g_connection.account);
     FTP1->connectToHost(FTP1->RemoteHost, FTP1->RemotePort);
 }
 
 void Tftpform::FTP1ProtocolStateChanged(int state)
 {
-    if (state == TFTP::LoginWanted)
+    if (state == TFTP::LoginWanted) {
         FTP1->authenticate(FTP1->UserId, FTP1->Password);
-    else if (state == TFTP::Ready)
+    } else if (state == TFTP::Ready) {
+        if (FTP1->encrypted())
+            markConnectedEncrypted(g_connection.account);
+        EncryptionLabel->setText(FTP1->encrypted() ? QStringLiteral("Connection encrypted")
+                                                   : QStringLiteral("Connection NOT encrypted"));
         FTP1->list();
+    }
+}
+
+// Nothing has been sent yet: the user decides whether to trust the server.
+void Tftpform::FTP1UntrustedPeer(const PeerIdentity &identity)
+{
+    if (identity.kind == PeerIdentity::Kind::HostKey && identity.changed) {
+        Messages::show(Messages::Kind::Warning, changedHostKeyWarning(identity), Messages::OK);
+        reject();
+        return;
+    }
+    const auto answer = Messages::show(Messages::Kind::Warning, trustQuestion(identity, FTP1->TrustedCertificate),
+                                       Messages::Yes | Messages::No | Messages::Help, 1035);
+    if (answer != Messages::Yes) {
+        reject();
+        return;
+    }
+    if (identity.kind == PeerIdentity::Kind::HostKey) {
+        FTP1->trustHostKey(identity);
+    } else {
+        trustCertificate(g_connection.account, identity.fingerprint);
+        FTP1->TrustedCertificate = identity.fingerprint;
+    }
+    FTP1->authenticate(FTP1->UserId, FTP1->Password);
 }
 
 void Tftpform::FTP1ListItem(const FTPDirItem &item)
 {
+    const QString shown = ByteText::displayed(item.fileName);
     if (item.kind == FTPDirItem::Directory) {
         if (isDotEntry(item.fileName))
             return;
-        auto *entry = new QTreeWidgetItem(ListView1, {item.fileName});
+        auto *entry = new QTreeWidgetItem(ListView1, {shown});
         entry->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        entry->setData(0, kNameRole, item.fileName);
+        entry->setData(0, kMaybeFolderRole, item.maybeFolder);
         return;
     }
     const std::optional<int> icon = listedFileIcon(item.fileName);
     if (!icon)
         return;
-    auto *entry = new QTreeWidgetItem({item.fileName, sizeText(item.size)});
+    auto *entry = new QTreeWidgetItem({shown, sizeText(item.size)});
+    entry->setData(0, kNameRole, item.fileName);
     entry->setTextAlignment(1, Qt::AlignCenter);
     entry->setIcon(0, m_fileIcons[*icon]);
     entry->setData(0, Qt::UserRole, *icon);
@@ -179,6 +222,7 @@ void Tftpform::showPendingFiles()
 
 void Tftpform::FTP1Changed()
 {
+    m_enteringLink = false;
     ListView1->clear();
     ListView2->clear();
     qDeleteAll(m_pendingFiles);
@@ -222,10 +266,11 @@ void Tftpform::ListView1DblClick()
     QTreeWidgetItem *folder = ListView1->currentItem();
     if (!ready() || !folder || !folder->isSelected())
         return;
-    if (folder->text(0) == kUp)
+    m_enteringLink = folder->data(0, kMaybeFolderRole).toBool();
+    if (folder->text(0) == kUp && folder->data(0, kNameRole).isNull())
         FTP1->parentDir();
     else
-        FTP1->changeDir(folder->text(0));
+        FTP1->changeDir(folder->data(0, kNameRole).toString());
 }
 
 void Tftpform::ListView2SelectionChanged()
@@ -259,13 +304,13 @@ void Tftpform::downloadbClick()
         return;
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Chose folder and name to save file as");
-    request.fileName = selected.first()->text(0);
+    request.fileName = selected.first()->data(0, kNameRole).toString();
     request.startFolder = g_settings.saveDirectory;
     const QString target = Dialogs::saveFile(request);
     if (target.isEmpty() || !ready())
         return;
     // An existing file is replaced only once the new one has arrived whole.
-    m_downloadName = selected.first()->text(0);
+    m_downloadName = selected.first()->data(0, kNameRole).toString();
     m_downloadTarget = target;
     m_step = Step::Down;
     FTP1->setType(TFTP::kBinaryType);
@@ -310,10 +355,13 @@ void Tftpform::showProgress(qint64 done, qint64 total)
 void Tftpform::FTP1Error(int number, const QString &text)
 {
     ProgressBar1->setVisible(false);
-    const QString message = ftpErrorMessage(number);
+    const bool enteringLink = std::exchange(m_enteringLink, false);
+    const QString message = number == TFTP::kEncryptionRefused ? text : ftpErrorMessage(number);
     if (!message.isEmpty()) {
         Messages::show(Messages::Kind::Error, message, Messages::OK);
-        reject();
+        // A link that led to no folder leaves the connection as it was.
+        if (!(enteringLink && number == 2107))
+            reject();
         return;
     }
     // A local file that cannot be read or written: the user may choose

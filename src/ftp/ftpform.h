@@ -12,6 +12,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TFTP;
 struct FTPDirItem;
+struct PeerIdentity;
 
 // The FTP window: logs in with g_connection, lets the user move through
 // the server's folders, and uploads one page into the current folder or
@@ -36,6 +37,7 @@ public:
     QPushButton *uploadb, *downloadb, *helpb;
     QProgressBar *ProgressBar1;
     QLabel *StatusLabel;
+    QLabel *EncryptionLabel; // whether the connection is encrypted
     TFTP *FTP1;
 
 protected:
@@ -53,6 +55,7 @@ private:
     void FTP1DocInput(int state, qint64 done, qint64 total);
     void FTP1DocOutput(int state, qint64 done, qint64 total);
     void FTP1Error(int number, const QString &text);
+    void FTP1UntrustedPeer(const PeerIdentity &identity);
     void ListView1DblClick();
     void ListView2SelectionChanged();
     void focusMoved(QWidget *from, QWidget *to);
@@ -71,6 +74,7 @@ private:
     bool m_downloaded = false;
     QString m_downloadedFile;
     bool m_busyCursor = false;
+    bool m_enteringLink = false; // a link that may be no folder is being tried
     QIcon m_fileIcons[3];                        // pages, style sheets, text files
     std::vector<QTreeWidgetItem *> m_pendingFiles; // listed, not yet shown
 };

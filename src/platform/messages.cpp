@@ -16,7 +16,10 @@ public:
     {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(caption(request.kind));
+        // Pages are full of tags: a text is always shown as written.
+        box.setTextFormat(Qt::PlainText);
         box.setText(request.text);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.setIcon(icon(request.kind));
         const std::pair<Button, QMessageBox::StandardButton> map[] = {
             {Yes, QMessageBox::Yes}, {No, QMessageBox::No},

@@ -2,7 +2,14 @@
 
 #include "settingsstore.h"
 
+#include <QDir>
+
 Settings g_settings;
+
+QString homeDirectory()
+{
+    return QDir::homePath();
+}
 
 void resetGeneralSettings()
 {
@@ -23,14 +30,21 @@ void readGeneralSettings(const RegKey &key)
         if (key.valueExists(QLatin1String(name)))
             into = key.readInteger(QLatin1String(name));
     };
+    // Earlier versions stored the Windows default for a directory the user
+    // never chose; here it would name a folder "c:\" in the current one.
+    auto readDirectory = [&readString](const char *name, QString &into) {
+        readString(name, into);
+        if (into == QLatin1String("c:\\"))
+            into = homeDirectory();
+    };
     readString("VAR3", g_settings.lineBreakOption);
-    readString("VAR4", g_settings.openDirectory);
+    readDirectory("VAR4", g_settings.openDirectory);
     readString("VAR5", g_settings.fontName);
     readInteger("VAR6", g_settings.fontSize);
     if (key.valueExists(QStringLiteral("tagsins")))
         g_settings.tagsInstalled = true;
-    readString("VAR8", g_settings.saveDirectory);
-    readString("VAR9", g_settings.textDirectory);
+    readDirectory("VAR8", g_settings.saveDirectory);
+    readDirectory("VAR9", g_settings.textDirectory);
     readInteger("VAR10", g_settings.accountCount);
 }
 

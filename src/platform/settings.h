@@ -12,13 +12,16 @@ struct FtpAccount {
     QString nick;
 };
 
+// Where the file dialogs start until the user chooses: the home folder.
+QString homeDirectory();
+
 struct Settings {
     QString lineBreakOption = QStringLiteral("0"); // "1": line break after the last line
-    QString openDirectory = QStringLiteral("c:\\");
+    QString openDirectory = homeDirectory();
     QString fontName = QStringLiteral("MS Sans Seriff");
     qint32 fontSize = 10;
-    QString saveDirectory = QStringLiteral("c:\\");
-    QString textDirectory = QStringLiteral("c:\\");
+    QString saveDirectory = homeDirectory();
+    QString textDirectory = homeDirectory();
     qint32 accountCount = 0;
     bool tagsInstalled = false;
     std::array<FtpAccount, 5> accounts;
@@ -31,7 +34,8 @@ class RegKey;
 // Resets the general values to their defaults.
 void resetGeneralSettings();
 // Reads the general values (VAR3 ... VAR10 and the tags-installed marker) in
-// store order; stops with an AppError at a value of the wrong type.
+// store order; stops with an AppError at a value of the wrong type. A stored
+// starting directory of "c:\" is the home folder.
 void readGeneralSettings(const RegKey &key);
 // Reads accounts 1 to the account count.
 void readAccounts(const RegKey &key);

@@ -6,63 +6,60 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace {
 
-bool readStore(QIODevice &device, QSettings::SettingsMap &map)
-{
-    RegFormat::Values values;
-    if (!RegFormat::parse(device.readAll(), values))
-        return false;
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        map.insert(it.key(), it.value());
-    return true;
-}
+bool s_writesHeld = false;
 
-bool writeStore(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    RegFormat::Values values;
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
-        values.insert(it.key(), it.value());
-    const QByteArray text = RegFormat::write(values);
-    return device.write(text) == text.size();
-}
+// A second running copy holds the lock only while it reads and replaces
+// the file.
+constexpr int kLockWaitMs = 5000;
 
-QSettings::Format storeFormat()
-{
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("reg"), readStore, writeStore, Qt::CaseInsensitive);
-    return format;
-}
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions kGroupOrOther = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                             | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
-// Creates the store file readable and writable by its owner only; the
-// atomic replacement that QSettings does later keeps these permissions.
-bool createPrivateFile(const QString &path)
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return QFileInfo(path).isFile();
-    ::close(fd);
-    return true;
-}
+enum class StoreRead { Missing, Read, Unreadable, Damaged };
 
-// QSettings remembers a file it could not parse only until the next
-// instance, so every access checks the file itself before trusting it.
-bool parsesCleanly(const QString &path)
+StoreRead readStore(const QString &path, QByteArray &bytes, RegFormat::Document &document)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return StoreRead::Missing;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return StoreRead::Unreadable;
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return StoreRead::Unreadable;
+    return document.parse(bytes) ? StoreRead::Read : StoreRead::Damaged;
+}
+
+// Replaces the file through a synced temporary file and a rename, so a
+// failed write never leaves half a store. The file keeps its permissions
+// (and a symbolic link its target); a new store, and any store that holds a
+// password, is readable by its owner only.
+bool replaceStore(const QString &path, const QByteArray &bytes, bool ownerOnly)
+{
+    const bool exists = QFileInfo::exists(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    RegFormat::Values values;
-    return RegFormat::parse(file.readAll(), values);
+    if (!exists || ownerOnly)
+        file.setPermissions(kOwnerOnly);
+    return file.write(bytes) == bytes.size() && file.commit();
+}
+
+// "PASS" followed by an account number.
+bool isPasswordName(const QString &folded)
+{
+    return folded.size() > 4 && folded.startsWith(QLatin1String("pass"))
+           && std::all_of(folded.cbegin() + 4, folded.cend(), [](QChar c) { return c.isDigit(); });
 }
 
 [[noreturn]] void invalidType(const QString &name)
@@ -92,86 +89,127 @@ QString RegKey::storePath()
            + QStringLiteral("/Varnholt/Quendel.reg");
 }
 
+void RegKey::holdWrites(bool held)
+{
+    s_writesHeld = held;
+}
+
 bool RegKey::openRead()
 {
-    const QString path = storePath();
-    const QFileInfo info(path);
-    if (!info.exists())
+    close();
+    m_path = storePath();
+    auto document = std::make_unique<RegFormat::Document>();
+    switch (readStore(m_path, m_original, *document)) {
+    case StoreRead::Missing:
         return false;
-    if (!info.isFile() || !info.isReadable())
-        throw AppError(QStringLiteral("The settings file %1 cannot be read.").arg(path));
-    if (!parsesCleanly(path))
+    case StoreRead::Unreadable:
+        throw AppError(QStringLiteral("The settings file %1 cannot be read.").arg(m_path));
+    case StoreRead::Damaged:
         throw AppError(QStringLiteral("The settings file %1 is damaged and cannot be read; "
-                                      "the default settings are used.").arg(path));
-    m_settings = std::make_unique<QSettings>(path, storeFormat());
+                                      "the default settings are used.").arg(m_path));
+    case StoreRead::Read:
+        break;
+    }
+    m_document = std::move(document);
     return true;
 }
 
 bool RegKey::openWrite()
 {
-    const QString path = storePath();
+    close();
+    if (s_writesHeld)
+        return false;
+    m_path = storePath();
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return false;
+    auto lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    if (!lock->tryLock(kLockWaitMs))
+        return false;
+    // Like a key the user may not write to.
+    const QFileInfo existing(m_path);
+    if (existing.exists() && !existing.isWritable())
+        return false;
+    auto document = std::make_unique<RegFormat::Document>();
+    m_original.clear();
+    const StoreRead read = readStore(m_path, m_original, *document);
     // A damaged file is left alone rather than overwritten.
-    if (!createPrivateFile(path) || !parsesCleanly(path))
+    if (read != StoreRead::Missing && read != StoreRead::Read)
         return false;
-    m_settings = std::make_unique<QSettings>(path, storeFormat());
-    if (m_settings->status() != QSettings::NoError || !m_settings->isWritable()) {
-        m_settings.reset();
-        return false;
-    }
+    m_lock = std::move(lock);
+    m_document = std::move(document);
+    m_firstWritten.clear();
     return true;
 }
 
 bool RegKey::valueExists(const QString &name) const
 {
-    return m_settings && m_settings->contains(name);
+    return m_document && m_document->find(name);
 }
 
 QString RegKey::readString(const QString &name) const
 {
-    const QVariant value = m_settings ? m_settings->value(name) : QVariant();
-    if (value.typeId() != QMetaType::QString)
+    const RegFormat::Value *value = m_document ? m_document->find(name) : nullptr;
+    if (!value || value->type != RegFormat::Value::Type::String)
         invalidType(name);
-    return value.toString();
+    return value->text;
 }
 
 qint32 RegKey::readInteger(const QString &name) const
 {
-    const QVariant value = m_settings ? m_settings->value(name) : QVariant();
-    if (value.typeId() != QMetaType::Int)
+    const RegFormat::Value *value = m_document ? m_document->find(name) : nullptr;
+    if (!value || value->type != RegFormat::Value::Type::Dword)
         invalidType(name);
-    return value.toInt();
+    return value->number;
 }
 
 void RegKey::writeString(const QString &name, const QString &value)
 {
-    if (!m_settings)
+    if (!m_lock)
         return;
     if (m_firstWritten.isEmpty())
         m_firstWritten = name;
-    m_settings->setValue(name, value);
+    m_document->setString(name, value);
 }
 
 void RegKey::writeInteger(const QString &name, qint32 value)
 {
-    if (!m_settings)
+    if (!m_lock)
         return;
     if (m_firstWritten.isEmpty())
         m_firstWritten = name;
-    m_settings->setValue(name, value);
+    m_document->setDword(name, value);
 }
 
 void RegKey::deleteValue(const QString &name)
 {
-    if (m_settings)
-        m_settings->remove(name);
+    if (!m_lock)
+        return;
+    if (m_firstWritten.isEmpty())
+        m_firstWritten = name;
+    m_document->remove(name);
+}
+
+bool RegKey::holdsPassword() const
+{
+    const auto &values = m_document->values();
+    return std::any_of(values.keyValueBegin(), values.keyValueEnd(), [](const auto &entry) {
+        return isPasswordName(entry.first) && !entry.second.text.isEmpty();
+    });
 }
 
 void RegKey::close()
 {
-    if (!m_settings)
+    const std::unique_ptr<QLockFile> lock = std::move(m_lock);
+    if (!lock) {
+        m_document.reset();
         return;
-    std::unique_ptr<QSettings> settings = std::move(m_settings);
-    settings->sync();
-    if (settings->status() != QSettings::NoError && !m_firstWritten.isEmpty())
+    }
+    const bool ownerOnly = holdsPassword();
+    const std::unique_ptr<RegFormat::Document> document = std::move(m_document);
+    const QByteArray bytes = document->bytes();
+    const bool exposed = ownerOnly && (QFile::permissions(m_path) & kGroupOrOther);
+    if (bytes == m_original && !exposed)
+        return;
+    if (!replaceStore(m_path, bytes, ownerOnly))
         throw AppError(QStringLiteral("Failed to set data for '%1'").arg(m_firstWritten));
 }

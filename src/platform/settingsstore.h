@@ -3,12 +3,14 @@
 #include <QString>
 #include <memory>
 
-class QSettings;
+class QLockFile;
+namespace RegFormat { class Document; }
 
 // One access to the settings store: open the key, work, close it again.
-// The store is a single file in registry-export format (see regformat.h),
-// read and written through QSettings, which caches it, locks it against a
-// second running copy and replaces it atomically.
+// The store is a single file in registry-export format (see regformat.h).
+// A write access locks the file against a second running copy, reads it
+// afresh, changes only the values written and replaces the file atomically
+// on close.
 class RegKey
 {
 public:
@@ -21,11 +23,17 @@ public:
     // the user's configuration folder.
     static QString storePath();
 
+    // After a load that stopped part-way the program's settings are partly
+    // defaults: writing them would overwrite what the user stored, so no
+    // write access is granted until the next load.
+    static void holdWrites(bool held);
+
     // Opens an existing key for reading; false when there is none.
     // Throws AppError when the file is there but cannot be read or parsed.
     bool openRead();
     // Opens the key for writing, creating the file (owner-only) and its
-    // folder when missing; false when that cannot be done.
+    // folder when missing; false when that cannot be done, when the file is
+    // damaged or while writes are held.
     bool openWrite();
 
     bool valueExists(const QString &name) const;
@@ -34,10 +42,15 @@ public:
     void writeString(const QString &name, const QString &value);
     void writeInteger(const QString &name, qint32 value);
     void deleteValue(const QString &name);
-    // Writes the changes back; throws AppError when they could not be stored.
+    // Stores the changes; throws AppError when they could not be stored.
     void close();
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    bool holdsPassword() const;
+
+    std::unique_ptr<RegFormat::Document> m_document;
+    std::unique_ptr<QLockFile> m_lock; // held from openWrite to close
+    QString m_path;
+    QByteArray m_original;
     QString m_firstWritten;
 };

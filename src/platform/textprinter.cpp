@@ -3,8 +3,10 @@
 #include "apperror.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextLayout>
 
 namespace {
@@ -29,7 +31,13 @@ void printPlainText(QPrinter &printer, QStringView text, const QFont &font, cons
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(8 * metrics.horizontalAdvance(QLatin1Char(' ')));
+    // A tab is 8 blanks of the printed font wide. Qt scales a layout's tab
+    // stops from the screen's resolution to the printer's itself, so the
+    // distance is given in the screen's units.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    option.setTabStopDistance(8 * metrics.horizontalAdvance(QLatin1Char(' ')) * screenDpi
+                              / printer.logicalDpiY());
     painter.setPen(colour);
 
     qreal y = 0;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -35,7 +36,6 @@ Tsettagsform::Tsettagsform(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("settagsform"));
-    setFixedSize(640, 196);
     QFont labelFont(QStringLiteral("MS Sans Serif"));
     labelFont.setPixelSize(13);
     setFont(labelFont);
@@ -94,6 +94,10 @@ Tsettagsform::Tsettagsform(QWidget *parent)
     grid->addLayout(buttons, 4, 0, 1, 5);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(4, 1);
+
+    // The designed size, grown as little as the captions need to be shown
+    // whole in the fonts this system has.
+    setFixedSize(QSize(640, 196).expandedTo(grid->totalMinimumSize()));
 
     connect(backb, &QPushButton::clicked, this, &Tsettagsform::backbClick);
     connect(nextb, &QPushButton::clicked, this, &Tsettagsform::nextbClick);
@@ -161,10 +165,13 @@ void Tsettagsform::ComboBox1Change(int index)
 void Tsettagsform::showSlot()
 {
     const TagSlot &slot = g_tags.slot(m_slot);
-    Edit1->setText(slot.opening);
-    Edit2->setText(slot.closing);
-    Edit3->setText(slot.opening);
-    Edit4->setText(slot.closing);
+    // Each field shows its text from the start; Edit3 then as much as
+    // shows its caret.
+    for (auto [edit, text] : {std::pair{Edit1, slot.opening}, {Edit2, slot.closing},
+                              {Edit3, slot.opening}, {Edit4, slot.closing}}) {
+        edit->setText(text);
+        edit->home(false);
+    }
     Edit3->setFocus();
     Edit3->setCursorPosition(caretInOpening(slot));
 }

@@ -6,8 +6,8 @@
 #include <QList>
 
 // Every key sequence that must reach the command: its table shortcut, and
-// for the key left of Z the forms Qt may deliver with Shift held (the key
-// then arrives as '>').
+// for Shift with the key left of Z ('<') the forms that one press of '>'
+// takes on a 102-key and on a US keyboard.
 QList<QKeySequence> tagShortcuts(const TagCommand &command);
 // "Undo last tag " (Ctrl+Z) and "Undo undo" (Ctrl+Shift+Z) of the Edit menu.
 QKeySequence undoLastTagShortcut();

@@ -5,9 +5,7 @@
 #include "editform.h"
 #include "framepages.h"
 #include "messages.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "nativefiles.h"
 
 namespace {
 
@@ -19,21 +17,16 @@ Messages::Button ask(const QString &question)
                           Messages::Yes | Messages::No | Messages::Help, kHelpContext);
 }
 
-// An empty field names no directory: joined with a name it would be the
-// root of the file system.
-bool directoryExists(const QString &directory)
-{
-    return !directory.isEmpty() && QFileInfo(directory).isDir();
-}
-
 bool directoryReady(const QString &directory)
 {
-    if (directoryExists(directory))
+    // An empty field names no directory (joined with a name it would be the
+    // root of the file system).
+    if (NativeFiles::isDirectory(directory))
         return true;
     if (ask(QStringLiteral("Specified directory does not exist\r\nDo you want the editor to create it ?"))
         != Messages::Yes)
         return false;
-    if (directory.isEmpty() || !QDir().mkpath(directory) || !directoryExists(directory))
+    if (!NativeFiles::makeDirectories(directory))
         throw AppError(QStringLiteral("Unable to create directory %1").arg(directory));
     return true;
 }
@@ -44,7 +37,7 @@ bool overwritesAllowed(const FrameWizardChoices &choices)
 {
     for (const QString &code : pagesToWrite(choices)) {
         const QString path = framePagePath(choices, code);
-        if (QFileInfo::exists(path)
+        if (NativeFiles::exists(path)
             && ask(QStringLiteral("The filename ") + path + QStringLiteral(" already exists")
                    + QStringLiteral("?") + QStringLiteral("Do you want to overwrite it ?"))
                    == Messages::No)

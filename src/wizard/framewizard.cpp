@@ -4,18 +4,7 @@
 #include "directoryedit.h"
 #include "documenthost.h"
 #include "frwizard1.h"
-#include "layout111form.h"
-#include "layout11form.h"
-#include "layout1form.h"
-#include "layout222form.h"
-#include "layout22form.h"
-#include "layout2form.h"
-#include "layout333form.h"
-#include "layout33form.h"
-#include "layout3form.h"
-#include "layout444form.h"
-#include "layout44form.h"
-#include "layout4form.h"
+#include "layoutforms.h"
 
 #include <QApplication>
 

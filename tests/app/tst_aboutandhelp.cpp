@@ -5,6 +5,9 @@
 #include "support/urlcatcher.h"
 
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -75,6 +78,12 @@ private slots:
         QCOMPARE(about.size(), QSize(421, 423));
         QCOMPARE(about.Label1->text(), QString("REMEMBER !"));
         QCOMPARE(about.Label2->text(), QString("War doesn't determine who's right, war determines who's left !"));
+
+        // Each listed line shows as one line, wholly inside the box.
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        for (QTextBlock line = about.abmemo->document()->begin(); line.isValid(); line = line.next())
+            QCOMPARE(line.layout()->lineCount(), 1);
+        QCOMPARE(about.abmemo->horizontalScrollBar()->maximum(), 0);
 
         const QString text = about.abmemo->toPlainText();
         QTest::mouseClick(about.abmemo->viewport(), Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The configuration window: starting values, "Ok" with existing, missing,
 // empty and impossible directories, storing as defaults, its ways out.
+#include "bytetext.h"
 #include "configform.h"
 #include "directoryedit.h"
 #include "settagsform.h"
@@ -17,6 +18,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <filesystem>
 
 class ConfigFormTest : public QObject
 {
@@ -75,6 +78,20 @@ private slots:
         QCOMPARE(storedValue("VAR8"), sub("text"));
     }
 
+    // Never configured, every starting directory is the home folder: "Ok"
+    // asks nothing and makes no folder.
+    void freshSettingsStartAtHome()
+    {
+        g_settings = Settings();
+        Tconfigform fresh;
+        QCOMPARE(fresh.DirectoryEdit1->text(), QDir::homePath());
+        ScriptedMessages messages;
+        fresh.BitBtn1->click();
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("c:\\")));
+        QCOMPARE(g_settings.saveDirectory, QDir::homePath());
+    }
+
     void missingDirectoryIsCreatedOnlyOnYes()
     {
         for (bool yes : {true, false}) {
@@ -91,6 +108,22 @@ private slots:
             QCOMPARE(form.result(), int(QDialog::Accepted));
         }
         QVERIFY(!QFile::exists(RegKey::storePath())); // not stored without the tick
+    }
+
+    // A folder whose name is not UTF-8 is made, and then found, under its own bytes.
+    void eightBitDirectoryKeepsItsBytes()
+    {
+        const QByteArray native = QFile::encodeName(dir.path()) + "/\xdc" "bungen";
+        ScriptedMessages messages;
+        messages.answers << Messages::Yes;
+        config->DirectoryEdit3->setText(ByteText::decode(native));
+        config->BitBtn1->click();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(std::filesystem::is_directory(native.toStdString()));
+        QCOMPARE(ByteText::encode(g_settings.textDirectory), native);
+        Tconfigform again;
+        again.BitBtn1->click();
+        QCOMPARE(messages.shown.size(), 1);
     }
 
     void impossibleDirectoriesKeepTheWindowOpen_data()

@@ -2,9 +2,12 @@
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "support/appfixture.h"
+#include "support/wholecaption.h"
 #include "toolbarbuttons.h"
+#include "windowarrange.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -326,6 +329,48 @@ private slots:
         QTest::keyClick(app.active()->CMemo1, Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(caption, QString("Configuration"));
         QCOMPARE(app.active()->CMemo1->font().pointSize(), 15);
+    }
+
+    // The legend shows each heading and item whole and as written.
+    void hotKeyPanelShowsEveryLineWhole()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.hotKeyPanel()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QStringList texts;
+        for (QLabel *label : main.hotKeyPanel()->widget()->findChildren<QLabel *>())
+            texts << label->text();
+        QCOMPARE(texts.size(), 73);
+        QVERIFY(texts.contains("> (Ctrl+Shift+<)"));
+        QVERIFY(texts.contains("Formtags(Shift+Ctrl+)"));
+        QCOMPARE(cutCaptions(*main.hotKeyPanel()), QStringList());
+        QCOMPARE(main.hotKeyPanel()->width(), 144);
+    }
+
+    // With the frame maximised each new page opens wholly inside it, a
+    // title bar right of and below the one before, again at the top left
+    // when the next would not fit.
+    void newPagesOpenInsideTheFrame()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        main.showMaximized();
+        QApplication::processEvents();
+        const QRect area = main.mdiArea()->viewport()->rect();
+        QList<QRect> places;
+        for (int i = 0; i < 12; ++i) {
+            main.newDocument();
+            places << main.mdiArea()->activeSubWindow()->geometry();
+            QVERIFY2(area.contains(places.last()), qPrintable(QString::number(i)));
+        }
+        const int step = titleBarHeight(*main.mdiArea()->activeSubWindow());
+        QVERIFY(step > 10);
+        QCOMPARE(places[0].topLeft(), area.topLeft());
+        QCOMPARE(places[1].topLeft(), area.topLeft() + QPoint(step, step));
+        const int again = places.indexOf(places[0], 1);
+        QVERIFY(again > 2);
+        QVERIFY(!area.contains(places[again - 1].translated(step, step)));
     }
 
     void minimumWidth()

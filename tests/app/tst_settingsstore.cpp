@@ -2,12 +2,20 @@
 #include "settings.h"
 #include "settingsstore.h"
 #include "startup.h"
+#include "support/appfixture.h"
+#include "support/files.h"
 #include "support/scripted.h"
 #include "tagtable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QByteArray kHeader = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n";
+
+} // namespace
 
 class TestSettingsStore : public QObject
 {
@@ -16,17 +24,8 @@ class TestSettingsStore : public QObject
     QTemporaryDir m_dir;
     QString m_store;
 
-    void writeStore(const QByteArray &values)
-    {
-        QFile file(m_store);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n" + values);
-    }
-    QByteArray storeText() const
-    {
-        QFile file(m_store);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeStore(const QByteArray &values) { writeFile(m_store, kHeader + values); }
+    QByteArray storeText() const { return readFile(m_store); }
     // Loads as start-up does: an error is shown and the program goes on.
     QStringList load()
     {
@@ -44,12 +43,13 @@ private slots:
         qputenv("QUENDEL_STORE", m_store.toLocal8Bit());
         g_settings = Settings();
         g_tags = TagTable();
+        RegKey::holdWrites(false);
     }
 
     void missingStoreKeepsTheDefaults()
     {
         QVERIFY(load().isEmpty());
-        QCOMPARE(g_settings.openDirectory, QString("c:\\"));
+        QCOMPARE(g_settings.openDirectory, QDir::homePath());
         QCOMPARE(g_settings.fontName, QString("MS Sans Seriff"));
         QCOMPARE(g_settings.fontSize, 10);
         QCOMPARE(g_settings.lineBreakOption, QString("0"));
@@ -66,8 +66,35 @@ private slots:
         QCOMPARE(g_settings.openDirectory, QString("/pages"));
         QCOMPARE(g_settings.fontName, QString("Courier"));
         QCOMPARE(g_settings.fontSize, 10);
-        QCOMPARE(g_settings.saveDirectory, QString("c:\\"));
+        QCOMPARE(g_settings.saveDirectory, QDir::homePath());
         QVERIFY(!g_settings.tagsInstalled);
+    }
+
+    // The load stopped before the marker, so the tag table is empty: start-up
+    // fills it in memory, and nothing of that run reaches the store.
+    void wrongTypeLeavesTheStoreAsItIs_data()
+    {
+        QTest::addColumn<bool>("install");
+        QTest::newRow("install") << true;
+        QTest::newRow("do not install") << false;
+    }
+    void wrongTypeLeavesTheStoreAsItIs()
+    {
+        QFETCH(bool, install);
+        AppFixture app(false);
+        const QByteArray stored = kHeader + "\"VAR6\"=\"12\"\n\"tagsins\"=dword:00000001\n"
+                                  "\"TAG5\"=\"<TABLE mine>\"\n\"TAG56\"=\"<MINE>\"\n\"DEF0\"=\"Mine\"\n";
+        app.writeFile("Quendel.reg", stored);
+        app.messages.answers << Messages::OK << (install ? Messages::Yes : Messages::No);
+        app.start();
+        QCOMPARE(app.messages.texts().mid(0, 2),
+                 (QStringList{"Invalid data type for 'VAR6'",
+                              "The HTML tags have not been installed yet!\r\n"
+                              "Do You wish to install the default tags now ?"}));
+        QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
+        QCOMPARE(g_tags.slot(56).opening, QString("----------"));
+        saveGeneralSettings();
+        QCOMPARE(app.readFile("Quendel.reg"), stored);
     }
 
     void stringWhereAnIntegerBelongsAndRawTypes()
@@ -109,36 +136,61 @@ private slots:
         QVERIFY(g_settings.accounts[2].host.isEmpty());
     }
 
-    void generalSaveReplacesTheObsoleteValues()
+    // The old Windows default reads as the home folder; the general save
+    // rewrites only its own values and leaves the rest of the file alone.
+    void generalSaveReplacesOnlyItsValues()
     {
-        writeStore("\"VAR1\"=\"old\"\n\"VAR2\"=dword:1\n\"VAR10\"=dword:1\n\"TAG1\"=\"keep\"\n");
+        const QByteArray foreign = "REGEDIT4\n\n; kept by hand\n[HKEY_CURRENT_USER\\Other]\n\"VAR4\"=\"theirs\"\n\n"
+                                   "[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n@=\"default\"\n";
+        const QByteArray kept = "\"TAG1\"=hex(2):3c,42,3e,00\n\"VAR10\"=dword:00000001\n";
+        writeFile(m_store, foreign + "\"VAR1\"=\"old\"\n\"VAR2\"=dword:1\n\"VAR8\"=\"c:\\\\\"\n" + kept);
+        QVERIFY(load().isEmpty());
+        QCOMPARE(g_settings.saveDirectory, QDir::homePath());
         g_settings.fontName = QStringLiteral("Mono \"Bold\"");
         g_settings.fontSize = 14;
         saveGeneralSettings();
-        const QByteArray text = storeText();
-        QVERIFY(!text.contains("\"VAR1\""));
-        QVERIFY(!text.contains("\"VAR2\""));
-        QVERIFY(text.contains("\"VAR5\"=\"Mono \\\"Bold\\\"\""));
-        QVERIFY(text.contains("\"VAR6\"=dword:0000000e"));
-        QVERIFY(text.contains("\"VAR10\"=dword:00000001"));
-        QVERIFY(text.contains("\"TAG1\"=\"keep\""));
-        g_settings = Settings();
-        QVERIFY(load().isEmpty());
-        QCOMPARE(g_settings.fontName, QString("Mono \"Bold\""));
+        const QByteArray home = QFile::encodeName(QDir::homePath());
+        QCOMPARE(storeText(), foreign + kept + "\"VAR3\"=\"0\"\n\"VAR4\"=\"" + home
+                                  + "\"\n\"VAR5\"=\"Mono \\\"Bold\\\"\"\n\"VAR6\"=dword:0000000e\n\"VAR8\"=\""
+                                  + home + "\"\n\"VAR9\"=\"" + home + "\"\n");
     }
 
-    void newStoreIsPrivateToItsOwner()
+    // 8-bit text keeps its bytes through start-up's writes and a save.
+    void eightBitBytesSurvive()
     {
-        qputenv("QUENDEL_STORE", m_dir.filePath("deep/er/Quendel.reg").toLocal8Bit());
+        writeStore("\"VAR4\"=\"/tmp/\xdc" "bungen\"\n\"tagsins\"=dword:1\n\"TAG5\"=\"M\xfcller\"\n");
+        QVERIFY(load().isEmpty());
+        repairTagTable();
         saveGeneralSettings();
-        const QFile::Permissions permissions = QFile::permissions(m_dir.filePath("deep/er/Quendel.reg"));
-        QVERIFY(permissions & QFile::ReadOwner);
-        QVERIFY(permissions & QFile::WriteOwner);
-        QVERIFY(!(permissions & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther)));
-        // A later write replaces the file and keeps it private.
-        g_settings.fontSize = 9;
-        saveGeneralSettings();
-        QCOMPARE(QFile::permissions(m_dir.filePath("deep/er/Quendel.reg")), permissions);
+        const QByteArray text = storeText();
+        QVERIFY(text.contains("\n\"VAR4\"=\"/tmp/\xdc" "bungen\"\n"));
+        QVERIFY(text.contains("\n\"TAG5\"=\"M\xfcller\"\n"));
+        QVERIFY(!text.contains("\xef\xbf\xbd"));
+    }
+
+    // A new store is private; a write keeps the mode a user gave it, until
+    // the file holds a password.
+    void storeModes()
+    {
+        m_store = m_dir.filePath("deep/er/Quendel.reg");
+        qputenv("QUENDEL_STORE", m_store.toLocal8Bit());
+        const auto mode = [this] {
+            return QFile::permissions(m_store) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        };
+        auto write = [](const char *name, const char *value) {
+            RegKey key;
+            QVERIFY(key.openWrite());
+            key.writeString(QLatin1String(name), QLatin1String(value));
+            key.close();
+        };
+        write("PASS2", "");
+        QCOMPARE(mode(), QFile::ReadOwner | QFile::WriteOwner);
+        const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(m_store, shared));
+        write("VAR5", "Mono");
+        QCOMPARE(mode(), shared);
+        write("PASS1", "secret");
+        QCOMPARE(mode(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void damagedStoreGivesDefaultsAndStaysAsItWas_data()
@@ -160,7 +212,7 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QVERIFY(shown[0].contains(m_store));
         QVERIFY(shown[0].contains("damaged"));
-        QCOMPARE(g_settings.openDirectory, QString("c:\\"));
+        QCOMPARE(g_settings.openDirectory, QDir::homePath());
         // Writers leave a damaged store alone instead of overwriting it.
         saveGeneralSettings();
         resetTag(5);
@@ -195,5 +247,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
+QTEST_MAIN(TestSettingsStore)
 #include "tst_settingsstore.moc"

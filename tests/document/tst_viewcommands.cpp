@@ -98,6 +98,24 @@ private slots:
         QCOMPARE(app.dialogs.printContexts, (QList<int>{10, 10, 10}));
     }
 
+    // On screen as on paper a tab is 8 blanks of the font wide.
+    void tabsShowEightBlanksWide()
+    {
+        AppFixture app;
+        app.start();
+        g_settings.fontName = "DejaVu Sans";
+        g_settings.fontSize = 15;
+        TColorMemo *memo = app.openPage("tabs.htm", "\tb\r\n        b")->CMemo1;
+        const auto left = [memo](int line, int column) {
+            QTextCursor at(memo->document());
+            at.setPosition(memo->document()->findBlockByNumber(line).position() + column);
+            return memo->cursorRect(at).left();
+        };
+        QCOMPARE(left(0, 1), left(1, 8));
+        memo->setFont(QFont("DejaVu Sans", 9)); // as the font window does
+        QCOMPARE(left(0, 1), left(1, 8));
+    }
+
     void emptyPageShowsNoPrintDialog()
     {
         AppFixture app;
@@ -238,11 +256,11 @@ private slots:
         doc->menus.Printersetup1->trigger();
         QVERIFY(pdf::pages(app.path("odd.pdf")).value(0).contains("<TITLE></TITLE>"));
 
-        // Sizes typed outside 8 to 18 end up inside the range.
-        for (const char *typed : {"3", "25", "99", "0"}) {
+        // A size typed outside 8 to 18 becomes the nearest one.
+        for (const auto &[typed, size] : {std::pair{"25", 18}, {"3", 8}, {"199", 18}, {"0", 8}}) {
             chooseFont("DejaVu Sans", typed, false);
             doc->menus.SetFont1->trigger();
-            QVERIFY2(g_settings.fontSize >= 8 && g_settings.fontSize <= 18, typed);
+            QCOMPARE(g_settings.fontSize, size);
         }
 
         // Cancel changes nothing; Help opens the font window's topic.
@@ -303,9 +321,13 @@ private slots:
         }
         QCOMPARE(tiles[2].bottom(), area.bottom());
 
+        Teditform *front = app.active();
         main.action("ToolButton22")->trigger();
         const QList<QRect> cascade = geometries(app);
+        QCOMPARE(cascade[0].topLeft(), area.topLeft());
         QVERIFY(cascade[1].left() > cascade[0].left() && cascade[1].top() > cascade[0].top());
+        QCOMPARE(cascade[2].bottomRight(), area.bottomRight()); // as large as the cascade allows
+        QCOMPARE(app.active(), front);
         main.action("ToolButton21")->trigger();
         QCOMPARE(geometries(app), tiles);
 
@@ -321,8 +343,19 @@ private slots:
         QCOMPARE(subs[2]->x(), subs[0]->geometry().right() + 1);
     }
 
-    void tileAndIconGeometry()
+    void tileCascadeAndIconGeometry()
     {
+        // A cascade's windows are as large as it allows; past half the
+        // area's size a new run starts at the top left.
+        QCOMPARE(cascadePlaces(QRect(0, 0, 400, 300), 3, 20),
+                 (QList<QRect>{QRect(0, 0, 360, 260), QRect(20, 20, 360, 260), QRect(40, 40, 360, 260)}));
+        const QList<QRect> many = cascadePlaces(QRect(0, 0, 400, 300), 10, 20);
+        QCOMPARE(many[7], QRect(140, 140, 260, 160));
+        QCOMPARE(many[8], QRect(0, 0, 260, 160));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), std::nullopt, 20), QRect(0, 0, 300, 240));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), QPoint(80, 40), 20), QRect(100, 60, 300, 240));
+        QCOMPARE(newWindowPlace(QRect(0, 0, 400, 300), QPoint(100, 0), 20), QRect(0, 0, 300, 240));
+
         QCOMPARE(stackedTiles(QRect(0, 0, 300, 100), 3),
                  (QList<QRect>{QRect(0, 0, 300, 33), QRect(0, 33, 300, 33), QRect(0, 66, 300, 34)}));
         QVERIFY(stackedTiles(QRect(0, 0, 300, 100), 0).isEmpty());

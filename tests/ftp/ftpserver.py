@@ -7,6 +7,8 @@ that started it).
 
   ftpserver.py --root DIR [--user U --password P] [--perm PERMS]
                [--tls] [--drop-after BYTES | --stall-after BYTES]
+               [--drop-upload-after BYTES | --stall-upload-after BYTES]
+               [--idle-timeout SECONDS]
                [--refuse-binary] [--silent]
 """
 
@@ -99,6 +101,29 @@ def failing_filesystem(limit, how):
     return FailingFS
 
 
+def dropping_upload_handler(base, limit):
+    """Takes `limit` bytes of an upload, then drops the whole session, as
+    a line that breaks in mid-transfer does; the server goes on."""
+    class DroppingDTPHandler(base):
+        def handle_read(self):
+            super().handle_read()
+            if self.receive and self.tot_bytes_received >= limit:
+                self.cmd_channel.close()
+        handle_read_event = handle_read
+    return DroppingDTPHandler
+
+
+def stalling_upload_handler(base, limit):
+    """Stops reading an upload after `limit` bytes, as a hung host does,
+    while it goes on serving every other connection."""
+    class StallingDTPHandler(base):
+        def readable(self):
+            if self.receive and self.tot_bytes_received >= limit:
+                return False
+            return super().readable()
+    return StallingDTPHandler
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
@@ -109,6 +134,10 @@ def main():
                         help="require TLS on the control and data connections")
     parser.add_argument("--drop-after", type=int, default=0)
     parser.add_argument("--stall-after", type=int, default=0)
+    parser.add_argument("--drop-upload-after", type=int, default=0)
+    parser.add_argument("--stall-upload-after", type=int, default=0)
+    parser.add_argument("--idle-timeout", type=int, default=0,
+                        help="close a control connection idle this long")
     parser.add_argument("--refuse-binary", action="store_true")
     parser.add_argument("--silent", action="store_true",
                         help="take connections but never answer")
@@ -133,6 +162,12 @@ def main():
         if limit:
             handler.use_sendfile = False
             handler.abstracted_fs = failing_filesystem(limit, how)
+    if options.drop_upload_after:
+        handler.dtp_handler = dropping_upload_handler(handler.dtp_handler, options.drop_upload_after)
+    if options.stall_upload_after:
+        handler.dtp_handler = stalling_upload_handler(handler.dtp_handler, options.stall_upload_after)
+    if options.idle_timeout:
+        handler.timeout = options.idle_timeout
     if options.refuse_binary:
         plain_type = handler.ftp_TYPE
 

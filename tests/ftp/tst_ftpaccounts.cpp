@@ -114,8 +114,11 @@ private slots:
 
     void editKeepsTheNumberAndTheCount()
     {
-        for (int n = 1; n <= 3; ++n)
+        for (int n = 1; n <= 3; ++n) {
             addAccount(sample(n));
+            trustCertificate(n, QByteArray(32, char(n)));
+            markConnectedEncrypted(n);
+        }
         Tconform form;
         form.show();
         form.ListBox1->item(1)->setSelected(true);
@@ -134,6 +137,10 @@ private slots:
         RegKey key;
         QVERIFY(key.openRead());
         QCOMPARE(key.readInteger("VAR10"), 3);
+        // A new host forgets what the account knew of the old one.
+        QVERIFY(trustedCertificate(2).isEmpty() && !connectedEncrypted(2));
+        QCOMPARE(trustedCertificate(1), QByteArray(32, char(1)));
+        QVERIFY(connectedEncrypted(1));
 
         // "New" right after "Edit" opens empty.
         FtpAccount fresh = sample(0);
@@ -147,6 +154,7 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(g_connection.host + " " + g_connection.user + " " + g_connection.password,
                  QString("ftp.new.org:2121 newname newpass"));
+        QCOMPARE(g_connection.account, 2);
 
         Tconform cancelled;
         cancelled.show();

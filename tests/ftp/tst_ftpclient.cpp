@@ -1,78 +1,14 @@
 // The FTP component against a real server: log-in, listing, folders,
 // transfers, and every failure a local server can provoke.
-#include "ftpclient.h"
+#include "bytetext.h"
+#include "ftpsteps.h"
 #include "localftpserver.h"
+#include "localvsftpd.h"
 #include "support/files.h"
 
-#include <QDirIterator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-struct Error {
-    int number = 0;
-    QString text;
-};
-
-// Runs one command to its end; the last error, if any.
-Error finish(TFTP &ftp, const std::function<void()> &command)
-{
-    Error error;
-    QObject context;
-    QObject::connect(&ftp, &TFTP::OnError, &context, [&error](int number, const QString &text) {
-        error = {number, text};
-    });
-    command();
-    if (!QTest::qWaitFor([&ftp] { return !ftp.busy(); }, 120000))
-        return {-2, QStringLiteral("still busy")};
-    QTest::qWait(0); // queued confirmations
-    return error;
-}
-
-Error logIn(TFTP &ftp, const QString &host, const QString &password = LocalFtpServer::kPassword)
-{
-    QSignalSpy wanted(&ftp, &TFTP::OnProtocolStateChanged);
-    ftp.connectToHost(host, TFTP::kStandardPort);
-    if (!wanted.wait(10000) || wanted.first().first().toInt() != TFTP::LoginWanted)
-        return {-1, QStringLiteral("no log-in wanted")};
-    return finish(ftp, [&] { ftp.authenticate(LocalFtpServer::kUser, password); });
-}
-
-QList<FTPDirItem> listing(TFTP &ftp)
-{
-    QList<FTPDirItem> items;
-    QObject context;
-    QObject::connect(&ftp, &TFTP::OnListItem, &context, [&items](const FTPDirItem &item) { items << item; });
-    finish(ftp, [&] { ftp.list(); });
-    std::sort(items.begin(), items.end(),
-              [](const FTPDirItem &a, const FTPDirItem &b) { return a.fileName < b.fileName; });
-    return items;
-}
-
-QStringList names(const QList<FTPDirItem> &items)
-{
-    QStringList list;
-    for (const FTPDirItem &item : items)
-        list << item.fileName + (item.kind == FTPDirItem::Directory ? "/" : "");
-    return list;
-}
-
-QByteArray pattern(qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char((i * 7 + i / 251) & 0xff);
-    return bytes;
-}
-
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
-}
-
-} // namespace
 
 class TestFtpClient : public QObject
 {
@@ -306,6 +242,8 @@ private slots:
         QCOMPARE(input.last()[0].toInt(), int(TFTP::DocEnd));
         QCOMPARE(input.last()[1].toLongLong(), bytes.size());
 
+        QCOMPARE(QDir(server.path("site")).entryList(QDir::Files | QDir::Hidden), QStringList{"mein Frühling.htm"});
+
         const Error missing = finish(ftp, [&] { ftp.sendFile(local.filePath("none.htm"), "none.htm"); });
         QCOMPARE(missing.number, TFTP::kLocalFileError);
         QCOMPARE(missing.text, "Cannot open file " + local.filePath("none.htm"));
@@ -342,7 +280,8 @@ private slots:
     }
 
     // The server takes no log-in and no data on a plain connection, so
-    // every step here went over TLS.
+    // every step here went over TLS; its certificate is its own, so the
+    // first log-in stops before the user name goes out.
     void usesTlsWhenTheServerOffersIt()
     {
         LocalFtpServer server;
@@ -350,11 +289,118 @@ private slots:
         QVERIFY(server.start({"--tls"}));
         QTemporaryDir local;
         TFTP ftp;
+        QSignalSpy untrusted(&ftp, &TFTP::OnUntrustedPeer);
         QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QCOMPARE(untrusted.size(), 1);
+        QCOMPARE(ftp.state(), int(TFTP::Closed));
+        const auto identity = untrusted[0][0].value<PeerIdentity>();
+        QCOMPARE(identity.kind, PeerIdentity::Kind::Certificate);
+        QCOMPARE(identity.subject, QString("CN=127.0.0.1"));
+        QCOMPARE(identity.fingerprint.size(), 32);
+
+        ftp.TrustedCertificate = identity.fingerprint;
+        QCOMPARE(logIn(ftp, server.host()).number, 0);
+        QVERIFY(ftp.encrypted());
         QCOMPARE(names(listing(ftp)), QStringList{"index.htm"});
         finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
         QCOMPARE(finish(ftp, [&] { ftp.fetchFile("index.htm", local.filePath("index.htm")); }).number, 0);
         QCOMPARE(readFile(local.filePath("index.htm")), QByteArray("secret page"));
+    }
+
+    // An upload goes to a temporary name and takes the page's place only
+    // when whole; cut off midway, it leaves the old page and nothing else.
+    void uploadsReplaceThePageOnlyWhenWhole()
+    {
+        QTemporaryDir local;
+        const QString page = local.filePath("index.htm");
+        const QByteArray bytes = pattern(4 * 1024 * 1024);
+        writeFile(page, bytes);
+        {
+            LocalFtpServer server;
+            server.write("index.htm", "the old page");
+            QVERIFY(server.start());
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "index.htm"); }).number, 0);
+            QVERIFY(server.read("index.htm") == bytes);
+            QCOMPARE(filesIn(server.path({})), QStringList{"index.htm"});
+        }
+        {
+            LocalFtpServer server;
+            server.write("index.htm", "the old page");
+            QVERIFY(server.start({"--drop-upload-after", "300000"}));
+            TFTP ftp;
+            logIn(ftp, server.host());
+            QCOMPARE(finish(ftp, [&] { ftp.sendFile(page, "index.htm"); }).number, 2120);
+            QCOMPARE(server.read("index.htm"), QByteArray("the old page"));
+            QCOMPARE(filesIn(server.path({})), QStringList{"index.htm"});
+        }
+    }
+
+    // Names keep the server's bytes: two that read alike are two files and
+    // each downloads itself, and blanks in front stay. Links take the kind
+    // of what they point at.
+    void namesAndLinksAsTheServerHasThem()
+    {
+        LocalVsftpd server;
+        server.write("caf\xe9.htm", "latin-1");
+        server.write("caf\xc3\xa9.htm", "utf-8");
+        server.write(" lead.htm", "blank");
+        server.write("\ttab.htm", "tab");
+        QDir().mkpath(server.path("sub"));
+        server.link("current", "sub");
+        server.link("latest.htm", "caf\xc3\xa9.htm");
+        server.link("away", "/nowhere");
+        QVERIFY(server.start());
+        TFTP ftp;
+        QCOMPARE(logIn(ftp, server.host(), LocalVsftpd::kPassword, LocalVsftpd::kUser).number, 0);
+        const QList<FTPDirItem> items = listing(ftp);
+        const QString latin = ByteText::decode("caf\xe9.htm");
+        QCOMPARE(names(items),
+                 (QStringList{"\ttab.htm", " lead.htm", "away/", "café.htm", latin, "current/", "latest.htm", "sub/"}));
+        QVERIFY(items[2].maybeFolder && !items[5].maybeFolder);
+        QTemporaryDir local;
+        const QString target = local.filePath("page.htm");
+        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"}, {"café.htm", "utf-8"}, {" lead.htm", "blank"},
+                                          {"\ttab.htm", "tab"}, {"latest.htm", "utf-8"}}) {
+            QCOMPARE(finish(ftp, [&] { ftp.fetchFile(name, target); }).number, 0);
+            QCOMPARE(readFile(target), QByteArray(bytes));
+        }
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("away"); }).number, 2107);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("current"); }).number, 0);
+        QVERIFY(listing(ftp).isEmpty());
+    }
+
+    // The window closed in mid-upload: what was sent goes again, over a
+    // new connection, and the page stays as it was.
+    void aCancelledUploadRemovesWhatItSent()
+    {
+        LocalFtpServer server;
+        server.write("index.htm", "the old page");
+        QVERIFY(server.start({"--stall-upload-after", "300000"}));
+        QTemporaryDir local;
+        writeFile(local.filePath("index.htm"), pattern(32 * 1024 * 1024));
+        auto ftp = std::make_unique<TFTP>();
+        logIn(*ftp, server.host());
+        ftp->sendFile(local.filePath("index.htm"), "index.htm");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(server.path(".index.htm.part")).size() >= 300000, 10000);
+        ftp.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(filesIn(server.path({})), QStringList{"index.htm"}, 15000);
+        QCOMPARE(server.read("index.htm"), QByteArray("the old page"));
+    }
+
+    // A server that closed the idle connection gets a new log-in, unseen.
+    void anIdleConnectionClosedByTheServerIsOpenedAgain()
+    {
+        LocalFtpServer server;
+        server.write("sub/inner.htm", "inner");
+        QVERIFY(server.start({"--idle-timeout", "1"}));
+        TFTP ftp;
+        logIn(ftp, server.host());
+        QCOMPARE(names(listing(ftp)), QStringList{"sub/"});
+        QTest::qWait(2500);
+        QCOMPARE(finish(ftp, [&] { ftp.changeDir("sub"); }).number, 0);
+        QCOMPARE(names(listing(ftp)), QStringList{"inner.htm"});
     }
 };
 

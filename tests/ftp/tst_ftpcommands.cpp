@@ -5,6 +5,7 @@
 #include "ftpaccounts.h"
 #include "ftpclient.h"
 #include "ftpform.h"
+#include "ftpwindowsteps.h"
 #include "localftpserver.h"
 #include "support/appfixture.h"
 #include "support/whenshown.h"
@@ -14,35 +15,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-void connectWithFirstAccount()
-{
-    whenShown<Tconform>([](Tconform *form) {
-        form->ListBox1->item(0)->setSelected(true);
-        form->connectb->click();
-    });
-}
-
-// Once the FTP window has listed the top folder, selects a file (if named)
-// and presses a button.
-void whenListed(std::function<QPushButton *(Tftpform *)> button, const QString &file = {})
-{
-    whenShown<Tftpform>([button, file](Tftpform *form) {
-        std::function<void()> poll;
-        poll = [form, button, file] {
-            const bool listed = form->FTP1->state() == TFTP::Connected && !form->FTP1->busy()
-                                && form->ListView2->topLevelItemCount() > 0;
-            if (!listed) {
-                QTimer::singleShot(10, form, [form, button, file] { whenListed(button, file); });
-                return;
-            }
-            if (!file.isEmpty())
-                form->ListView2->findItems(file, Qt::MatchExactly).value(0)->setSelected(true);
-            button(form)->click();
-        };
-        poll();
-    });
-}
 
 // Counts the FTP windows that come up, and closes each.
 class FtpWindowWatch : public QObject

@@ -4,6 +4,7 @@
 #include "ftpclient.h"
 #include "ftpform.h"
 #include "localftpserver.h"
+#include "localvsftpd.h"
 #include "settings.h"
 #include "support/files.h"
 #include "support/scripted.h"
@@ -273,6 +274,31 @@ private slots:
         QVERIFY(!form.downloaded());
         QCOMPARE(readFile(target), QByteArray("old copy"));
         QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
+    }
+
+    // A link that may be no folder is tried as one; when it is none, the
+    // window says so and stays. A name that is not UTF-8 shows readably.
+    void linksAndNamesOfAnotherServer()
+    {
+        LocalVsftpd server;
+        server.write("caf\xe9.htm", "latin-1");
+        QDir().mkpath(server.path("sub"));
+        server.link("current", "sub");
+        server.link("away", "/nowhere");
+        QVERIFY(server.start());
+        ScriptedMessages messages;
+        g_connection = {server.host(), LocalVsftpd::kUser, LocalVsftpd::kPassword};
+        Tftpform form(Tftpform::Mode::Down, QString());
+        form.show();
+        QVERIFY(idle(form));
+        QCOMPARE(column(form.ListView2), QStringList{"caf\uFFFD.htm"});
+        doubleClick(form, "away");
+        QVERIFY(idle(form));
+        QCOMPARE(messages.texts(), QStringList{"Not able to change to the specified directory!\r\nPlease try again later"});
+        QVERIFY(form.isVisible());
+        doubleClick(form, "current");
+        QVERIFY(idle(form));
+        QCOMPARE(column(form.ListView1), QStringList{"../"});
     }
 
     // Closing the window while a file moves ends the transfer there.

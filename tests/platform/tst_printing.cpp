@@ -112,6 +112,26 @@ private slots:
         QCOMPARE(printed.last(), QString("last"));
     }
 
+    // A tab reaches the next stop of 8 blanks, on the line it stands in.
+    void tabsPrintEightBlanksWide()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        const QString path = dir.filePath("tabs.pdf");
+        toPdf(printer, path);
+        const QString text("a\tb\n\t\tc\nd");
+        printPlainText(printer, text, testFont(10), Qt::black);
+        const QList<pdf::Word> words = pdf::words(path);
+        QCOMPARE(words.size(), 4);
+        const QFontMetricsF metrics(QFont(testFont(10), &printer), &printer);
+        const qreal blank = metrics.horizontalAdvance(' ') * 72 / printer.resolution();
+        const qreal left = words[0].box.left();
+        QVERIFY2(qAbs(words[1].box.left() - left - 8 * blank) < 0.5, qPrintable(QString::number(words[1].box.left() - left)));
+        QVERIFY2(qAbs(words[2].box.left() - left - 16 * blank) < 0.5, qPrintable(QString::number(words[2].box.left() - left)));
+        QVERIFY(qAbs(words[1].box.top() - words[0].box.top()) < 0.5);
+        // Two tabs take no line of their own.
+        QVERIFY(qAbs(words[3].box.top() - words[2].box.top() - (words[2].box.top() - words[0].box.top())) < 0.5);
+    }
+
     // A printer that cannot take the job is reported; the job is closed, so
     // the same printer serves the next job.
     void failingPrinterIsReportedAndClosed()

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -74,6 +75,21 @@ private slots:
         QCOMPARE(buttons.size(), 3);
         QVERIFY(helpKeptItOpen);
         QCOMPARE(help.topics, QList<int>{3003});
+    }
+
+    // Tags in a text are shown as written, not taken as markup.
+    void messageTextIsShownAsWritten()
+    {
+        const QString text = "Replace \"&lt;<br>\" with \"<b>\" ?";
+        QString shown;
+        answerWhenShown<QMessageBox>([&](QMessageBox *box) {
+            auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+            label->setSelection(0, text.size());
+            shown = label->selectedText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        Messages::show(Messages::Kind::Information, text, Messages::OK);
+        QCOMPARE(shown, text);
     }
 
     void fileAndColourDialogsOfferHelp()

@@ -4,10 +4,13 @@
 #include "settagsform.h"
 #include "settings.h"
 #include "settingsstore.h"
+#include "support/files.h"
 #include "support/scripted.h"
 #include "support/storedvalue.h"
+#include "support/wholecaption.h"
 #include "tagformat.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +36,19 @@ private slots:
     void cleanup()
     {
         delete form;
+    }
+
+    // Every caption shows whole; the window keeps its designed size where
+    // they fit in it, and each field shows its text from the start.
+    void captionsWholeAndFieldsFromTheStart()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(cutCaptions(*form), QStringList());
+        QVERIFY(form->width() >= 640 && form->height() >= 196);
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        for (QLineEdit *edit : {form->Edit1, form->Edit2, form->Edit4})
+            QCOMPARE(edit->cursorPosition(), 0);
+        QCOMPARE(form->Edit3->cursorPosition(), 16);
     }
 
     void caretPlaceOfOutlyingBackOffsets()
@@ -90,6 +106,18 @@ private slots:
         form->setbutton->click();
         QCOMPARE(g_tags.slot(1).opening, longText);
         QCOMPARE(storedValue("TAG1"), longText);
+    }
+
+    // Two pasted lines go into the store in a form that reads back as they were.
+    void pastedLinesReadBackFromTheStore()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("<P>\r\n</P>"));
+        form->Edit3->clear();
+        form->Edit3->paste();
+        form->setbutton->click();
+        QCOMPARE(g_tags.slot(1).opening, QStringLiteral("<P>\r\n</P>"));
+        QVERIFY(readFile(RegKey::storePath()).contains("\n\"TAG1\"=hex(1):3c,50,3e,0d,0a,3c,2f,50,3e,00\n"));
+        QCOMPARE(storedValue("TAG1"), QStringLiteral("<P>\r\n</P>"));
     }
 
     void navigationEnablesBackAndNextAndDoneCancels()

@@ -152,7 +152,9 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("subfolder") << "sub/a.htm" << false;
         QTest::newRow("absolute") << "/etc/a.htm" << false;
-        QTest::newRow("parent") << "..a.htm" << false;
+        QTest::newRow("parent folder") << "../a.htm" << false;
+        QTest::newRow("dots before the ending") << "..htm" << true;
+        QTest::newRow("dots inside") << "my..page.html" << true;
         QTest::newRow("blank") << " .htm" << true;
     }
     void pageNames()

@@ -1,6 +1,7 @@
 // Whole runs of the frames wizard from the main window's "Frames... ":
 // the windows answered as a user would, the questions and the folder
 // chooser through their seams, the pages checked on disk.
+#include "bytetext.h"
 #include "colormemo.h"
 #include "dirdia.h"
 #include "directoryedit.h"
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 using Messages::Button;
@@ -277,6 +280,24 @@ private slots:
             QCOMPARE(app.readFile(QString("site/") + name), QByteArray(name));
         QCOMPARE(app.windows(), 0);
         QVERIFY(app.main->action("Frames1")->isEnabled());
+    }
+
+    // A folder whose name is not UTF-8 is found under its own bytes, and so
+    // is the page in it that the run would replace.
+    void eightBitFolderAsksBeforeOverwriting()
+    {
+        AppFixture app;
+        app.start();
+        const std::string folder = QFile::encodeName(app.dir.path()).toStdString() + "/\xdc" "bungen";
+        std::filesystem::create_directory(folder);
+        std::ofstream(folder + "/index.htm") << "old";
+        Answers answers;
+        answers.directory = ByteText::decode(folder);
+        app.messages.answers << Button::No;
+        run(app, answers);
+        QCOMPARE(app.messages.texts(), QStringList{"The filename " + answers.directory
+                                                   + "/index.htm already exists?Do you want to overwrite it ?"});
+        QCOMPARE(app.windows(), 0);
     }
 
     void everyFrameExistingWritesOnlyTheFrameset()
