@@ -75,6 +75,7 @@ private slots:
     void badTextAndDocumentChangesSurvive();
     void longLineColouredWhereScrolledAndTyped();
     void keyAcrossADisplayBreakColoured();
+    void hotSpotAcrossADisplayBreak();
 
 private:
     // A document window stand-in: the memo fills a parent window.
@@ -474,6 +475,22 @@ void ColorMemoTest::keyAcrossADisplayBreakColoured()
     m_memo->verticalScrollBar()->setValue(1);
     QCOMPARE(m_memo->firstVisibleBlock().blockNumber(), 1);
     QVERIFY(countPixels(render(), charsRect(piece + 1, piece + 2), isGreen) > 10); // the 'b'
+}
+
+void ColorMemoTest::hotSpotAcrossADisplayBreak()
+{
+    // "ho" ends the first display line, "me" starts the second
+    const int piece = DisplayLines::PieceLength;
+    m_memo->ColorRules().clear();
+    m_memo->HotSpot().Active = true;
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setModelText(QString(piece - 3, u'x') + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
+    QStringList clicks;
+    m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
+    QTest::mouseMove(m_memo->viewport(), charsRect(piece + 1, piece + 2).center());
+    QCOMPARE(m_memo->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(m_memo->viewport(), Qt::LeftButton, {}, charsRect(piece + 1, piece + 2).center());
+    QCOMPARE(clicks, QStringList{"home"});
 }
 
 QTEST_MAIN(ColorMemoTest)
