@@ -1,5 +1,7 @@
 #include "colormemo.h"
 
+#include "displayedit.h"
+#include "displaylines.h"
 #include "drawrules.h"
 #include "hotspot.h"
 #include "runformats.h"
@@ -7,21 +9,33 @@
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 
-#include <climits>
 #include <utility>
 
 namespace {
 
-// A long block's formats cover only its lines in view and this many
-// characters around them, rounded to a multiple of it: Qt lays a block out
-// again whenever its formats change, at a cost that grows with the number
-// of format ranges, and rounding lets typing and small scrolls keep the
-// same formats.
-constexpr int ShownMargin = 8192;
+// The text of the block's line that is next to the block: the display lines
+// before and after it that go on with the same line, and the block's offset
+// in it.
+std::pair<QString, int> lineAround(const QTextBlock &block)
+{
+    QString text = block.text();
+    int offset = 0;
+    if (DisplayBreaks::continues(block)) {
+        const QString before = block.previous().text();
+        text.prepend(before);
+        offset = int(before.size());
+    }
+    if (DisplayBreaks::continues(block.next()))
+        text += block.next().text();
+    return {text, offset};
+}
 
 } // namespace
 
@@ -59,7 +73,25 @@ TColorMemo::~TColorMemo() = default;
 
 QString TColorMemo::text() const
 {
-    return TextModel::toCrlf(document()->toRawText());
+    return TextModel::toCrlf(rawText());
+}
+
+QString TColorMemo::rawText() const
+{
+    return m_breaks.withoutBreaks(*document(), 0, document()->toRawText());
+}
+
+int TColorMemo::rawPosition(int position) const
+{
+    return m_breaks.toRaw(*document(), m_breaks.toDocument(*document(), position));
+}
+
+void TColorMemo::replaceRawRange(int from, int to, const QString &text)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(m_breaks.fromRaw(*document(), from));
+    cursor.setPosition(m_breaks.fromRaw(*document(), to), QTextCursor::KeepAnchor);
+    insertLines(cursor, text);
 }
 
 void TColorMemo::setText(const QString &text)
@@ -69,30 +101,53 @@ void TColorMemo::setText(const QString &text)
 
 void TColorMemo::setModelText(const QString &text)
 {
-    setPlainText(text);
+    const std::vector<int> breaks = DisplayLines::breaksInText(text);
+    if (breaks.empty()) {
+        setPlainText(text);
+        return;
+    }
+    // The lines come in cut already, so that Qt never lays one out whole,
+    // and their pieces are marked within the same edit: the change is
+    // reported once, with the display breaks known.
+    QString shown(text.size() + qsizetype(breaks.size()), Qt::Uninitialized);
+    QChar *to = shown.data();
+    qsizetype copied = 0;
+    for (const int at : breaks) {
+        to = std::copy(text.cbegin() + copied, text.cbegin() + at, to);
+        *to++ = QChar::ParagraphSeparator;
+        copied = at;
+    }
+    std::copy(text.cbegin() + copied, text.cend(), to);
+    QTextDocument *doc = document();
+    const QScopedValueRollback editing(m_editing, true);
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
+    setPlainText(shown);
+    const bool undoable = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false); // marking the pieces is no step to undo
+    QTextCursor mark(doc);
+    for (std::size_t i = 0; i < breaks.size(); ++i) {
+        mark.setPosition(breaks[i] + int(i) + 1);
+        mark.setBlockFormat(DisplayBreaks::continuationFormat());
+    }
+    doc->setUndoRedoEnabled(undoable);
+    edit.endEditBlock();
 }
 
 int TColorMemo::textLength() const
 {
-    return m_characters - 1 + document()->blockCount() - 1;
+    return m_characters - 1 + document()->blockCount() - 1 - 2 * m_breaks.count();
 }
 
 void TColorMemo::followContents(int position, int removed, int added)
 {
+    m_breaks.follow(*document(), position, added);
     m_characters += added - removed;
     // Only a change that reaches the last line can empty or fill it.
     if (position + added >= m_characters - 2) {
         const QTextDocument *doc = document();
-        m_lastLineEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1;
-    }
-    // A character typed within a line is coloured now, before the view lays
-    // the line out again: new formats set afterwards would have the line
-    // laid out a second time, which in a long line costs as much again.
-    const QTextCursor cursor = textCursor();
-    if (!m_redrawAlways && removed == 0 && added == 1 && !cursor.hasSelection() && cursor.position() == position + 1
-        && countedLines() == std::pair(m_cachedLineCount, m_cachedLength + 1)) {
-        paintColors(true);
-        m_colouredEarly = true;
+        m_lastLineEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1
+                          && !DisplayBreaks::continues(doc->lastBlock());
     }
 }
 
@@ -104,18 +159,18 @@ std::pair<int, int> TColorMemo::countedLines() const
 
 int TColorMemo::lineCount() const
 {
-    return document()->blockCount();
+    return document()->blockCount() - m_breaks.count();
 }
 
 int TColorMemo::selStart() const
 {
-    return TextModel::fromDocument(*document(), textCursor().selectionStart());
+    return m_breaks.fromDocument(*document(), textCursor().selectionStart());
 }
 
 void TColorMemo::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(TextModel::toDocument(*document(), position));
+    cursor.setPosition(m_breaks.toDocument(*document(), position));
     setTextCursor(cursor);
 }
 
@@ -124,16 +179,15 @@ int TColorMemo::selLength() const
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return 0;
-    return TextModel::fromDocument(*document(), cursor.selectionEnd())
-           - TextModel::fromDocument(*document(), cursor.selectionStart());
+    return m_breaks.fromDocument(*document(), cursor.selectionEnd())
+           - m_breaks.fromDocument(*document(), cursor.selectionStart());
 }
 
 void TColorMemo::setSelLength(int length)
 {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
-    const int end = TextModel::toDocument(*document(),
-                                          TextModel::fromDocument(*document(), start) + qMax(0, length));
+    const int end = m_breaks.toDocument(*document(), m_breaks.fromDocument(*document(), start) + qMax(0, length));
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
@@ -142,7 +196,14 @@ void TColorMemo::setSelLength(int length)
 
 QString TColorMemo::selText() const
 {
-    return TextModel::toCrlf(textCursor().selectedText());
+    return TextModel::toCrlf(selModelText());
+}
+
+QString TColorMemo::selModelText() const
+{
+    const QTextCursor cursor = textCursor();
+    return m_breaks.withoutBreaks(*document(), cursor.selectionStart(), cursor.selectedText())
+        .replace(QChar::ParagraphSeparator, u'\n');
 }
 
 void TColorMemo::setSelText(const QString &text)
@@ -153,8 +214,37 @@ void TColorMemo::setSelText(const QString &text)
 void TColorMemo::setSelModelText(const QString &text)
 {
     QTextCursor cursor = textCursor();
-    cursor.insertText(text);
+    insertLines(cursor, text);
     setTextCursor(cursor);
+}
+
+void TColorMemo::dropEvent(QDropEvent *event)
+{
+    // Qt drops within an edit of its own, and scrolls inside it
+    const QScopedValueRollback editing(m_editing, true);
+    QPlainTextEdit::dropEvent(event);
+}
+
+void TColorMemo::inputMethodEvent(QInputMethodEvent *event)
+{
+    // the same for text from an input method
+    const QScopedValueRollback editing(m_editing, true);
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TColorMemo::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    setSelText(source->text());
+    ensureCursorVisible();
+}
+
+QMimeData *TColorMemo::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(selModelText());
+    return data;
 }
 
 bool TColorMemo::modified() const
@@ -217,8 +307,10 @@ bool TColorMemo::canColour() const
 
 void TColorMemo::paintColors(bool caretLineOnly)
 {
-    if (m_inPass)
-        return; // a relayout inside the pass reported a change of the view
+    // A relayout inside the pass reports a change of the view; and within
+    // an edit of ours the change is not reported yet: it is coloured when it is.
+    if (m_inPass || m_editing)
+        return;
     if (!canColour()) {
         clearVisibleFormats();
         return;
@@ -228,10 +320,13 @@ void TColorMemo::paintColors(bool caretLineOnly)
     QTextDocument *doc = document();
     const QTextCursor cursor = textCursor();
     const QTextBlock caretBlock = doc->findBlock(cursor.selectionStart());
-    const int caretLineStart = caretBlock.position() + caretBlock.blockNumber();
+    // a key may reach over a display break into the caret's display line
+    if (DisplayBreaks::continues(caretBlock) || DisplayBreaks::continues(caretBlock.next()))
+        caretLineOnly = false;
+    const int caretLineStart = m_breaks.modelStart(caretBlock);
     PassView view;
     view.selStart = caretLineStart + cursor.selectionStart() - caretBlock.position();
-    view.selLength = cursor.hasSelection() ? TextModel::fromDocument(*doc, cursor.selectionEnd()) - view.selStart : 0;
+    view.selLength = cursor.hasSelection() ? m_breaks.fromDocument(*doc, cursor.selectionEnd()) - view.selStart : 0;
     view.caretLineStart = caretLineStart;
     view.redrawAlways = m_redrawAlways;
 
@@ -262,7 +357,6 @@ void TColorMemo::paintColors(bool caretLineOnly)
     QTextBlock last = first.previous(); // before 'first': no visible line
     QTextBlock cutBlock;
     qreal cutTop = 0;
-    m_shownTops.clear();
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const qreal height = blockBoundingRect(block).height();
         const QTextLayout *layout = block.layout();
@@ -274,13 +368,11 @@ void TColorMemo::paintColors(bool caretLineOnly)
             break;
         }
         last = block;
-        m_shownTops.push_back(top);
         top += height;
         if (caretLineOnly)
             break;
     }
-    const int origin = scanStart == caretBlock ? caretLineStart : scanStart.position() + scanStart.blockNumber();
-    m_window.read(scanStart, origin, last, cutBlock.isValid());
+    m_window.read(scanStart, m_breaks.modelStart(scanStart), last, cutBlock);
 
     m_inPass = true;
     const std::vector<TKeyDescr> &runs = m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw,
@@ -294,14 +386,8 @@ void TColorMemo::paintColors(bool caretLineOnly)
 void TColorMemo::applyRuns(const std::vector<TKeyDescr> &runs)
 {
     RunFormatter formatter(palette(), m_hotSpot->Underlined, bool(m_onDrawKey));
-    const std::vector<TextWindow::Block> &blocks = m_window.blocks();
-    // the window ends with the blocks in view; any before them lie above it
-    const std::size_t above = blocks.size() - m_shownTops.size();
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const TextWindow::Block &block = blocks[i];
-        const auto [from, to] = i < above ? std::pair(0, INT_MAX) : shownPart(block.block, m_shownTops[i - above]);
-        setBlockFormats(block.block, formatter.forBlock(runs, block.start, block.length, from, to));
-    }
+    for (const TextWindow::Block &block : m_window.blocks())
+        setBlockFormats(block.block, formatter.forBlock(runs, block.start, block.length));
     m_handlerKeys.clear();
     if (m_onDrawKey) {
         std::copy_if(runs.begin(), runs.end(), std::back_inserter(m_handlerKeys),
@@ -309,48 +395,26 @@ void TColorMemo::applyRuns(const std::vector<TKeyDescr> &runs)
     }
 }
 
-std::pair<int, int> TColorMemo::shownPart(const QTextBlock &block, qreal top) const
-{
-    const QTextLayout *layout = block.layout();
-    const int count = layout ? layout->lineCount() : 0;
-    if (block.length() <= ShownMargin || count == 0)
-        return {0, INT_MAX};
-    // lines lie in the order of their tops
-    const auto firstLineWhere = [layout, count](auto condition) {
-        int low = 0;
-        int high = count;
-        while (low < high) {
-            const int middle = low + (high - low) / 2;
-            if (condition(layout->lineAt(middle)))
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        return low;
-    };
-    const qreal viewHeight = viewport()->height();
-    const int firstLine = std::min(count - 1, firstLineWhere([top](const QTextLine &line) {
-                                       return top + line.y() + line.height() > 0;
-                                   }));
-    const int endLine = std::max(firstLine + 1, firstLineWhere([top, viewHeight](const QTextLine &line) {
-                                     return top + line.y() >= viewHeight;
-                                 }));
-    const QTextLine lastLine = layout->lineAt(endLine - 1);
-    const int from = layout->lineAt(firstLine).textStart();
-    const int to = lastLine.textStart() + lastLine.textLength();
-    return {std::max(0, from - ShownMargin) / ShownMargin * ShownMargin,
-            (to + 2 * ShownMargin - 1) / ShownMargin * ShownMargin};
-}
-
 void TColorMemo::setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats)
 {
     QTextLayout *layout = block.layout();
     if (!layout || layout->formats() == formats)
         return;
+    const qreal height = blockBoundingRect(block).height();
     layout->setFormats(formats);
-    // the layout drops its lines with new formats: have the block laid out
-    // again (this neither changes the text nor fires a change signal)
-    document()->markContentsDirty(block.position(), block.length());
+    // The layout drops its lines with new formats: have the block laid out
+    // again (this neither changes the text nor fires a change signal). Qt
+    // would then repaint the whole view, as for a change that reaches past
+    // the block; only the block needs it while its height stays.
+    QAbstractTextDocumentLayout *documentLayout = document()->documentLayout();
+    {
+        const QSignalBlocker quiet(documentLayout);
+        document()->markContentsDirty(block.position(), block.length());
+    }
+    if (blockBoundingRect(block).height() == height)
+        emit documentLayout->updateBlock(block);
+    else
+        viewport()->update();
     m_coloured = m_coloured || !formats.isEmpty();
 }
 
@@ -378,8 +442,7 @@ void TColorMemo::recolourAfterChange()
         return;
     }
     const auto [count, length] = countedLines();
-    if (!std::exchange(m_colouredEarly, false))
-        paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
+    paintColors(count == m_cachedLineCount && length == m_cachedLength + 1);
     m_cachedLineCount = count;
     m_cachedLength = length;
 }
@@ -408,30 +471,40 @@ void TColorMemo::drawKeysByHandler()
     QPainter painter(viewport());
     painter.setFont(font());
     const QPointF offset = contentOffset();
-    const TColor fontColor = clWindowText;
     for (const TKeyDescr &run : m_handlerKeys) {
-        const int start = TextModel::toDocument(*document(), run.StartPos);
-        const QTextBlock block = document()->findBlock(start);
-        const QTextLayout *layout = block.layout();
-        if (!layout)
-            continue;
-        const QString text = block.text();
-        const QPointF topLeft = blockBoundingGeometry(block).translated(offset).topLeft();
-        int from = start - block.position();
-        const int to = std::min<int>(int(text.size()), from + run.EndPos - run.StartPos + 1);
-        // a key broken by word wrap goes to the handler line by line
-        while (from < to) {
-            const QTextLine line = layout->lineForTextPosition(from);
-            if (!line.isValid())
+        const int start = m_breaks.toDocument(*document(), run.StartPos);
+        int left = run.EndPos - run.StartPos + 1;
+        // a key broken by word wrap or a display break goes to the handler line by line
+        for (QTextBlock block = document()->findBlock(start); left > 0 && block.isValid(); block = block.next()) {
+            if (block.position() > start && !DisplayBreaks::continues(block))
                 break;
-            const int partEnd = std::min(to, line.textStart() + line.textLength());
-            const QString key = text.mid(from, partEnd - from);
-            const QRect rect(int(topLeft.x() + line.cursorToX(from)), int(topLeft.y() + line.y()),
-                             painter.fontMetrics().horizontalAdvance(key), int(line.height()));
-            painter.setPen(toQColor(run.Color, palette()));
-            m_onDrawKey(painter, key, rect, fontColor);
-            from = std::max(partEnd, from + 1);
+            const QTextLayout *layout = block.layout();
+            if (!layout)
+                break;
+            const QString text = block.text();
+            const QPointF topLeft = blockBoundingGeometry(block).translated(offset).topLeft();
+            int from = std::max(0, start - block.position());
+            const int to = std::min<int>(int(text.size()), from + left);
+            left -= to - from;
+            drawKeyParts(painter, run.Color, *layout, text, topLeft, from, to);
         }
+    }
+}
+
+void TColorMemo::drawKeyParts(QPainter &painter, TColor color, const QTextLayout &layout, const QString &text,
+                              QPointF topLeft, int from, int to)
+{
+    while (from < to) {
+        const QTextLine line = layout.lineForTextPosition(from);
+        if (!line.isValid())
+            return;
+        const int partEnd = std::min(to, line.textStart() + line.textLength());
+        const QString key = text.mid(from, partEnd - from);
+        const QRect rect(int(topLeft.x() + line.cursorToX(from)), int(topLeft.y() + line.y()),
+                         painter.fontMetrics().horizontalAdvance(key), int(line.height()));
+        painter.setPen(toQColor(color, palette()));
+        m_onDrawKey(painter, key, rect, clWindowText);
+        from = std::max(partEnd, from + 1);
     }
 }
 
@@ -447,7 +520,78 @@ void TColorMemo::keyPressEvent(QKeyEvent *event)
         setSelStart(selStart() + selLength());
         paintColors(false);
     }
+    stepOverDisplayBreak(event);
+    if (breakIntoDisplayLine(event))
+        return;
+    if (!mayOutgrowShownLine(event->text().size())) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // The edit and the display breaks it calls for are one step to undo.
+    const QScopedValueRollback editing(m_editing, true);
+    QTextCursor edit(document());
+    edit.beginEditBlock();
     QPlainTextEdit::keyPressEvent(event);
+    const QTextBlock caretBlock = textCursor().block();
+    splitLongBlocks(*document(), caretBlock, caretBlock);
+    edit.endEditBlock();
+    ensureCursorVisible();
+}
+
+void TColorMemo::stepOverDisplayBreak(const QKeyEvent *event)
+{
+    using Key = QKeySequence;
+    QTextCursor cursor = textCursor();
+    // keys that delete act on the selection when there is one
+    const bool deletes = !cursor.hasSelection();
+    const bool backspace = event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier);
+    bool forward = false;
+    auto mode = QTextCursor::MoveAnchor;
+    if (event->matches(Key::MoveToNextChar) || event->matches(Key::MoveToNextWord)
+        || (deletes && (event->matches(Key::Delete) || event->matches(Key::DeleteEndOfWord)))) {
+        forward = true;
+    } else if (event->matches(Key::SelectNextChar) || event->matches(Key::SelectNextWord)) {
+        forward = true;
+        mode = QTextCursor::KeepAnchor;
+    } else if (event->matches(Key::SelectPreviousChar) || event->matches(Key::SelectPreviousWord)) {
+        mode = QTextCursor::KeepAnchor;
+    } else if (!event->matches(Key::MoveToPreviousChar) && !event->matches(Key::MoveToPreviousWord)
+               && !(deletes && (backspace || event->matches(Key::DeleteStartOfWord)))) {
+        return;
+    }
+    const int before = cursor.position();
+    stepOverDisplayBreaks(cursor, forward, mode);
+    if (cursor.position() != before)
+        setTextCursor(cursor);
+}
+
+bool TColorMemo::breakIntoDisplayLine(const QKeyEvent *event)
+{
+    // Qt gives a new block the format of the one it is made in: in a
+    // display line, Return would make another display break.
+    QTextCursor cursor = textCursor();
+    if (!event->matches(QKeySequence::InsertParagraphSeparator)
+        || !DisplayBreaks::continues(document()->findBlock(cursor.selectionStart())))
+        return false;
+    cursor.insertBlock(QTextBlockFormat());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
+bool TColorMemo::mayOutgrowShownLine(qsizetype typed) const
+{
+    // A key edits at the selection, or next to the caret, where deleting a
+    // line break joins the block with the one before or after it.
+    const QTextCursor cursor = textCursor();
+    const QTextBlock start = document()->findBlock(cursor.selectionStart());
+    const QTextBlock end = document()->findBlock(cursor.selectionEnd());
+    qsizetype reach = start.length() + typed + (end != start ? end.length() : 0);
+    if (cursor.selectionStart() == start.position())
+        reach += start.previous().length();
+    if (cursor.selectionEnd() == end.position() + end.length() - 1)
+        reach += end.next().length();
+    return reach > DisplayLines::LongestShownLine;
 }
 
 void TColorMemo::keyReleaseEvent(QKeyEvent *event)
@@ -485,8 +629,8 @@ void TColorMemo::mouseMoveEvent(QMouseEvent *event)
 void TColorMemo::trackHotSpot(const QPoint &position)
 {
     const QTextCursor cursor = cursorForPosition(position);
-    const QString line = cursor.block().text();
-    const bool over = isOverHotSpot(QStringView(line).mid(cursor.positionInBlock()), m_hotSpot->BeginChar,
+    const auto [line, offset] = lineAround(cursor.block());
+    const bool over = isOverHotSpot(QStringView(line).mid(offset + cursor.positionInBlock()), m_hotSpot->BeginChar,
                                     m_hotSpot->EndChar);
     if (over != m_overHotSpot)
         viewport()->setCursor(over ? Qt::PointingHandCursor : Qt::IBeamCursor);
@@ -496,8 +640,9 @@ void TColorMemo::trackHotSpot(const QPoint &position)
 void TColorMemo::clickHotSpot(const QPoint &position)
 {
     const QTextCursor cursor = cursorForPosition(position);
-    const std::optional<QString> src = hotSpotText(cursor.block().text(), cursor.positionInBlock(),
-                                                   m_hotSpot->BeginChar, m_hotSpot->EndChar);
+    const auto [line, offset] = lineAround(cursor.block());
+    const std::optional<QString> src = hotSpotText(line, offset + cursor.positionInBlock(), m_hotSpot->BeginChar,
+                                                   m_hotSpot->EndChar);
     if (src && m_onHotSpotClick)
         m_onHotSpotClick(this, *src);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorpass.h"
+#include "displaybreaks.h"
 #include "rulescans.h"
 #include "textwindow.h"
 
@@ -19,6 +20,11 @@ class THotSpot;
 // and texts at its interface follow the program's text model, where every
 // line break is CR LF (two characters); inside, Qt's document keeps one
 // separator per line and nothing here copies the whole text unless asked to.
+//
+// A line too long to show whole is shown as display lines: Qt's document
+// holds it in several blocks, joined by display breaks that are no part of
+// the text (see DisplayBreaks). Everything at the interface, and the keys
+// that move the caret or delete, see the text as if they were not there.
 //
 // It colours the visible text by its rules: each colour pass reads only the
 // visible lines and sets the runs it finds as character formats of those
@@ -43,6 +49,14 @@ public:
 
     // The whole text with CR LF breaks (a copy: not for the keystroke path).
     QString text() const;
+    // The whole text with one paragraph separator per line break, as Qt's
+    // document gives it, less the display breaks (a copy, made faster).
+    QString rawText() const;
+    // Where a position lies in rawText().
+    int rawPosition(int position) const;
+    // Replaces rawText()'s characters from .. to - 1 with a text whose
+    // lines end in '\n' or a paragraph separator, as one edit.
+    void replaceRawRange(int from, int to, const QString &text);
     // Replaces the whole text; CR LF, lone CR and lone LF all break lines.
     void setText(const QString &text);
     // Replaces the whole text with one that already has '\n' breaks only.
@@ -50,12 +64,16 @@ public:
 
     int textLength() const;
     int lineCount() const;
+    // The display breaks in Qt's document: each is a block separator there
+    // and no character of the text.
+    int displayBreakCount() const { return m_breaks.count(); }
 
     int selStart() const;
     void setSelStart(int position); // collapses the selection there
     int selLength() const;
     void setSelLength(int length);  // selects from SelStart, shows the caret
     QString selText() const;
+    QString selModelText() const; // the same with '\n' breaks
     // Replaces the selection (or inserts at the caret); the caret ends after
     // the inserted text with nothing selected.
     void setSelText(const QString &text);
@@ -95,6 +113,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void setTabStopsFromFont();
@@ -102,15 +124,17 @@ private:
     void recolourAfterChange();
     void followContents(int position, int removed, int added);
     std::pair<int, int> countedLines() const; // line count and text length
+    void stepOverDisplayBreak(const QKeyEvent *event);
+    bool breakIntoDisplayLine(const QKeyEvent *event);
+    bool mayOutgrowShownLine(qsizetype typed) const;
     void applyRuns(const std::vector<TKeyDescr> &runs);
-    // The part of a block in view, whose top is at 'top', that gets formats:
-    // character offsets from .. to - 1 in the block.
-    std::pair<int, int> shownPart(const QTextBlock &block, qreal top) const;
     void setBlockFormats(const QTextBlock &block, const QList<QTextLayout::FormatRange> &formats);
     void clearVisibleFormats();
     // clears the blocks from 'block' (whose top is at 'top') to the view's bottom
     void clearFormatsFrom(QTextBlock block, qreal top);
     void drawKeysByHandler();
+    void drawKeyParts(QPainter &painter, TColor color, const QTextLayout &layout, const QString &text,
+                      QPointF topLeft, int from, int to);
     void trackHotSpot(const QPoint &position);
     void clickHotSpot(const QPoint &position);
     void onScrolled(int side, bool byScrollBar); // side 1: vertical
@@ -130,9 +154,12 @@ private:
     ColorPass m_pass;
     TextWindow m_window;
     std::vector<TKeyDescr> m_handlerKeys; // keyword runs OnDrawKey draws
-    std::vector<qreal> m_shownTops; // tops of the window's blocks in view
+    DisplayBreaks m_breaks;
     bool m_inPass = false;
-    bool m_colouredEarly = false; // the change being reported is coloured
+    // Inside an edit, of the memo's own or Qt's: colouring would lay blocks
+    // out anew, which takes the edit's pending change report away from Qt's
+    // document, and the memo would lose count of the text.
+    bool m_editing = false;
     bool m_coloured = false; // some block may carry colour formats
     bool m_overHotSpot = false;
     bool m_scrollBarAction[2] = {false, false};

@@ -53,20 +53,19 @@ const QTextCharFormat &RunFormatter::formatFor(const TKeyDescr &run)
 }
 
 QList<QTextLayout::FormatRange> RunFormatter::forBlock(std::span<const TKeyDescr> runs, int blockStart,
-                                                       int blockLength, int from, int to)
+                                                       int blockLength)
 {
     QList<QTextLayout::FormatRange> formats;
-    const int partStart = blockStart + std::max(0, from);
-    const int partEnd = blockStart + std::min(blockLength, to) - 1;
-    const auto first = std::lower_bound(runs.begin(), runs.end(), partStart,
+    const int blockEnd = blockStart + blockLength - 1;
+    const auto first = std::lower_bound(runs.begin(), runs.end(), blockStart,
                                         [](const TKeyDescr &run, int start) { return run.EndPos < start; });
-    for (auto run = first; run != runs.end() && run->StartPos <= partEnd; ++run) {
+    for (auto run = first; run != runs.end() && run->StartPos <= blockEnd; ++run) {
         if (run->ZOrder == TabZOrder || run->ZOrder == SelectionZOrder)
             continue;
         if (run->IsKey && m_keysDrawnByHandler)
             continue;
-        const int start = std::max(run->StartPos, partStart);
-        const int end = std::min(run->EndPos, partEnd);
+        const int start = std::max(run->StartPos, blockStart);
+        const int end = std::min(run->EndPos, blockEnd);
         formats.append({start - blockStart, end - start + 1, formatFor(*run)});
     }
     return formats;

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QTextLayout>
 
-#include <climits>
 #include <span>
 
 class QPalette;
@@ -23,10 +22,8 @@ public:
     RunFormatter(const QPalette &palette, bool underlineHotSpots, bool keysDrawnByHandler);
 
     // The formats for the runs falling on the block at model offsets
-    // blockStart .. blockStart + blockLength - 1, or only on its characters
-    // from .. to - 1 (offsets in the block).
-    QList<QTextLayout::FormatRange> forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength,
-                                             int from = 0, int to = INT_MAX);
+    // blockStart .. blockStart + blockLength - 1.
+    QList<QTextLayout::FormatRange> forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength);
 
 private:
     const QTextCharFormat &formatFor(const TKeyDescr &run);

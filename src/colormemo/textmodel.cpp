@@ -1,43 +1,10 @@
 #include "textmodel.h"
 
-#include <QTextBlock>
-#include <QTextDocument>
-
 #include <QList>
 
 #include <algorithm>
 
 namespace TextModel {
-
-int length(const QTextDocument &document)
-{
-    return document.characterCount() - 1 + document.blockCount() - 1;
-}
-
-int toDocument(const QTextDocument &document, int position)
-{
-    if (position <= 0)
-        return 0;
-    // The CR LF start of block b is its document position plus b.
-    int low = 0;
-    int high = document.blockCount() - 1;
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (document.findBlockByNumber(middle).position() + middle <= position)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = document.findBlockByNumber(low);
-    const int offset = position - (block.position() + low);
-    return block.position() + qMin(offset, block.length() - 1);
-}
-
-int fromDocument(const QTextDocument &document, int position)
-{
-    const int clamped = qBound(0, position, document.characterCount() - 1);
-    return clamped + document.findBlock(clamped).blockNumber();
-}
 
 QString fromCrlf(QStringView text)
 {

@@ -99,7 +99,7 @@ qint64 PageBytes::size() const
 
 QByteArray PageBytes::encoded() const
 {
-    return encodePage(m_memo.document()->toRawText(), m_encoding, m_byteOrderMark);
+    return encodePage(m_memo.rawText(), m_encoding, m_byteOrderMark);
 }
 
 bool PageBytes::holdsOnlyAscii() const

@@ -6,10 +6,7 @@
 #include "replaceform.h"
 #include "searchform.h"
 #include "textcommands.h"
-#include "textmodel.h"
 #include "textscan.h"
-
-#include <QTextDocument>
 
 
 namespace SearchCommands {
@@ -57,9 +54,8 @@ void search(TColorMemo &memo, QWidget *parent)
         // The view's own text serves unless the search text holds a part of
         // a line break, which only the program's model has.
         const bool breaks = choice.text.contains(u'\r') || choice.text.contains(u'\n');
-        const QString text = breaks ? memo.text() : memo.document()->toRawText();
-        SearchScan scan(text, rule, range,
-                        breaks ? -1 : TextModel::toDocument(*memo.document(), int(range.first - 1)));
+        const QString text = breaks ? memo.text() : memo.rawText();
+        SearchScan scan(text, rule, range, breaks ? -1 : memo.rawPosition(int(range.first - 1)));
         while (const qsizetype position = scan.next()) {
             offered = true;
             memo.setFocus();

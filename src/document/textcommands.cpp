@@ -48,9 +48,9 @@ void updateEditMenu(EditMenus &menus, const TColorMemo &memo)
 void copy(TColorMemo &memo)
 {
     // Plain text with the desktop's own line ends.
-    const QString selected = memo.textCursor().selectedText();
+    const QString selected = memo.selModelText();
     if (!selected.isEmpty())
-        QGuiApplication::clipboard()->setText(QString(selected).replace(QChar::ParagraphSeparator, u'\n'));
+        QGuiApplication::clipboard()->setText(selected);
 }
 
 void cut(TColorMemo &memo)

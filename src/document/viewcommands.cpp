@@ -17,7 +17,7 @@ void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
     if (!Dialogs::print(printer, 10))
         return;
     printer.setDocName(title);
-    printPlainText(printer, *memo.document(), memo.font(), memo.palette().text().color());
+    printPlainText(printer, memo.rawText(), memo.font(), memo.palette().text().color());
 }
 
 void toggleWordWrapping(QAction &item, TColorMemo &memo)

@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTextLayout>
 
 namespace {
@@ -22,7 +20,7 @@ AppError printerError(const QPrinter &printer)
 
 } // namespace
 
-void printPlainText(QPrinter &printer, const QTextDocument &text, const QFont &font, const QColor &colour)
+void printPlainText(QPrinter &printer, QStringView text, const QFont &font, const QColor &colour)
 {
     QPainter painter; // ends the job when it goes, also after an error
     if (!painter.begin(&printer))
@@ -43,8 +41,12 @@ void printPlainText(QPrinter &printer, const QTextDocument &text, const QFont &f
     painter.setPen(colour);
 
     qreal y = 0;
-    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
-        QTextLayout layout(block.text(), printed, &printer);
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != QChar::ParagraphSeparator)
+            ++end;
+        QTextLayout layout(text.mid(start, end - start).toString(), printed, &printer);
+        start = end + 1;
         layout.setTextOption(option);
         layout.beginLayout();
         // Each line is placed at the layout's top and drawn where its page wants it.

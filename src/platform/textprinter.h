@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QStringView>
+
 class QColor;
 class QFont;
 class QPrinter;
-class QTextDocument;
 
-// Prints a text's lines, each paragraph of the document one line, in the
+// Prints a text's lines (they end in '\n' or a paragraph separator) in the
 // given font and colour: lines go down the page at the font's line
 // spacing and a new page starts when the page is full. There is no header,
 // footer or page number, and no margin beyond the printer's own. A line
@@ -14,4 +15,4 @@ class QTextDocument;
 //
 // Throws AppError when the printer does not take the job or a page; the
 // job is closed whatever happens.
-void printPlainText(QPrinter &printer, const QTextDocument &text, const QFont &font, const QColor &colour);
+void printPlainText(QPrinter &printer, QStringView text, const QFont &font, const QColor &colour);

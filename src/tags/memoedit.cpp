@@ -2,7 +2,6 @@
 
 #include "colormemo.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -29,7 +28,7 @@ void replaceSelection(TColorMemo &memo, const QString &crlfText)
 
 void replaceRawText(TColorMemo &memo, const QString &rawText)
 {
-    const QString current = memo.document()->toRawText();
+    const QString current = memo.rawText();
     const QChar *oldBegin = current.constData();
     const QChar *newBegin = rawText.constData();
     const qsizetype shorter = std::min(current.size(), rawText.size());
@@ -43,15 +42,7 @@ void replaceRawText(TColorMemo &memo, const QString &rawText)
     const qsizetype newEnd = rawText.size() - suffix;
     if (prefix == oldEnd && prefix == newEnd)
         return;
-    outsideHistory(memo, [&] {
-        QTextCursor cursor(memo.document());
-        cursor.beginEditBlock();
-        cursor.setPosition(int(prefix));
-        cursor.setPosition(int(oldEnd), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-        cursor.insertText(rawText.mid(prefix, newEnd - prefix));
-        cursor.endEditBlock();
-    });
+    outsideHistory(memo, [&] { memo.replaceRawRange(int(prefix), int(oldEnd), rawText.mid(prefix, newEnd - prefix)); });
 }
 
 void placeCaret(TColorMemo &memo, qint64 position)

@@ -9,8 +9,8 @@ class TColorMemo;
 
 // Replaces the selection (or inserts at the caret); the caret ends after it.
 void replaceSelection(TColorMemo &memo, const QString &crlfText);
-// Makes the memo's document text equal to rawText (the form
-// QTextDocument::toRawText gives) by rewriting only the part that differs,
+// Makes the memo's text equal to rawText (the form TColorMemo::rawText
+// gives) by rewriting only the part that differs,
 // so a small change in a large page stays cheap.
 void replaceRawText(TColorMemo &memo, const QString &rawText);
 // The caret moved to position, kept inside the text.

@@ -3,8 +3,6 @@
 #include "colormemo.h"
 #include "memoedit.h"
 
-#include <QTextDocument>
-
 TagUndo::TagUndo(TColorMemo &memo, QObject *parent)
     : QObject(parent), m_memo(memo)
 {
@@ -43,7 +41,7 @@ void TagUndo::undoUndo()
 
 TagUndo::Snapshot TagUndo::take() const
 {
-    return {m_memo.document()->toRawText(), m_memo.selStart()};
+    return {m_memo.rawText(), m_memo.selStart()};
 }
 
 void TagUndo::restore(const Snapshot &snapshot)

@@ -1,4 +1,5 @@
 #include "colormemo.h"
+#include "displaylines.h"
 #include "documentrules.h"
 #include "drawrules.h"
 #include "hotspot.h"
@@ -17,6 +18,7 @@ class RecordingMemo : public TColorMemo
 {
 public:
     using TColorMemo::TColorMemo;
+    using TColorMemo::firstVisibleBlock;
     QList<bool> passes;
     void paintColors(bool caretLineOnly) override
     {
@@ -72,6 +74,8 @@ private slots:
     void eventDrawAndKeyDrawHandlers();
     void badTextAndDocumentChangesSurvive();
     void longLineColouredWhereScrolledAndTyped();
+    void keyAcrossADisplayBreakColoured();
+    void hotSpotAcrossADisplayBreak();
 
 private:
     // A document window stand-in: the memo fills a parent window.
@@ -418,32 +422,75 @@ void ColorMemoTest::badTextAndDocumentChangesSurvive()
 
 void ColorMemoTest::longLineColouredWhereScrolledAndTyped()
 {
+    // a page on one line, its last tag at the far right
     QString big;
     while (big.size() < (1 << 20))
         big += QStringLiteral("<td class=\"x\">word</td> ");
+    big += QStringLiteral("plain <b>end");
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setModelText(big);
     render();
     m_memo->setFocus();
+    std::vector<std::size_t> reads; // what each pass reads of the text
+    TColorRule *reader = m_memo->ColorRules().add();
+    reader->setKeyDrawingType(TColorRule::dtEventDraw);
+    m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr>, int &count) {
+        reads.push_back(window.size());
+        count = 0;
+    });
+    m_memo->setColorLimMax(1);
 
-    // a keyword in the middle of the line, scrolled into view
-    const int key = int(big.indexOf(QStringLiteral("<td"), big.size() / 2));
-    m_memo->setSelStart(key);
+    m_memo->setSelStart(int(big.size()) - 3);
     m_memo->ensureCursorVisible();
-    QVERIFY(m_memo->verticalScrollBar()->value() > 1000);
+    QVERIFY(m_memo->horizontalScrollBar()->value() > 1000);
+    const int key = m_memo->textCursor().position() - 3; // in the document
     QImage image = render();
     QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(key + 14, key + 18), isGreen), 0); // "word"
-    QVERIFY(countPixels(image, charsRect(key + 14, key + 18), isDark) > 10);
+    QCOMPARE(countPixels(image, charsRect(key - 6, key - 1), isGreen), 0); // "plain"
+    QVERIFY(countPixels(image, charsRect(key - 6, key - 1), isDark) > 10);
 
-    // typed there: the new keyword and the moved one are coloured
-    QTest::keyClicks(m_memo, QStringLiteral("<b> "));
+    // typed there: the new tag is coloured, and the passes read the lines
+    // in view, not the whole line
+    reads.clear();
+    QTest::keyClicks(m_memo, QStringLiteral("<u> "));
     image = render();
     QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
-    QVERIFY(countPixels(image, charsRect(key + 4, key + 7), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(key + 18, key + 22), isGreen), 0);
+    QVERIFY(countPixels(image, charsRect(key + 3, key + 6), isGreen) > 10);
+    QCOMPARE(countPixels(image, charsRect(key + 7, key + 10), isGreen), 0);
+    QVERIFY(!reads.empty());
+    const int linesInView = m_memo->viewport()->height() / m_memo->fontMetrics().lineSpacing() + 1;
+    for (const std::size_t read : reads)
+        QVERIFY(read < std::size_t(linesInView + 2) * DisplayLines::LongestShownLine);
+    QCOMPARE(m_memo->text(), big.insert(big.size() - 3, QStringLiteral("<u> ")));
+}
 
-    // only the part of the line around the view carries formats
-    QVERIFY(m_memo->document()->firstBlock().layout()->formats().size() < 20000);
+void ColorMemoTest::keyAcrossADisplayBreakColoured()
+{
+    // "<" ends the first display line, "b>" starts the second, at the top of
+    // the view
+    const int piece = DisplayLines::PieceLength;
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setModelText(QString(piece - 1, u'x') + QStringLiteral("<b>") + QString(8 * piece, u'x')
+                          + QStringLiteral("\nmore").repeated(40));
+    m_memo->verticalScrollBar()->setValue(1);
+    QCOMPARE(m_memo->firstVisibleBlock().blockNumber(), 1);
+    QVERIFY(countPixels(render(), charsRect(piece + 1, piece + 2), isGreen) > 10); // the 'b'
+}
+
+void ColorMemoTest::hotSpotAcrossADisplayBreak()
+{
+    // "ho" ends the first display line, "me" starts the second
+    const int piece = DisplayLines::PieceLength;
+    m_memo->ColorRules().clear();
+    m_memo->HotSpot().Active = true;
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setModelText(QString(piece - 3, u'x') + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
+    QStringList clicks;
+    m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
+    QTest::mouseMove(m_memo->viewport(), charsRect(piece + 1, piece + 2).center());
+    QCOMPARE(m_memo->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(m_memo->viewport(), Qt::LeftButton, {}, charsRect(piece + 1, piece + 2).center());
+    QCOMPARE(clicks, QStringList{"home"});
 }
 
 QTEST_MAIN(ColorMemoTest)

@@ -1,4 +1,5 @@
 #include "colorpass.h"
+#include "displaybreaks.h"
 #include "documentrules.h"
 #include "drawrules.h"
 #include "hotspot.h"
@@ -8,6 +9,7 @@
 
 #include <QPalette>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -155,20 +157,32 @@ void ColorPassTest::runsIgnoreUncoveredCharactersOfLikeColour()
 
 void ColorPassTest::windowReadsOnlyItsBlocks()
 {
-    QTextDocument document(QStringLiteral("one\ntwo\nthree\nfour"));
+    // "ve" goes on with the line "fi" after a display break
+    QTextDocument document(QStringLiteral("one\ntwo\nthree\nfour\nfi\nve"));
+    QTextCursor(document.findBlockByNumber(5)).setBlockFormat(DisplayBreaks::continuationFormat());
+    const auto block = [&](int number) { return document.findBlockByNumber(number); };
     TextWindow window;
-    window.read(document.findBlockByNumber(1), 5, document.findBlockByNumber(2), true);
+    window.read(block(1), 5, block(2), block(3));
     const ScanWindow scan = window.window();
     QCOMPARE(scan.origin, 5);
     QVERIFY(scan.view() == u"two\r\nthree\r\n");
     QCOMPARE(scan.text[scan.length], u'\0');
     QCOMPARE(window.blocks().size(), 2u);
     QCOMPARE(window.blocks()[1].start, 10);
-    window.read(document.findBlockByNumber(3), 17, document.findBlockByNumber(3), false);
+    window.read(block(3), 17, block(3), QTextBlock());
     QVERIFY(window.window().view() == u"four");
     QCOMPARE(window.blocks()[0].start, 17);
-    window.read(document.findBlockByNumber(2), 10, document.findBlockByNumber(1), false);
+    window.read(block(2), 10, block(1), QTextBlock());
     QCOMPARE(window.window().length, 0);
+    // the display lines around the window that go on with its lines are
+    // read for keys across the break, but get no colours
+    window.read(block(4), 23, block(4), block(5));
+    QVERIFY(window.window().view() == u"five");
+    QCOMPARE(window.blocks().size(), 1u);
+    window.read(block(5), 25, block(5), QTextBlock());
+    QVERIFY(window.window().view() == u"five");
+    QCOMPARE(window.window().origin, 23);
+    QCOMPARE(window.blocks()[0].start, 25);
 }
 
 void ColorPassTest::formatsFollowRunsPerBlock()
@@ -191,13 +205,6 @@ void ColorPassTest::formatsFollowRunsPerBlock()
     QVERIFY(second[2].format.fontUnderline());
     QCOMPARE(RunFormatter(palette, true, true).forBlock(runs, 5, 8).size(), 2); // keys drawn by handler
     QVERIFY(!RunFormatter(palette, false, false).forBlock(runs, 5, 8)[2].format.fontUnderline());
-    // only the block's characters 1 .. 5: runs are cut at the part's edges
-    const auto part = formatter.forBlock(runs, 5, 8, 1, 6);
-    QCOMPARE(part.size(), 2);
-    QCOMPARE(part[0].start, 1);
-    QCOMPARE(part[0].length, 2);
-    QCOMPARE(part[1].start, 5);
-    QCOMPARE(part[1].length, 1);
     QCOMPARE(toQColor(clWindow, palette), palette.color(QPalette::Base));
 }
 

@@ -1,4 +1,5 @@
 #include "colormemo.h"
+#include "displaylines.h"
 #include "pagebytes.h"
 #include "support/appfixture.h"
 
@@ -478,6 +479,31 @@ private slots:
         memo->setSelStart(memo->textLength());
         type(memo, "<U>");
         QVERIFY(greenIn(23, 26) > 10);
+    }
+
+    // A page written on one line, shown in display lines, typed into at its
+    // end, at a display break in its middle and at its start.
+    void oneLinePageRoundTripsAfterTyping()
+    {
+        AppFixture app;
+        app.start();
+        QByteArray bytes;
+        for (int i = 0; bytes.size() < 300000; ++i)
+            bytes += "<td class=\"c" + QByteArray::number(i) + "\">x</td>";
+        const QString page = app.writeFile("line.htm", bytes);
+        QVERIFY(app.main->openDocument(page));
+        TColorMemo *memo = app.active()->CMemo1;
+        const std::vector<int> breaks = DisplayLines::breaksInLine(QString::fromLatin1(bytes));
+        QCOMPARE(memo->displayBreakCount(), int(breaks.size()));
+        const int middle = breaks[breaks.size() / 2];
+        memo->setSelStart(int(bytes.size()));
+        type(memo, "E");
+        memo->setSelStart(middle);
+        type(memo, "M");
+        memo->setSelStart(0);
+        type(memo, "S");
+        app.active()->menus.Save1->trigger();
+        QCOMPARE(app.readFile("line.htm"), "S" + bytes.insert(middle, 'M') + "E");
     }
 
     void largePageOpensAndRoundTrips()

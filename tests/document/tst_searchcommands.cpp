@@ -1,6 +1,7 @@
 #include "colormemo.h"
 #include "replaceform.h"
 #include "searchform.h"
+#include "textscan.h"
 #include "support/appfixture.h"
 #include "support/whenshown.h"
 
@@ -220,6 +221,26 @@ private slots:
         app.watching.answers << Button::All;
         other->menus.Replace2->trigger();
         QCOMPARE(other->CMemo1->text(), QString("aa"));
+    }
+
+    // Each replacement holds the text, so the scan builds one line as long
+    // as the range: the page shows it in display lines, with word wrap on.
+    void replacementsBuildingOneLongLineEnd()
+    {
+        SearchApp app;
+        app.start();
+        const QString text = QStringLiteral("abc <p> ").repeated(125'000);
+        Teditform *doc = app.page(text);
+        QCOMPARE(doc->CMemo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        fillIn<Treplaceform>("abc", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "xabc"); });
+        app.watching.answers << Button::All;
+        doc->menus.Replace2->trigger();
+        const MatchRule rule(QStringLiteral("abc"), false);
+        ReplaceScan scan(text, rule, QStringLiteral("xabc"), scanRange(text.size(), 0, 0, false, 3));
+        while (scan.next())
+            scan.replace();
+        QCOMPARE(doc->CMemo1->text(), scan.text());
+        QVERIFY(doc->CMemo1->displayBreakCount() > 100);
     }
 
     void fiftyMegabytesWithAMillionMatches()

@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 namespace {
 
@@ -56,7 +55,7 @@ private slots:
         const int perPage = linesPerPage(printer, testFont(12));
         QVERIFY(perPage > 20);
         const QStringList lines = numberedLines(perPage + 3);
-        QTextDocument text(lines.join('\n'));
+        const QString text(lines.join('\n'));
         printPlainText(printer, text, testFont(12), Qt::black);
 
         const QList<QStringList> pages = pdf::pages(path);
@@ -81,7 +80,7 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             const QString path = dir.filePath(QStringLiteral("size%1.pdf").arg(size));
             toPdf(printer, path);
-            QTextDocument text("first\nsecond\n\nfourth");
+            const QString text("first\nsecond\n\nfourth");
             printPlainText(printer, text, testFont(size), Qt::black);
             const QList<pdf::Word> words = pdf::words(path);
             QCOMPARE(words.size(), 3);
@@ -104,7 +103,7 @@ private slots:
         for (int i = 0; i < 60; ++i)
             words << QStringLiteral("word%1").arg(i);
         const QString unbroken(300, QLatin1Char('x'));
-        QTextDocument text(words.join(' ') + '\n' + unbroken + "\nlast");
+        const QString text(words.join(' ') + '\n' + unbroken + "\nlast");
         printPlainText(printer, text, testFont(12), Qt::black);
         const QStringList printed = pdf::pages(path).value(0);
         QVERIFY(printed.size() > 4);
@@ -119,7 +118,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         const QString path = dir.filePath("tabs.pdf");
         toPdf(printer, path);
-        QTextDocument text("a\tb\n\t\tc\nd");
+        const QString text("a\tb\n\t\tc\nd");
         printPlainText(printer, text, testFont(10), Qt::black);
         const QList<pdf::Word> words = pdf::words(path);
         QCOMPARE(words.size(), 4);
@@ -144,7 +143,7 @@ private slots:
         file.close();
         const QString unwritable = blocked + "/out.pdf"; // its folder is a file
         toPdf(printer, unwritable);
-        QTextDocument text("some text");
+        const QString text("some text");
         QString message;
         try {
             printPlainText(printer, text, testFont(10), Qt::black);
@@ -169,7 +168,7 @@ private slots:
         const int count = 10 * 1024 * 1024 / (line.size() + 2) + 1;
         QStringList lines(count, line);
         lines.last() = QStringLiteral("the very last line");
-        QTextDocument text(lines.join('\n'));
+        const QString text(lines.join('\n'));
         lines.clear();
         printPlainText(printer, text, testFont(8), Qt::black);
         const int perPage = linesPerPage(printer, testFont(8));
