@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "apperror.h"
+#include "ftpaccounts.h"
 #include "settings.h"
 #include "settingsstore.h"
 #include "tagtable.h"

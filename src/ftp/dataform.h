@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "ftpaccounts.h"
 
 #include <QDialog>
 

@@ -1,8 +1,26 @@
 #pragma once
 
-#include "settings.h"
+#include "settingsschema.h"
 
 #include <QString>
+#include <array>
+
+class RegKey;
+
+// One stored FTP account.
+struct FtpAccount {
+    QString host;
+    QString user;
+    QString password;
+    QString nick;
+};
+
+// The account table, filled at start-up: account number n at n - 1.
+extern std::array<FtpAccount, Stored::accountHost.last()> g_accounts;
+
+// Empties every host, then reads accounts 1 to the account count; stops
+// with an AppError at a value of the wrong type.
+void readAccounts(const RegKey &key);
 
 // The account chosen with "Connect", read by the FTP window.
 struct FtpConnection {
@@ -31,9 +49,9 @@ void replaceAccount(int number, const FtpAccount &replacement);
 void saveAccount(int number);
 
 // What an account knows of its server, kept in the settings store beside
-// the account: the SHA-256 fingerprint of the certificate the user trusts
-// ("CERT" + number, in hex), and whether it has connected encrypted
-// ("SECURE" + number), after which it never logs in without encryption.
+// the account: the SHA-256 fingerprint of the certificate the user trusts,
+// and whether it has connected encrypted, after which it never logs in
+// without encryption.
 // A store that cannot be read or written counts as knowing nothing.
 QByteArray trustedCertificate(int number);
 void trustCertificate(int number, const QByteArray &fingerprint);

@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "regformat.h"
+#include "settingsschema.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,13 +54,6 @@ bool replaceStore(const QString &path, const QByteArray &bytes, bool ownerOnly)
     if (!exists || ownerOnly)
         file.setPermissions(kOwnerOnly);
     return file.write(bytes) == bytes.size() && file.commit();
-}
-
-// "PASS" followed by an account number.
-bool isPasswordName(const QString &folded)
-{
-    return folded.size() > 4 && folded.startsWith(QLatin1String("pass"))
-           && std::all_of(folded.cbegin() + 4, folded.cend(), [](QChar c) { return c.isDigit(); });
 }
 
 [[noreturn]] void invalidType(const QString &name)
@@ -193,7 +187,7 @@ bool RegKey::holdsPassword() const
 {
     const auto &values = m_document->values();
     return std::any_of(values.keyValueBegin(), values.keyValueEnd(), [](const auto &entry) {
-        return isPasswordName(entry.first) && !entry.second.text.isEmpty();
+        return Stored::accountPassword.hasForm(entry.first) && !entry.second.text.isEmpty();
     });
 }
 

@@ -28,14 +28,10 @@ void setTagFormat(int n, const QString &opening, int caret, const QString &closi
     RegKey key;
     if (!key.openWrite())
         return;
-    const QString number = QString::number(n);
-    key.writeString(QStringLiteral("TAG") + number, slot.opening);
-    key.writeInteger(QStringLiteral("BACK") + number, slot.back);
-    key.writeString(QStringLiteral("CLOSE") + number, slot.closing);
-    const int k = n - TagTable::kFirstDefined;
-    if (k >= 0 && k < TagTable::kDefinedCount) {
-        g_tags.captions[k] = opening.left(10);
-        key.writeString(QStringLiteral("DEF") + QString::number(k), g_tags.captions[k]);
+    writeTagTexts(key, n);
+    if (TagTable::isDefined(n)) {
+        g_tags.captions[n - TagTable::kFirstDefined] = opening.left(10);
+        writeCaption(key, n);
     }
     key.close();
 }

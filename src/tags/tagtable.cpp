@@ -78,45 +78,31 @@ const TagDefault kDefaults[TagTable::kSlots] = {
     {"", "<DT>", "", 4, 2, 4, "definitionterm1Click", false}, // 69
 };
 
-bool isDefinedSlot(int n)
-{
-    return n >= TagTable::kFirstDefined && n < TagTable::kFirstDefined + TagTable::kDefinedCount;
-}
 
 void setToDefault(int n, bool definedEmpty)
 {
     const TagDefault &d = tagDefault(n);
     TagSlot &slot = g_tags.slot(n);
-    slot.opening = definedEmpty && isDefinedSlot(n) ? QString() : QString::fromLatin1(d.opening);
+    slot.opening = definedEmpty && TagTable::isDefined(n) ? QString() : QString::fromLatin1(d.opening);
     slot.closing = QString::fromLatin1(d.closing);
     slot.back = d.back;
     if (!d.keepsExtra)
         slot.extra = d.extra;
 }
 
-QString numbered(const char *prefix, int n)
-{
-    return QLatin1String(prefix) + QString::number(n);
-}
-
 // The four fields of slot n.
 void writeSlotFields(RegKey &key, int n)
 {
-    const TagSlot &slot = g_tags.slot(n);
-    key.writeString(numbered("TAG", n), slot.opening);
-    key.writeInteger(numbered("BACK", n), slot.back);
-    key.writeString(numbered("CLOSE", n), slot.closing);
-    key.writeInteger(numbered("MIN", n), slot.extra);
+    writeTagTexts(key, n);
+    Stored::tagExtra[n].write(key, g_tags.slot(n).extra);
 }
 
 // Slot n and, for a user slot, its caption.
 void writeTag(RegKey &key, int n)
 {
     writeSlotFields(key, n);
-    if (isDefinedSlot(n)) {
-        const int k = n - TagTable::kFirstDefined;
-        key.writeString(numbered("DEF", k), g_tags.captions[k]);
-    }
+    if (TagTable::isDefined(n))
+        writeCaption(key, n);
 }
 
 } // namespace
@@ -136,7 +122,7 @@ void installAllTags()
         return;
     for (int n = 1; n <= TagTable::kSlots; ++n)
         writeSlotFields(key, n);
-    key.writeInteger(QStringLiteral("tagsins"), 1);
+    Stored::tagsInstalled.set(key);
     key.close();
 }
 
@@ -152,7 +138,7 @@ void resetTags(const std::vector<int> &numbers)
         if (n < 1 || n > TagTable::kSlots)
             continue;
         setToDefault(n, false);
-        if (isDefinedSlot(n)) {
+        if (TagTable::isDefined(n)) {
             g_tags.slot(n).extra = 0;
             g_tags.captions[n - TagTable::kFirstDefined] = QStringLiteral("----------");
         }
@@ -176,18 +162,27 @@ void readTags(const RegKey &key)
 {
     for (int n = 1; n <= TagTable::kSlots; ++n) {
         TagSlot &slot = g_tags.slot(n);
-        if (key.valueExists(numbered("TAG", n)))
-            slot.opening = key.readString(numbered("TAG", n));
-        if (key.valueExists(numbered("BACK", n)))
-            slot.back = key.readInteger(numbered("BACK", n));
-        if (key.valueExists(numbered("CLOSE", n)))
-            slot.closing = key.readString(numbered("CLOSE", n));
-        if (key.valueExists(numbered("MIN", n)))
-            slot.extra = key.readInteger(numbered("MIN", n));
-        if (isDefinedSlot(n)) {
+        Stored::tagOpening[n].readInto(key, slot.opening);
+        Stored::tagBack[n].readInto(key, slot.back);
+        Stored::tagClosing[n].readInto(key, slot.closing);
+        Stored::tagExtra[n].readInto(key, slot.extra);
+        if (TagTable::isDefined(n)) {
             const int k = n - TagTable::kFirstDefined;
-            if (key.valueExists(numbered("DEF", k)))
-                g_tags.captions[k] = key.readString(numbered("DEF", k));
+            Stored::definedCaption[k].readInto(key, g_tags.captions[k]);
         }
     }
+}
+
+void writeTagTexts(RegKey &key, int n)
+{
+    const TagSlot &slot = g_tags.slot(n);
+    Stored::tagOpening[n].write(key, slot.opening);
+    Stored::tagBack[n].write(key, slot.back);
+    Stored::tagClosing[n].write(key, slot.closing);
+}
+
+void writeCaption(RegKey &key, int n)
+{
+    const int k = n - TagTable::kFirstDefined;
+    Stored::definedCaption[k].write(key, g_tags.captions[k]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settingsschema.h"
+
 #include <QString>
 #include <array>
 #include <vector>
@@ -15,9 +17,11 @@ struct TagSlot {
 };
 
 struct TagTable {
-    static constexpr int kSlots = 69;
+    static constexpr int kSlots = Stored::tagOpening.last();
     static constexpr int kFirstDefined = 56; // slots 56..65 are the user's own
-    static constexpr int kDefinedCount = 10;
+    static constexpr int kDefinedCount = Stored::definedCaption.last() + 1;
+
+    static constexpr bool isDefined(int n) { return n >= kFirstDefined && n < kFirstDefined + kDefinedCount; }
 
     std::array<TagSlot, kSlots + 1> entries; // index 0 unused
     std::array<QString, kDefinedCount> captions;
@@ -52,3 +56,8 @@ void resetTags(const std::vector<int> &numbers);
 // Empties every slot's opening text, then reads the stored slots and captions.
 void clearOpeningTexts();
 void readTags(const RegKey &key);
+
+// Write slot n's opening text, back offset and closing text, in that order,
+// and the caption of user slot n, into a store opened for writing.
+void writeTagTexts(RegKey &key, int n);
+void writeCaption(RegKey &key, int n);

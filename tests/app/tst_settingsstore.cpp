@@ -1,4 +1,5 @@
 #include "apperror.h"
+#include "ftpaccounts.h"
 #include "settings.h"
 #include "settingsstore.h"
 #include "startup.h"
@@ -130,10 +131,10 @@ private slots:
                    "\"HOST3\"=\"c\"\n\"NICK2\"=\"bee\"\n");
         load();
         QCOMPARE(g_settings.accountCount, 2);
-        QCOMPARE(g_settings.accounts[0].host, QString("a"));
-        QCOMPARE(g_settings.accounts[0].password, QString("p"));
-        QCOMPARE(g_settings.accounts[1].nick, QString("bee"));
-        QVERIFY(g_settings.accounts[2].host.isEmpty());
+        QCOMPARE(account(1).host, QString("a"));
+        QCOMPARE(account(1).password, QString("p"));
+        QCOMPARE(account(2).nick, QString("bee"));
+        QVERIFY(account(3).host.isEmpty());
     }
 
     // The old Windows default reads as the home folder; the general save

@@ -2,6 +2,7 @@
 #include "conform.h"
 #include "dataform.h"
 #include "ftpaccounts.h"
+#include "settings.h"
 #include "settingsstore.h"
 #include "support/scripted.h"
 #include "support/storedvalue.h"
@@ -63,6 +64,7 @@ private slots:
     {
         QFile::remove(RegKey::storePath());
         g_settings = Settings();
+        g_accounts = {};
         g_connection = {};
     }
 
