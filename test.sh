@@ -8,11 +8,11 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build
-ctest --test-dir build --output-on-failure
+ctest --test-dir build -j2 --output-on-failure
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENDEL_SANITIZE=ON \
   -DQUENDEL_BENCH=OFF > /dev/null
 cmake --build build-sanitize
-ctest --test-dir build-sanitize --output-on-failure
+ctest --test-dir build-sanitize -j2 --output-on-failure

@@ -54,14 +54,20 @@ public:
                    << "rsa_cert_file=" + m_folder.filePath("cert.pem")
                    << "rsa_private_key_file=" + m_folder.filePath("key.pem");
         }
-        const int port = ServerProcess::freePort();
-        config << "listen_port=" + QString::number(port);
-        QFile file(m_folder.filePath("vsftpd.conf"));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write(config.join('\n').toUtf8() + '\n');
-        file.close();
-        return m_process.startListening("/usr/sbin/vsftpd", {file.fileName()}, port);
+        // Tests running beside this one may take the free port before vsftpd
+        // does; vsftpd then ends at once, and the next free port is tried.
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            const int port = ServerProcess::freePort();
+            QFile file(m_folder.filePath("vsftpd.conf"));
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                return false;
+            file.write((config + QStringList{"listen_port=" + QString::number(port)}).join('\n').toUtf8() + '\n');
+            file.close();
+            if (m_process.startListening("/usr/sbin/vsftpd", {file.fileName()}, port))
+                return true;
+            m_process.stop();
+        }
+        return false;
     }
     void stop() { m_process.stop(); }
 

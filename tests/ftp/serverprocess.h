@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -59,7 +58,7 @@ public:
                 m_port = port;
                 return true;
             }
-            QThread::msleep(20);
+            m_process.waitForFinished(20); // a server that could not listen ends
         }
         return false;
     }
