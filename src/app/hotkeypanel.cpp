@@ -74,7 +74,20 @@ HotKeyPanel::HotKeyPanel(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWidgetResizable(true);
+    hide();
+}
 
+void HotKeyPanel::setVisible(bool visible)
+{
+    // Built when first shown: its fonts and labels cost start-up time, and
+    // the panel starts hidden.
+    if (visible && !widget())
+        buildLegend();
+    QScrollArea::setVisible(visible);
+}
+
+void HotKeyPanel::buildLegend()
+{
     const QString title = QStringLiteral("Hot keys");
     QStringList headings, items;
     for (const Group &group : kGroups) {
@@ -122,5 +135,4 @@ HotKeyPanel::HotKeyPanel(QWidget *parent)
     }
     layout->addStretch();
     setWidget(content);
-    hide();
 }

@@ -73,6 +73,13 @@ QIcon buttonIcon(const QStyle *style, int index)
     return style->standardIcon(kIcons[index % std::size(kIcons)]);
 }
 
+// A toolbar button's action, found among the toolbar's own children rather
+// than in every document window.
+QAction *buttonAction(const QToolBar *bar, const char *name)
+{
+    return bar->findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 Tmainform::Tmainform(QWidget *parent)
@@ -462,14 +469,14 @@ void Tmainform::toolbarUpdate()
 {
     for (const ToolbarButton &button : toolbarButtons()) {
         if (const auto state = toolbarState(button.rule, g_documents.open))
-            action(button.name)->setEnabled(*state);
+            buttonAction(ToolBar1, button.name)->setEnabled(*state);
     }
 }
 
 void Tmainform::setUndoButtons(bool undo, bool undoUndo)
 {
-    action("ToolButton18")->setEnabled(undo);
-    action("ToolButton19")->setEnabled(undoUndo);
+    buttonAction(ToolBar1, "ToolButton18")->setEnabled(undo);
+    buttonAction(ToolBar1, "ToolButton19")->setEnabled(undoUndo);
 }
 
 void Tmainform::setUploadEnabled(bool enabled)
