@@ -6,6 +6,7 @@
 #include "configform.h"
 #include "desktop.h"
 #include "dialogs.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "fontform.h"
 #include "framewizard.h"
@@ -23,7 +24,6 @@
 #include "toolbarbuttons.h"
 #include "windowarrange.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -80,6 +80,7 @@ Tmainform::Tmainform(QWidget *parent)
 {
     setObjectName(QStringLiteral("mainform"));
     m_mdi = new QMdiArea(this);
+    m_documents = std::make_unique<DocumentList>(*m_mdi);
     ScrollBox1 = new HotKeyPanel(this);
     auto *centre = new QWidget(this);
     auto *layout = new QHBoxLayout(centre);
@@ -93,7 +94,8 @@ Tmainform::Tmainform(QWidget *parent)
     buildMenus();
     buildToolbar();
     buildStatusBar();
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
+    connect(m_documents.get(), &DocumentList::countChanged, this, &Tmainform::showDocumentCount);
+    connect(m_documents.get(), &DocumentList::activated, this, &Tmainform::activated);
     formCreate();
 }
 
@@ -112,17 +114,9 @@ void Tmainform::formCreate()
             autosaveAll();
     });
     setWindowState(windowState() | Qt::WindowMaximized);
-    // Idle rule: with no document open there is nothing to upload.
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            [this] {
-                if (g_documents.open == 0)
-                    FTP1->setEnabled(false);
-            });
-    g_documents.open = 0;
-    writeCountPanel();
+    showDocumentCount(0);
     setWindowTitle(QStringLiteral("Quendel | version 3.5 "));
     runCommand(loadAllSettings);
-    g_documents.closingAll = false;
 }
 
 void Tmainform::buildMenus()
@@ -154,10 +148,11 @@ void Tmainform::buildMenus()
 
     QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
     Frames1 = item(wizards, "Frames1", "Frames... ", "", [this] {
-        FrameWizardHost host{*this, [this] { return createDocument(); }};
+        FrameWizardHost host{*m_documents, [this] { return createDocument(); }};
         runFramesWizard(host);
     });
     FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", [this] { FTP1Click(*this, this); });
+    keepUploadAvailable(*FTP1, *m_documents);
     item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down",
          [this] { Downloadandopen1Click(*this, this); });
 
@@ -218,7 +213,7 @@ void Tmainform::buildToolbar()
             continue; // a button without a command yet does nothing
         connect(action, &QAction::triggered, this, [this, run = command->second, guard = button.guard] {
             const bool needsDocument = guard != ToolbarButton::Guard::None;
-            if (guardAllows(guard, g_documents.open) && (!needsDocument || activeDocument()))
+            if (guardAllows(guard, m_documents->count()) && (!needsDocument || activeDocument()))
                 runCommand(run);
         });
     }
@@ -259,15 +254,13 @@ bool Tmainform::event(QEvent *event)
 
 void Tmainform::formShow(const QStringList &arguments)
 {
-    bool opened = false;
     if (!arguments.isEmpty() && !arguments[0].isEmpty()) {
         // Made absolute now: the page is saved where it was found, whatever
         // the working directory is later.
         const QString first = NativeFiles::absolute(arguments[0]);
         openDialogFileName = first;
-        opened = openDocument(first);
+        openDocument(first);
     }
-    FTP1->setEnabled(opened);
 
     if (!g_settings.tagsInstalled) {
         const auto answer = Messages::show(
@@ -285,7 +278,6 @@ void Tmainform::formShow(const QStringList &arguments)
         }
     }
     runCommand(repairTagTable);
-    toolbarUpdate();
 }
 
 Teditform *Tmainform::createDocument()
@@ -295,6 +287,7 @@ Teditform *Tmainform::createDocument()
     doc->formShow();
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    m_documents->joined(*doc);
     // The window's own menu keeps no keys: they would clash with the
     // program's (Ctrl+W is "Configuration") and with the other windows'.
     for (QAction *action : sub->systemMenu()->actions())
@@ -320,16 +313,12 @@ Teditform *Tmainform::createDocument()
 
 void Tmainform::newDocument()
 {
-    ++g_documents.open;
-    writeCountPanel();
     m_panels[ModifiedPanel]->clear();
     createDocument();
 }
 
 bool Tmainform::openDocument(const QString &path)
 {
-    ++g_documents.open;
-    writeCountPanel();
     Teditform *doc = createDocument();
     return runCommand([doc, &path] { doc->loadFile(path); });
 }
@@ -351,7 +340,7 @@ void Tmainform::openDocuments()
 
 void Tmainform::saveAll()
 {
-    const int count = g_documents.open;
+    const int count = m_documents->count();
     for (int i = 0; i < count; ++i) {
         if (Teditform *doc = activeDocument())
             runCommand([doc] { doc->save(); });
@@ -366,7 +355,7 @@ void Tmainform::closeMainWindow()
 
 void Tmainform::closeEvent(QCloseEvent *event)
 {
-    const QList<Teditform *> open = documents();
+    const QList<Teditform *> open = m_documents->windows();
     for (Teditform *doc : open) {
         if (!doc->formCloseQuery()) {
             event->ignore();
@@ -385,7 +374,7 @@ void Tmainform::C1Click()
         configform.exec();
     }
     // The open dialog reads its folder at each use; the pages take the font.
-    for (Teditform *doc : documents())
+    for (Teditform *doc : m_documents->windows())
         doc->CMemo1->setFont(editorFont());
 }
 
@@ -402,40 +391,19 @@ void Tmainform::About1Click()
 
 void Tmainform::autosaveAll()
 {
-    for (Teditform *doc : documents())
+    for (Teditform *doc : m_documents->windows())
         runCommand([doc] { doc->autosavePass(); });
 }
 
 Teditform *Tmainform::activeDocument() const
 {
-    QMdiSubWindow *sub = m_mdi->activeSubWindow();
-    if (!sub)
-        sub = m_mdi->currentSubWindow();
-    return sub ? qobject_cast<Teditform *>(sub->widget()) : m_active.data();
+    return m_documents->active();
 }
 
-QList<Teditform *> Tmainform::documents() const
+void Tmainform::activated(Teditform &window)
 {
-    QList<Teditform *> list;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
-        if (auto *doc = qobject_cast<Teditform *>(sub->widget()))
-            list << doc;
-    }
-    return list;
-}
-
-void Tmainform::subWindowActivated(QMdiSubWindow *window)
-{
-    auto *doc = window ? qobject_cast<Teditform *>(window->widget()) : nullptr;
-    // The area also reports a switch to another program as "no active
-    // window"; the active document stays as it was.
-    if (!doc || doc == m_active)
-        return;
-    if (m_active)
-        m_active->formDeactivate();
-    m_active = doc;
     showMenus();
-    doc->formActivate();
+    window.formActivate();
 }
 
 void Tmainform::showMenus()
@@ -443,8 +411,8 @@ void Tmainform::showMenus()
     QMenuBar *bar = menuBar();
     bar->clear();
     const std::vector<GroupedMenu> none;
-    const bool hasDocument = m_active && !m_mdi->subWindowList().isEmpty();
-    for (QMenu *m : mergeMenus(m_menus, hasDocument ? m_active->menus.menus : none))
+    const Teditform *active = m_documents->active();
+    for (QMenu *m : mergeMenus(m_menus, active ? active->menus.menus : none))
         bar->addMenu(m);
 }
 
@@ -453,15 +421,22 @@ void Tmainform::setPanel(Panel panel, const QString &text)
     m_panels[panel]->setText(text);
 }
 
-void Tmainform::writeCountPanel()
+void Tmainform::showDocumentCount(int count)
 {
-    m_panels[CountPanel]->setText(QStringLiteral("%1 windows").arg(g_documents.open));
+    m_panels[CountPanel]->setText(QStringLiteral("%1 windows").arg(count));
+    if (count == 0) {
+        m_panels[SizePanel]->clear();
+        m_panels[PathPanel]->clear();
+        m_panels[ModifiedPanel]->clear();
+    }
+    Frames1->setEnabled(count == 0);
+    toolbarUpdate(count);
 }
 
-void Tmainform::toolbarUpdate()
+void Tmainform::toolbarUpdate(int count)
 {
     for (const ToolbarButton &button : toolbarButtons()) {
-        if (const auto state = toolbarState(button.rule, g_documents.open))
+        if (const auto state = toolbarState(button.rule, count))
             action(button.name)->setEnabled(*state);
     }
 }
@@ -470,16 +445,6 @@ void Tmainform::setUndoButtons(bool undo, bool undoUndo)
 {
     action("ToolButton18")->setEnabled(undo);
     action("ToolButton19")->setEnabled(undoUndo);
-}
-
-void Tmainform::setUploadEnabled(bool enabled)
-{
-    FTP1->setEnabled(enabled);
-}
-
-void Tmainform::setFramesEnabled(bool enabled)
-{
-    Frames1->setEnabled(enabled);
 }
 
 void Tmainform::listWindows(QMenu *menu)

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class DocumentList;
 class HotKeyPanel;
 class QLabel;
 class QMdiArea;
@@ -32,10 +33,8 @@ public:
 
     // DocumentHost
     void setPanel(Panel panel, const QString &text) override;
-    void toolbarUpdate() override;
     void setUndoButtons(bool undo, bool undoUndo) override;
-    void setUploadEnabled(bool enabled) override;
-    void setFramesEnabled(bool enabled) override;
+    DocumentList &documents() override { return *m_documents; }
     void newDocument() override;
     void openDocuments() override;
     void saveAll() override;
@@ -52,8 +51,7 @@ public:
     // Opens a page in a new document window; false when it could not be read.
     bool openDocument(const QString &path) override;
 
-    Teditform *activeDocument() const override;
-    QList<Teditform *> documents() const;
+    Teditform *activeDocument() const;
     QMdiArea *mdiArea() const { return m_mdi; }
     QLabel *panel(Panel panel) const { return m_panels[panel]; }
     QToolBar *toolBar() const { return ToolBar1; }
@@ -72,8 +70,10 @@ private:
     void buildToolbar();
     void buildStatusBar();
     Teditform *createDocument();
-    void writeCountPanel();
-    void subWindowActivated(QMdiSubWindow *window);
+    // Panel 2, the toolbar and "Frames... " follow the number of pages.
+    void showDocumentCount(int count);
+    void toolbarUpdate(int count);
+    void activated(Teditform &window);
     void showMenus();
     void autosaveAll();
     void C1Click();
@@ -81,11 +81,11 @@ private:
     void About1Click();
 
     QMdiArea *m_mdi = nullptr;
+    std::unique_ptr<DocumentList> m_documents; // goes before the windows it reads
     QToolBar *ToolBar1 = nullptr;
     HotKeyPanel *ScrollBox1 = nullptr;
     std::array<QLabel *, 5> m_panels{};
     std::vector<GroupedMenu> m_menus;
-    QPointer<Teditform> m_active;
     QPointer<QMdiSubWindow> m_lastNew; // the page opened last, where the next one goes from
     QAction *FTP1 = nullptr;
     QAction *Frames1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class DocumentList;
 class QMenu;
 class QPrinter;
 class Teditform;
@@ -15,11 +16,8 @@ public:
     virtual ~DocumentHost() = default;
 
     virtual void setPanel(Panel panel, const QString &text) = 0;
-    // Buttons enabled from the open-document count.
-    virtual void toolbarUpdate() = 0;
     virtual void setUndoButtons(bool undo, bool undoUndo) = 0;
-    virtual void setUploadEnabled(bool enabled) = 0; // "Upload file"
-    virtual void setFramesEnabled(bool enabled) = 0; // "Frames... "
+    virtual DocumentList &documents() = 0;
 
     virtual void newDocument() = 0;
     virtual void openDocuments() = 0;
@@ -27,7 +25,6 @@ public:
     virtual bool openDocument(const QString &path) = 0;
     virtual void saveAll() = 0;
     virtual void closeMainWindow() = 0;
-    virtual Teditform *activeDocument() const = 0;
     // Fills a document's Window menu with the open document windows.
     virtual void listWindows(QMenu *menu) = 0;
 
@@ -42,11 +39,3 @@ public:
     // The printer chosen by the user, kept for every later print job.
     virtual QPrinter &printer() = 0;
 };
-
-// Program-wide document bookkeeping.
-struct DocumentCounts {
-    qint32 open = 0;       // open document windows
-    bool closingAll = false; // "Close all" is under way
-};
-
-extern DocumentCounts g_documents;

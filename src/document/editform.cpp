@@ -5,8 +5,9 @@
 #include "colormemo.h"
 #include "desktop.h"
 #include "dialogs.h"
-#include "documentrules.h"
 #include "documenthost.h"
+#include "documentlist.h"
+#include "documentrules.h"
 #include "fontform.h"
 #include "messages.h"
 #include "nativefiles.h"
@@ -28,8 +29,6 @@
 #include <QMenu>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
-DocumentCounts g_documents;
 
 const QString Teditform::kNoName = QStringLiteral("No name");
 
@@ -67,11 +66,9 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     connectCommands();
 
     menus.Undoundo1->setEnabled(false);
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
+    menus.Closeall1->setEnabled(m_host->documents().count() >= 2);
     menus.Undolasttag1->setEnabled(false);
     updateBrowserItem();
-    if (g_documents.open > 0)
-        m_host->setFramesEnabled(false);
     for (int k = 0; k < menus.defined.size(); ++k)
         menus.defined[k]->setText(g_tags.captions[k]);
 }
@@ -200,7 +197,7 @@ void Teditform::showUndoState(bool undo, bool undoUndo)
     menus.Undolasttag1->setEnabled(undo);
     menus.Undoundo1->setEnabled(undoUndo);
     // The toolbar mirrors the active document only.
-    if (m_host->activeDocument() == this)
+    if (m_host->documents().active() == this)
         m_host->setUndoButtons(undo, undoUndo);
 }
 
@@ -210,7 +207,7 @@ void Teditform::formShow()
     if (m_fileName.isEmpty())
         m_fileName = kNoName;
     CMemo1->setFont(editorFont());
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
+    menus.Closeall1->setEnabled(m_host->documents().count() >= 2);
     writeSizePanel();
     setWindowTitle(m_fileName);
     updateBrowserItem();
@@ -219,37 +216,28 @@ void Teditform::formShow()
         CMemo1->setSelStart(CMemo1->textLength() - kSkeletonCaretFromEnd);
         CMemo1->setModified(false);
     }
-    m_host->toolbarUpdate();
     m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
 }
 
 void Teditform::formActivate()
 {
     CMemo1->setFont(editorFont());
-    if (g_documents.closingAll) {
+    DocumentList &documents = m_host->documents();
+    if (documents.closingAll()) {
         // Closed once activation has finished, through its own close query.
         QMetaObject::invokeMethod(this, &Teditform::closeWindow, Qt::QueuedConnection);
     }
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
-    menus.Saveall1->setEnabled(g_documents.open >= 2);
+    menus.Closeall1->setEnabled(documents.count() >= 2);
+    menus.Saveall1->setEnabled(documents.count() >= 2);
     m_autosave = menus.Autosave1->isChecked();
-    const bool named = m_fileName != kNoName;
-    menus.N15->setEnabled(named);
-    m_host->setUploadEnabled(named);
-    if (g_documents.open > 0) {
-        writeSizePanel();
-        m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_fileName));
-    }
+    updateBrowserItem();
+    writeSizePanel();
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_fileName));
     m_host->setPanel(DocumentHost::ModifiedPanel,
                      CMemo1->modified() ? QStringLiteral("modified") : QString());
     CMemo1->setFocus();
     m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
     CMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-}
-
-void Teditform::formDeactivate()
-{
-    m_host->toolbarUpdate();
 }
 
 void Teditform::loadFile(const QString &path)
@@ -260,8 +248,6 @@ void Teditform::loadFile(const QString &path)
     m_fileName = path;
     setWindowTitle(shownName(path));
     m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    m_host->setPanel(DocumentHost::CountPanel,
-                     QStringLiteral("%1 windows").arg(g_documents.open));
     m_bytes->setEncoding(page.encoding);
     m_bytes->setByteOrderMark(page.byteOrderMark);
     CMemo1->setModelText(page.text);
@@ -269,7 +255,7 @@ void Teditform::loadFile(const QString &path)
     CMemo1->setSelStart(0);
     CMemo1->setModified(false);
     m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    m_host->setUploadEnabled(true);
+    emit renamed();
 }
 
 void Teditform::writeNewPage(const QString &path, const QString &text, int caret)
@@ -277,8 +263,7 @@ void Teditform::writeNewPage(const QString &path, const QString &text, int caret
     m_fileName = path;
     setWindowTitle(shownName(path));
     m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    // A named page can be uploaded, as it could after a load.
-    m_host->setUploadEnabled(true);
+    emit renamed();
     // Typed in, as it were: until it is written the page counts as changed.
     CMemo1->setModelText(QString());
     CMemo1->setSelText(text);
@@ -336,6 +321,7 @@ bool Teditform::saveAs()
     m_fileName = chosen;
     m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(chosen));
     setWindowTitle(shownName(chosen));
+    emit renamed();
     return true;
 }
 
@@ -368,7 +354,7 @@ void Teditform::closeWithoutQuery()
 
 void Teditform::closeAll()
 {
-    g_documents.closingAll = true;
+    m_host->documents().setClosingAll(true);
     closeWindow();
 }
 
@@ -396,7 +382,7 @@ void Teditform::closeEvent(QCloseEvent *event)
     if (!m_closeApproved && !formCloseQuery()) {
         // A refused close ends "Close all": the windows activated later,
         // new ones included, stay open.
-        g_documents.closingAll = false;
+        m_host->documents().setClosingAll(false);
         event->ignore();
         return;
     }
@@ -407,17 +393,8 @@ void Teditform::closeEvent(QCloseEvent *event)
 
 void Teditform::formClose()
 {
-    --g_documents.open;
-    m_host->setPanel(DocumentHost::CountPanel, QStringLiteral("%1 windows").arg(g_documents.open));
-    if (g_documents.open == 0) {
-        m_host->setPanel(DocumentHost::SizePanel, QString());
-        m_host->setPanel(DocumentHost::PathPanel, QString());
-        m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-        m_host->setFramesEnabled(true);
-        m_host->setUploadEnabled(false);
-        g_documents.closingAll = false;
-    }
-    m_host->toolbarUpdate();
+    m_closed = true;
+    emit closed();
 }
 
 void Teditform::toggleAutosave()

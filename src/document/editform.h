@@ -36,7 +36,8 @@ public:
     // Lifecycle steps, called by the main window in this order.
     void formShow();
     void formActivate();
-    void formDeactivate();
+    // Set once the close handler has run; the window is about to go.
+    bool isClosed() const { return m_closed; }
 
     // Loads a page into this window; throws AppError "Cannot open file %s",
     // leaving the window as it was.
@@ -65,6 +66,10 @@ public:
     void search();
     void replace();
 
+signals:
+    void closed();
+    void renamed(); // the page took the name of a file
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -85,5 +90,6 @@ private:
     QString m_fileName;
     bool m_autosave = false;
     bool m_closeApproved = false;
+    bool m_closed = false;
     PageBytes *m_bytes = nullptr;
 };

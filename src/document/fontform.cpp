@@ -2,6 +2,7 @@
 
 #include "colormemo.h"
 #include "documenthost.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "help.h"
 #include "settings.h"
@@ -115,8 +116,8 @@ void runFontWindow(QWidget *parent, DocumentHost &host)
         Tfontform fontform(parent);
         chosen = fontform.exec() == QDialog::Accepted;
     }
-    if (!chosen || g_documents.open < 1)
+    if (!chosen)
         return;
-    if (Teditform *active = host.activeDocument())
+    if (Teditform *active = host.documents().active())
         active->CMemo1->setFont(editorFont());
 }

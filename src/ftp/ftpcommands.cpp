@@ -3,9 +3,12 @@
 #include "colormemo.h"
 #include "conform.h"
 #include "documenthost.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "ftpform.h"
 #include "messages.h"
+
+#include <QAction>
 
 namespace {
 
@@ -17,9 +20,21 @@ bool chooseAccount(QWidget *parent)
 
 } // namespace
 
+void keepUploadAvailable(QAction &upload, const DocumentList &documents)
+{
+    const auto follow = [&upload, &documents] {
+        const Teditform *page = documents.active();
+        upload.setEnabled(page && page->fileName() != Teditform::kNoName);
+    };
+    follow();
+    QObject::connect(&documents, &DocumentList::countChanged, &upload, follow);
+    QObject::connect(&documents, &DocumentList::activated, &upload, follow);
+    QObject::connect(&documents, &DocumentList::activeRenamed, &upload, follow);
+}
+
 void FTP1Click(DocumentHost &host, QWidget *parent)
 {
-    const Teditform *page = host.activeDocument();
+    const Teditform *page = host.documents().active();
     if (!page)
         return;
     const QString path = page->fileName();

@@ -1,7 +1,12 @@
 #pragma once
 
 class DocumentHost;
+class DocumentList;
+class QAction;
 class QWidget;
+
+// Keeps "Upload file" available while the page in front has a name.
+void keepUploadAvailable(QAction &upload, const DocumentList &documents);
 
 // "Upload file": sends the active page's file, as it is on disk, into a
 // folder the user picks on the server of a chosen account.

@@ -2,7 +2,6 @@
 
 #include "apperror.h"
 #include "bytetext.h"
-#include "documenthost.h"
 #include "editform.h"
 #include "framepages.h"
 #include "messages.h"
@@ -63,15 +62,10 @@ bool writeFrameSite(FrameWizardHost &host, const FrameWizardChoices &gathered, c
     const FrameWizardChoices choices = withFullPaths(gathered, directory);
     if (!overwritesAllowed(choices))
         return false;
-    host.documents.setFramesEnabled(false);
     for (const QString &code : pagesToWrite(choices)) {
         Teditform *window = host.newWindow();
-        const bool written = runCommand([&] { framepage(*window, choices, code); });
         // The window stays open whether or not its page was written.
-        ++g_documents.open;
-        host.documents.setPanel(DocumentHost::CountPanel,
-                                QStringLiteral("%1 windows").arg(g_documents.open));
-        if (!written)
+        if (!runCommand([&] { framepage(*window, choices, code); }))
             return false;
     }
     return true;

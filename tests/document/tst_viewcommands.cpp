@@ -292,7 +292,7 @@ private slots:
 
         main.newDocument();
         main.newDocument();
-        const QList<Teditform *> docs = main.documents();
+        const QList<Teditform *> docs = main.documents().windows();
         QCOMPARE(app.active(), docs[2]);
         QTest::keyClick(docs[2]->CMemo1, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(app.active(), docs[0]);

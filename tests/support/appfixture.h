@@ -4,6 +4,7 @@
 // message boxes and dialogs.
 
 #include "documenthost.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "mainform.h"
 #include "scripted.h"
@@ -32,7 +33,6 @@ struct AppFixture {
                                      "\"tagsins\"=dword:00000001\n");
         g_settings = Settings();
         g_tags = TagTable();
-        g_documents = DocumentCounts();
     }
 
     Tmainform &start(const QStringList &arguments = {})
@@ -50,11 +50,10 @@ struct AppFixture {
     {
         // Windows still open are thrown away without their close queries.
         if (main) {
-            for (Teditform *doc : main->documents())
+            for (Teditform *doc : main->documents().windows())
                 doc->closeWithoutQuery();
         }
         main.reset();
-        g_documents = DocumentCounts();
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -84,5 +83,5 @@ struct AppFixture {
 
     QString panel(DocumentHost::Panel which) const { return main->panel(which)->text(); }
     Teditform *active() const { return main->activeDocument(); }
-    int windows() const { return main->documents().size(); }
+    int windows() const { return main->documents().windows().size(); }
 };

@@ -1,0 +1,58 @@
+#include "documentlist.h"
+
+#include "editform.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+DocumentList::DocumentList(QMdiArea &area)
+    : m_area(area)
+{
+    connect(&area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        auto *window = sub ? qobject_cast<Teditform *>(sub->widget()) : nullptr;
+        // The area also reports a switch to another program as "no active
+        // window"; the active document stays as it was.
+        if (!window || window == m_active)
+            return;
+        m_active = window;
+        emit activated(*window);
+    });
+}
+
+QList<Teditform *> DocumentList::windows() const
+{
+    QList<Teditform *> list;
+    for (QMdiSubWindow *sub : m_area.subWindowList()) {
+        auto *window = qobject_cast<Teditform *>(sub->widget());
+        if (window && !window->isClosed())
+            list << window;
+    }
+    return list;
+}
+
+Teditform *DocumentList::active() const
+{
+    QMdiSubWindow *sub = m_area.activeSubWindow();
+    if (!sub)
+        sub = m_area.currentSubWindow();
+    Teditform *window = sub ? qobject_cast<Teditform *>(sub->widget()) : m_active.data();
+    return window && !window->isClosed() ? window : nullptr;
+}
+
+void DocumentList::joined(Teditform &window)
+{
+    connect(&window, &Teditform::closed, this, &DocumentList::left);
+    connect(&window, &Teditform::renamed, this, [this, &window] {
+        if (&window == active())
+            emit activeRenamed();
+    });
+    emit countChanged(count());
+}
+
+void DocumentList::left()
+{
+    const int now = count();
+    if (now == 0)
+        m_closingAll = false;
+    emit countChanged(now);
+}
