@@ -16,6 +16,7 @@
 #include "menumerge.h"
 #include "messages.h"
 #include "nativefiles.h"
+#include "page.h"
 #include "settings.h"
 #include "sites.h"
 #include "startup.h"
@@ -43,7 +44,6 @@
 
 namespace {
 
-const char kOpenFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
 constexpr int kPanelWidths[] = {240, 75, 75, 60, 50};
 
 // Hides the tooltip of the one button that shows none.
@@ -320,14 +320,14 @@ void Tmainform::newDocument()
 bool Tmainform::openDocument(const QString &path)
 {
     Teditform *doc = createDocument();
-    return runCommand([doc, &path] { doc->loadFile(path); });
+    return runCommand([doc, &path] { doc->page().load(path); });
 }
 
 void Tmainform::openDocuments()
 {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Choose file to open..");
-    request.filter = QLatin1String(kOpenFilter);
+    request.filter = QLatin1String(kPageFilter);
     request.startFolder = g_settings.openDirectory;
     request.helpContext = 3;
     request.fileName = openDialogFileName;
@@ -392,7 +392,7 @@ void Tmainform::About1Click()
 void Tmainform::autosaveAll()
 {
     for (Teditform *doc : m_documents->windows())
-        runCommand([doc] { doc->autosavePass(); });
+        runCommand([doc] { doc->page().autosavePass(); });
 }
 
 Teditform *Tmainform::activeDocument() const

@@ -11,7 +11,7 @@
 #include "fontform.h"
 #include "messages.h"
 #include "nativefiles.h"
-#include "pagebytes.h"
+#include "page.h"
 #include "settings.h"
 #include "searchcommands.h"
 #include "sites.h"
@@ -30,25 +30,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-const QString Teditform::kNoName = QStringLiteral("No name");
-
-namespace {
-
-const char kPageFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
-
-// The page every new document starts from; the caret goes between the
-// title tags, 40 characters before the end.
-const char kSkeleton[] = "<HTML>\n<HEAD>\n<TITLE></TITLE>\n\n</HEAD>\n\n\n\n\n\n</HTML>\n";
-constexpr int kSkeletonCaretFromEnd = 40;
-
-// The file name without its folder, as a person reads it.
-QString shownName(const QString &path)
-{
-    return ByteText::displayed(QStringView(path).sliced(path.lastIndexOf(u'/') + 1));
-}
-
-} // namespace
-
 Teditform::Teditform(DocumentHost *host, QWidget *parent)
     : QWidget(parent), menus(this), m_host(host)
 {
@@ -59,7 +40,16 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CMemo1);
     setFocusProxy(CMemo1);
-    m_bytes = new PageBytes(*CMemo1);
+    m_page = new Page(*CMemo1, this);
+    connect(m_page, &Page::renamed, this, &Teditform::showName);
+    connect(m_page, &Page::matchesItsFile, this,
+            [this] { m_host->setPanel(DocumentHost::ModifiedPanel, QString()); });
+    connect(m_page, &Page::savedAs, this, [this] {
+        // Both wait for the next change of the text.
+        menus.Save1->setEnabled(false);
+        menus.saveas->setEnabled(false);
+    });
+    connect(m_page, &Page::autosaveChanged, this, [this] { setWindowTitle(m_page->caption()); });
     tagUndo = new TagUndo(*CMemo1, this);
     connectTagCommands();
     connectTextCommands();
@@ -86,12 +76,7 @@ void Teditform::connectCommands()
     on(menus.Close1, [this] { closeWindow(); });
     on(menus.Closeall1, [this] { closeAll(); });
     on(menus.Exit2, [this] { m_host->closeMainWindow(); });
-    on(menus.Autosave1, [this] {
-        // Qt flips the check mark before the handler runs; the handler
-        // decides from the mark as it was and sets it itself.
-        menus.Autosave1->setChecked(!menus.Autosave1->isChecked());
-        toggleAutosave();
-    });
+    on(menus.Autosave1, [this] { toggleAutosave(); });
     connect(menus.windowMenu, &QMenu::aboutToShow, this,
             [this] { m_host->listWindows(menus.windowMenu); });
     connectViewCommands();
@@ -122,7 +107,7 @@ void Teditform::connectViewCommands()
     on(menus.Tile1, [this] { m_host->tile(); });
     on(menus.Cascade1, [this] { m_host->cascade(); });
     on(menus.Arrangeall1, [this] { m_host->arrangeIcons(); });
-    on(menus.N15, [this] { launchBrowser(m_fileName); });
+    on(menus.N15, [this] { launchBrowser(m_page->fileName()); });
     for (QAction *link : menus.links)
         on(link, [link] { Desktop::openAddress(webAddress(Site::Hosting, link->data().toString())); });
 }
@@ -156,12 +141,12 @@ void Teditform::connectTextCommands()
 
 void Teditform::insertTextFile()
 {
-    TextCommands::insertTextFile(*CMemo1, *m_bytes);
+    TextCommands::insertTextFile(*CMemo1, m_page->bytes());
 }
 
 void Teditform::insertFromTextFile()
 {
-    TextCommands::insertFromTextFile(*CMemo1, *m_bytes, this);
+    TextCommands::insertFromTextFile(*CMemo1, m_page->bytes(), this);
 }
 
 void Teditform::search()
@@ -176,7 +161,7 @@ void Teditform::replace()
 
 void Teditform::print()
 {
-    printPage(*CMemo1, m_host->printer(), shownName(m_fileName));
+    printPage(*CMemo1, m_host->printer(), m_page->shownName());
 }
 
 void Teditform::connectTagCommands()
@@ -204,18 +189,13 @@ void Teditform::showUndoState(bool undo, bool undoUndo)
 void Teditform::formShow()
 {
     CMemo1->setFocus();
-    if (m_fileName.isEmpty())
-        m_fileName = kNoName;
     CMemo1->setFont(editorFont());
     menus.Closeall1->setEnabled(m_host->documents().count() >= 2);
     writeSizePanel();
-    setWindowTitle(m_fileName);
+    setWindowTitle(m_page->caption());
     updateBrowserItem();
-    if (m_fileName == kNoName) {
-        CMemo1->setModelText(QString::fromLatin1(kSkeleton));
-        CMemo1->setSelStart(CMemo1->textLength() - kSkeletonCaretFromEnd);
-        CMemo1->setModified(false);
-    }
+    if (!m_page->named())
+        m_page->showSkeleton();
     m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
 }
 
@@ -229,10 +209,9 @@ void Teditform::formActivate()
     }
     menus.Closeall1->setEnabled(documents.count() >= 2);
     menus.Saveall1->setEnabled(documents.count() >= 2);
-    m_autosave = menus.Autosave1->isChecked();
     updateBrowserItem();
     writeSizePanel();
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_fileName));
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_page->fileName()));
     m_host->setPanel(DocumentHost::ModifiedPanel,
                      CMemo1->modified() ? QStringLiteral("modified") : QString());
     CMemo1->setFocus();
@@ -240,97 +219,25 @@ void Teditform::formActivate()
     CMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-void Teditform::loadFile(const QString &path)
+void Teditform::showName()
 {
-    // Read first: a page that cannot be read leaves this window untouched
-    // and unnamed, so a later Save cannot write over the user's file.
-    PageText page = readPageFile(path);
-    m_fileName = path;
-    setWindowTitle(shownName(path));
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    m_bytes->setEncoding(page.encoding);
-    m_bytes->setByteOrderMark(page.byteOrderMark);
-    CMemo1->setModelText(page.text);
-    page.text.clear();
-    CMemo1->setSelStart(0);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
+    setWindowTitle(m_page->caption());
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_page->fileName()));
+    updateBrowserItem();
     emit renamed();
-}
-
-void Teditform::writeNewPage(const QString &path, const QString &text, int caret)
-{
-    m_fileName = path;
-    setWindowTitle(shownName(path));
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    emit renamed();
-    // Typed in, as it were: until it is written the page counts as changed.
-    CMemo1->setModelText(QString());
-    CMemo1->setSelText(text);
-    CMemo1->setSelStart(caret);
-    writePage(path);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-}
-
-void Teditform::writePage(const QString &path)
-{
-    writePageFile(path, m_bytes->encoded());
 }
 
 bool Teditform::save()
 {
-    if (m_fileName == kNoName)
-        return saveAs();
     CMemo1->setFocus();
-    const QString folder = NativeFiles::folderOf(m_fileName);
-    if (!NativeFiles::isDirectory(folder)) {
-        const auto answer = Messages::show(
-            Messages::Kind::Information,
-            QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
-            Messages::Yes | Messages::No | Messages::Help, 20001);
-        if (answer != Messages::Yes)
-            return false;
-        NativeFiles::makeDirectories(folder);
-    }
-    writePage(m_fileName);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    return true;
+    return m_page->save();
 }
 
 bool Teditform::saveAs()
 {
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Save file as");
-    request.filter = QLatin1String(kPageFilter);
-    request.startFolder = g_settings.saveDirectory;
-    request.defaultSuffix = QStringLiteral("htm");
-    request.helpContext = 6;
-    const QString chosen = Dialogs::saveFile(request);
-    CMemo1->setEnabled(true);
+    const bool written = m_page->saveAs();
     CMemo1->setFocus();
-    if (chosen.isEmpty())
-        return false;
-    menus.N15->setEnabled(chosen != kNoName);
-    writePage(chosen);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    menus.Save1->setEnabled(false);
-    menus.saveas->setEnabled(false);
-    m_fileName = chosen;
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(chosen));
-    setWindowTitle(shownName(chosen));
-    emit renamed();
-    return true;
-}
-
-void Teditform::autosavePass()
-{
-    if (!m_autosave)
-        return;
-    writePage(m_fileName);
-    CMemo1->setModified(false);
+    return written;
 }
 
 QMdiSubWindow *Teditform::subWindow() const
@@ -360,21 +267,7 @@ void Teditform::closeAll()
 
 bool Teditform::formCloseQuery()
 {
-    if (!CMemo1->modified())
-        return true;
-    const auto answer = Messages::show(
-        Messages::Kind::Plain,
-        QStringLiteral("File %1 has changed !! Save first ?").arg(windowTitle()),
-        Messages::Yes | Messages::No | Messages::Cancel);
-    if (answer == Messages::No)
-        return true;
-    if (answer != Messages::Yes)
-        return false;
-    // Only a page that was really written may close: a declined folder or a
-    // failed write keeps the window and its changes.
-    bool saved = false;
-    runCommand([this, &saved] { saved = save(); });
-    return saved && m_fileName != kNoName;
+    return m_page->mayClose();
 }
 
 void Teditform::closeEvent(QCloseEvent *event)
@@ -399,27 +292,10 @@ void Teditform::formClose()
 
 void Teditform::toggleAutosave()
 {
-    const QString shortName = shownName(m_fileName);
-    if (menus.Autosave1->isChecked()) {
-        m_autosave = false;
-        setWindowTitle(shortName);
-        menus.Autosave1->setChecked(false);
-        CMemo1->setFocus();
-    } else if (m_fileName == kNoName) {
-        Messages::show(Messages::Kind::Information,
-                       QStringLiteral("The file has no name, please save it first !"), Messages::OK);
-        setWindowTitle(shortName);
-        CMemo1->setFocus();
-    } else if (NativeFiles::isFile(m_fileName)) {
-        m_autosave = true;
-        setWindowTitle(shortName + QStringLiteral(" [autosave]"));
-        menus.Autosave1->setChecked(true);
-        CMemo1->setFocus();
-    } else {
-        Messages::show(Messages::Kind::Error,
-                       QStringLiteral("Please save the file in the normal way first"),
-                       Messages::OK | Messages::Help, 20002);
-    }
+    m_page->toggleAutosave();
+    // Qt flips the check mark as the item is triggered; the page decides.
+    menus.Autosave1->setChecked(m_page->autosave());
+    CMemo1->setFocus();
 }
 
 void Teditform::cMemo1Change()
@@ -434,10 +310,10 @@ void Teditform::cMemo1Change()
 
 void Teditform::writeSizePanel()
 {
-    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(m_bytes->size()));
+    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(m_page->bytes().size()));
 }
 
 void Teditform::updateBrowserItem()
 {
-    menus.N15->setEnabled(m_fileName != kNoName);
+    menus.N15->setEnabled(m_page->named());
 }

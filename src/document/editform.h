@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class DocumentHost;
-class PageBytes;
+class Page;
 class TagUndo;
 class TColorMemo;
 class QMdiSubWindow;
@@ -19,19 +19,15 @@ class Teditform : public QWidget
     Q_OBJECT
 
 public:
-    static const QString kNoName; // "No name"
-
     explicit Teditform(DocumentHost *host, QWidget *parent = nullptr);
 
     TColorMemo *CMemo1 = nullptr;
     EditMenus menus;
     TagUndo *tagUndo = nullptr; // holds the undo and rescue copies of the text
 
-    // The full path; it may carry bytes that are not UTF-8 (bytetext.h).
-    QString fileName() const { return m_fileName; }
-    bool autosave() const { return m_autosave; }
-    // How the page's text becomes its file's bytes, and how many.
-    const PageBytes &bytes() const { return *m_bytes; }
+    // The page shown: its file, its bytes, its decisions.
+    Page &page() { return *m_page; }
+    const Page &page() const { return *m_page; }
 
     // Lifecycle steps, called by the main window in this order.
     void formShow();
@@ -39,20 +35,9 @@ public:
     // Set once the close handler has run; the window is about to go.
     bool isClosed() const { return m_closed; }
 
-    // Loads a page into this window; throws AppError "Cannot open file %s",
-    // leaving the window as it was.
-    void loadFile(const QString &path);
-    // Makes this window a new page: takes the path as its name, the text
-    // (CR LF breaks) as its whole content with the caret at the given
-    // offset, and writes the page at once. A write error throws, leaving
-    // the text, the name and the modified mark.
-    void writeNewPage(const QString &path, const QString &text, int caret);
-
     // Each returns whether the page was written; a write error throws.
     bool save();
     bool saveAs();
-    // Writes the page if autosave is on (the pass on leaving the program).
-    void autosavePass();
 
     void closeWindow();   // Close: runs the close query first
     void closeWithoutQuery(); // after the main window has asked already
@@ -77,7 +62,7 @@ private:
     void formClose();
     void cMemo1Change();
     void writeSizePanel();
-    void writePage(const QString &path);
+    void showName();
     void updateBrowserItem();
     QMdiSubWindow *subWindow() const;
     void connectCommands();
@@ -87,9 +72,7 @@ private:
     void showUndoState(bool undo, bool undoUndo);
 
     DocumentHost *m_host;
-    QString m_fileName;
-    bool m_autosave = false;
+    Page *m_page = nullptr;
     bool m_closeApproved = false;
     bool m_closed = false;
-    PageBytes *m_bytes = nullptr;
 };

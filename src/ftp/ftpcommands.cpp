@@ -7,6 +7,7 @@
 #include "editform.h"
 #include "ftpform.h"
 #include "messages.h"
+#include "page.h"
 
 #include <QAction>
 
@@ -24,7 +25,7 @@ void keepUploadAvailable(QAction &upload, const DocumentList &documents)
 {
     const auto follow = [&upload, &documents] {
         const Teditform *page = documents.active();
-        upload.setEnabled(page && page->fileName() != Teditform::kNoName);
+        upload.setEnabled(page && page->page().named());
     };
     follow();
     QObject::connect(&documents, &DocumentList::countChanged, &upload, follow);
@@ -37,12 +38,11 @@ void FTP1Click(DocumentHost &host, QWidget *parent)
     const Teditform *page = host.documents().active();
     if (!page)
         return;
-    const QString path = page->fileName();
-    if (path == Teditform::kNoName) {
-        Messages::show(Messages::Kind::Information, QStringLiteral("The file has no name, please save it first !"),
-                       Messages::OK);
+    if (!page->page().named()) {
+        showNoNameNotice();
         return;
     }
+    const QString path = page->page().fileName();
     if (page->CMemo1->modified()) {
         const auto answer = Messages::show(
             Messages::Kind::Confirmation,

@@ -6,6 +6,7 @@
 #include "framepages.h"
 #include "messages.h"
 #include "nativefiles.h"
+#include "page.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void framepage(Teditform &window, const FrameWizardChoices &choices, QStringView
 {
     const QString text = framePageText(choices, code);
     if (!text.isEmpty())
-        window.writeNewPage(framePagePath(choices, code), text, kTitleCaret);
+        window.page().writeNew(framePagePath(choices, code), text, kTitleCaret);
 }
 
 bool writeFrameSite(FrameWizardHost &host, const FrameWizardChoices &gathered, const QString &directory)

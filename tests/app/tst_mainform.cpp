@@ -116,7 +116,7 @@ private slots:
         const QString first = app.writeFile("first.htm", "1");
         Tmainform &main = app.start({first, app.writeFile("second.htm", "2")});
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.active()->fileName(), first);
+        QCOMPARE(app.active()->page().fileName(), first);
         QCOMPARE(main.openDialogFileName, first);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
         QVERIFY(enabled(main, "FTP1"));
@@ -139,7 +139,7 @@ private slots:
         Tmainform &main = app.start({ByteText::decode("caf\xe9.html")});
         QVERIFY(QDir::setCurrent(QDir::rootPath()));
         Teditform *doc = app.active();
-        QCOMPARE(doc->fileName(), page);
+        QCOMPARE(doc->page().fileName(), page);
         QCOMPARE(main.openDialogFileName, page);
         QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), ByteText::displayed(page));
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(app.messages.texts().value(0), "Cannot open file " + app.path("afolder"));
         QCOMPARE(app.messages.shown.value(1).helpContext, 3003);
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.active()->fileName(), QString("No name"));
+        QVERIFY(!app.active()->page().named());
         QVERIFY(!g_tags.slot(1).opening.isEmpty());
         QVERIFY(enabled(main, "ToolButton3"));
         QVERIFY(!enabled(main, "FTP1"));
@@ -239,9 +239,9 @@ private slots:
         QCOMPARE(app.windows(), 3);
         QStringList opened;
         for (Teditform *doc : main.documents().windows())
-            opened << doc->fileName();
+            opened << doc->page().fileName();
         QCOMPARE(opened, files);
-        QCOMPARE(app.active()->fileName(), files.last());
+        QCOMPARE(app.active()->page().fileName(), files.last());
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
 
         // The files after one that cannot be read are not opened.

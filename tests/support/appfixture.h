@@ -7,6 +7,7 @@
 #include "documentlist.h"
 #include "editform.h"
 #include "mainform.h"
+#include "page.h"
 #include "scripted.h"
 #include "settings.h"
 #include "tagtable.h"

@@ -159,7 +159,7 @@ private slots:
             QCOMPARE(doc->CMemo1->selStart(), 23);
             QVERIFY(!doc->CMemo1->modified());
         }
-        QCOMPARE(app.active()->fileName(), app.path("site/b.htm"));
+        QCOMPARE(app.active()->page().fileName(), app.path("site/b.htm"));
         QCOMPARE(app.windows(), 3);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("site/b.htm"));
@@ -185,7 +185,7 @@ private slots:
         QDir().mkpath(answers.directory);
         run(app, answers);
         QCOMPARE(captions(app), (QStringList{"index.htm", "top.htm", "left.htm", "right.html"}));
-        QCOMPARE(app.main->documents().windows().first()->fileName(), app.path("site/index.htm"));
+        QCOMPARE(app.main->documents().windows().first()->page().fileName(), app.path("site/index.htm"));
         QVERIFY(app.readFile("site/index.htm").contains("<frameset rows=\"80,*\" border=\"0\" frameborder=\"0\">"));
         QVERIFY(app.readFile("site/index.htm").contains("<frameset cols=\"25%,*\" border=\"0\" frameborder=\"0\">"));
         QCOMPARE(app.readFile("site/right.html"), kFramePage);
