@@ -3,26 +3,22 @@
 #include "aboutform.h"
 #include "apperror.h"
 #include "colormemo.h"
+#include "commandactions.h"
 #include "configform.h"
-#include "desktop.h"
 #include "dialogs.h"
 #include "documentlist.h"
 #include "editform.h"
 #include "fontform.h"
 #include "framewizard.h"
 #include "ftpcommands.h"
-#include "help.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "page.h"
 #include "settings.h"
-#include "sites.h"
 #include "startup.h"
 #include "tagtable.h"
-#include "tagundo.h"
-#include "toolbarbuttons.h"
 #include "windowarrange.h"
 
 #include <QApplication>
@@ -35,43 +31,11 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
-
-#include <functional>
-#include <map>
 
 namespace {
 
 constexpr int kPanelWidths[] = {240, 75, 75, 60, 50};
-
-// Hides the tooltip of the one button that shows none.
-class NoToolTip : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::ToolTip;
-    }
-};
-
-QIcon buttonIcon(const QStyle *style, int index)
-{
-    static const QStyle::StandardPixmap kIcons[] = {
-        QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
-        QStyle::SP_DriveFDIcon, QStyle::SP_DirIcon, QStyle::SP_DialogCloseButton,
-        QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogNewFolder,
-        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,
-        QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogInfoView,
-        QStyle::SP_FileDialogListView, QStyle::SP_ArrowBack, QStyle::SP_ArrowForward,
-        QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarShadeButton, QStyle::SP_ArrowDown,
-        QStyle::SP_ArrowUp, QStyle::SP_DesktopIcon, QStyle::SP_FileDialogToParent,
-        QStyle::SP_DialogHelpButton, QStyle::SP_TitleBarCloseButton,
-    };
-    return style->standardIcon(kIcons[index % std::size(kIcons)]);
-}
 
 } // namespace
 
@@ -91,8 +55,13 @@ Tmainform::Tmainform(QWidget *parent)
     setCentralWidget(centre);
     setMinimumWidth(655);
 
-    buildMenus();
-    buildToolbar();
+    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    m_commands = new CommandActions(*this, *ToolBar1);
+    keepUploadAvailable(*action("FTP1"), *m_documents);
+    connect(m_commands->windowMenu(), &QMenu::aboutToShow, this, &Tmainform::listWindows);
+    showMenus();
     buildStatusBar();
     connect(m_documents.get(), &DocumentList::countChanged, this, &Tmainform::showDocumentCount);
     connect(m_documents.get(), &DocumentList::activated, this, &Tmainform::activated);
@@ -117,106 +86,6 @@ void Tmainform::formCreate()
     showDocumentCount(0);
     setWindowTitle(QStringLiteral("Quendel | version 3.5 "));
     runCommand(loadAllSettings);
-}
-
-void Tmainform::buildMenus()
-{
-    auto menu = [this](int group, const QString &caption, const char *name) {
-        auto *m = new QMenu(caption, this);
-        m->setObjectName(QLatin1String(name));
-        m_menus.push_back({group, m});
-        return m;
-    };
-    auto item = [](QMenu *m, const char *name, const char *caption, const char *shortcut,
-                   auto command) {
-        QAction *action = m->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QLatin1String(name));
-        if (*shortcut)
-            action->setShortcut(QKeySequence(QLatin1String(shortcut)));
-        if constexpr (!std::is_same_v<decltype(command), std::nullptr_t>)
-            QObject::connect(action, &QAction::triggered, action, [command] { runCommand(command); });
-        return action;
-    };
-
-    QMenu *file = menu(1, QStringLiteral("&File"), "File1");
-    item(file, "New1", "&New", "Ctrl+Alt+N", [this] { newDocument(); });
-    item(file, "Open1", "&Open...", "Ctrl+Alt+O", [this] { openDocuments(); });
-    file->addSeparator();
-    item(file, "PrintSetup1", "P&rint Setup...", "", [this] { printerSetup(); });
-    file->addSeparator();
-    item(file, "Exit1", "E&xit", "Ctrl+Alt+Space", [this] { close(); });
-
-    QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
-    Frames1 = item(wizards, "Frames1", "Frames... ", "", [this] {
-        FrameWizardHost host{*m_documents, [this] { return createDocument(); }};
-        runFramesWizard(host);
-    });
-    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", [this] { FTP1Click(*this, this); });
-    keepUploadAvailable(*FTP1, *m_documents);
-    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down",
-         [this] { Downloadandopen1Click(*this, this); });
-
-    QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
-    item(help, "HelpWindow1", "Help Window", "Ctrl+H", [] { Help::showContents(); });
-    item(help, "About1", "&About...", "", [this] { About1Click(); });
-    item(help, "C1", "Configuration", "Ctrl+W", [this] { C1Click(); });
-    item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U",
-         [] { Desktop::openAddress(productDownloadAddress()); });
-    showMenus();
-}
-
-void Tmainform::buildToolbar()
-{
-    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    // Document buttons act on the active document; their guard makes sure
-    // there is one.
-    const std::map<QString, std::function<void()>> commands = {
-        {QStringLiteral("ToolButton1"), [this] { newDocument(); }},
-        {QStringLiteral("ToolButton2"), [this] { openDocuments(); }},
-        {QStringLiteral("ToolButton3"), [this] { activeDocument()->save(); }},
-        {QStringLiteral("ToolButton4"), [this] { activeDocument()->saveAs(); }},
-        {QStringLiteral("ToolButton32"), [this] { saveAll(); }},
-        {QStringLiteral("ToolButton6"), [this] { activeDocument()->closeWindow(); }},
-        {QStringLiteral("ToolButton7"), [this] { activeDocument()->closeAll(); }},
-        {QStringLiteral("ToolButton9"), [this] { activeDocument()->insertTextFile(); }},
-        {QStringLiteral("ToolButton10"), [this] { activeDocument()->insertFromTextFile(); }},
-        {QStringLiteral("ToolButton12"), [this] { activeDocument()->print(); }},
-        {QStringLiteral("ToolButton15"), [this] { activeDocument()->search(); }},
-        {QStringLiteral("ToolButton16"), [this] { activeDocument()->replace(); }},
-        {QStringLiteral("ToolButton13"), [this] { printerSetup(); }},
-        {QStringLiteral("ToolButton18"), [this] { activeDocument()->tagUndo->undoLastTag(); }},
-        {QStringLiteral("ToolButton19"), [this] { activeDocument()->tagUndo->undoUndo(); }},
-        {QStringLiteral("ToolButton21"), [this] { tile(); }},
-        {QStringLiteral("ToolButton22"), [this] { cascade(); }},
-        {QStringLiteral("ToolButton28"), [this] { runFontWindow(this, *this); }},
-        {QStringLiteral("ToolButton29"), [this] { Downloadandopen1Click(*this, this); }},
-        {QStringLiteral("ToolButton30"), [this] { FTP1Click(*this, this); }},
-        {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
-        {QStringLiteral("ToolButton25"), [] { Help::showContents(); }},
-        {QStringLiteral("ToolButton27"), [this] { close(); }},
-    };
-    int index = 0;
-    for (const ToolbarButton &button : toolbarButtons()) {
-        QAction *action = ToolBar1->addAction(buttonIcon(style(), index++), QString());
-        action->setObjectName(QLatin1String(button.name));
-        action->setToolTip(QString::fromLatin1(button.tooltip));
-        action->setStatusTip(QString::fromLatin1(button.hint));
-        if (!*button.tooltip)
-            ToolBar1->widgetForAction(action)->installEventFilter(new NoToolTip(action));
-        ToolBar1->widgetForAction(action)->setFixedWidth(25);
-        if (button.separatorAfter)
-            ToolBar1->addSeparator();
-        const auto command = commands.find(action->objectName());
-        if (command == commands.end())
-            continue; // a button without a command yet does nothing
-        connect(action, &QAction::triggered, this, [this, run = command->second, guard = button.guard] {
-            const bool needsDocument = guard != ToolbarButton::Guard::None;
-            if (guardAllows(guard, m_documents->count()) && (!needsDocument || activeDocument()))
-                runCommand(run);
-        });
-    }
 }
 
 void Tmainform::buildStatusBar()
@@ -258,7 +127,7 @@ void Tmainform::formShow(const QStringList &arguments)
         // Made absolute now: the page is saved where it was found, whatever
         // the working directory is later.
         const QString first = NativeFiles::absolute(arguments[0]);
-        openDialogFileName = first;
+        m_openDialogFileName = first;
         openDocument(first);
     }
 
@@ -285,6 +154,11 @@ Teditform *Tmainform::createDocument()
     auto *doc = new Teditform(this);
     // Shown before the area can activate it: activation reads what show sets.
     doc->formShow();
+    doc->CMemo1->setReservedShortcuts(m_commands->pageShortcuts());
+    connect(doc, &Teditform::itemChanged, this, [this, doc](DocumentItem item) {
+        if (doc == activeDocument())
+            m_commands->showItem(*doc, item);
+    });
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     m_documents->joined(*doc);
@@ -330,9 +204,9 @@ void Tmainform::openDocuments()
     request.filter = QLatin1String(kPageFilter);
     request.startFolder = g_settings.openDirectory;
     request.helpContext = 3;
-    request.fileName = openDialogFileName;
+    request.fileName = m_openDialogFileName;
     for (const QString &path : Dialogs::openFiles(request)) {
-        openDialogFileName = path;
+        m_openDialogFileName = path;
         if (!openDocument(path))
             break; // the files after one that failed are not opened
     }
@@ -346,11 +220,6 @@ void Tmainform::saveAll()
             runCommand([doc] { doc->save(); });
         m_mdi->activateNextSubWindow();
     }
-}
-
-void Tmainform::closeMainWindow()
-{
-    close();
 }
 
 void Tmainform::closeEvent(QCloseEvent *event)
@@ -367,7 +236,15 @@ void Tmainform::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Tmainform::C1Click()
+void Tmainform::chooseFont()
+{
+    if (!runFontWindow(this))
+        return;
+    if (Teditform *doc = activeDocument())
+        doc->CMemo1->setFont(editorFont());
+}
+
+void Tmainform::configure()
 {
     {
         Tconfigform configform(this);
@@ -383,10 +260,16 @@ void Tmainform::printerSetup()
     Dialogs::printerSetup(printer(), 9);
 }
 
-void Tmainform::About1Click()
+void Tmainform::about()
 {
     Tabout about(this);
     about.exec();
+}
+
+void Tmainform::framesWizard()
+{
+    FrameWizardHost host{*m_documents, [this] { return createDocument(); }};
+    runFramesWizard(host);
 }
 
 void Tmainform::autosaveAll()
@@ -404,6 +287,7 @@ void Tmainform::activated(Teditform &window)
 {
     showMenus();
     window.formActivate();
+    m_commands->showPage(window);
 }
 
 void Tmainform::showMenus()
@@ -411,8 +295,8 @@ void Tmainform::showMenus()
     QMenuBar *bar = menuBar();
     bar->clear();
     const std::vector<GroupedMenu> none;
-    const Teditform *active = m_documents->active();
-    for (QMenu *m : mergeMenus(m_menus, active ? active->menus.menus : none))
+    const bool page = m_documents->active();
+    for (QMenu *m : mergeMenus(m_commands->frameMenus(), page ? m_commands->pageMenus() : none))
         bar->addMenu(m);
 }
 
@@ -429,26 +313,13 @@ void Tmainform::showDocumentCount(int count)
         m_panels[PathPanel]->clear();
         m_panels[ModifiedPanel]->clear();
     }
-    Frames1->setEnabled(count == 0);
-    toolbarUpdate(count);
+    action("Frames1")->setEnabled(count == 0);
+    m_commands->toolbarUpdate(count);
 }
 
-void Tmainform::toolbarUpdate(int count)
+void Tmainform::listWindows()
 {
-    for (const ToolbarButton &button : toolbarButtons()) {
-        if (const auto state = toolbarState(button.rule, count))
-            action(button.name)->setEnabled(*state);
-    }
-}
-
-void Tmainform::setUndoButtons(bool undo, bool undoUndo)
-{
-    action("ToolButton18")->setEnabled(undo);
-    action("ToolButton19")->setEnabled(undoUndo);
-}
-
-void Tmainform::listWindows(QMenu *menu)
-{
+    QMenu *menu = m_commands->windowMenu();
     for (QAction *entry : menu->actions()) {
         if (entry->property("windowEntry").toBool())
             delete entry;

@@ -1,9 +1,5 @@
 #include "fontform.h"
 
-#include "colormemo.h"
-#include "documenthost.h"
-#include "documentlist.h"
-#include "editform.h"
 #include "help.h"
 #include "settings.h"
 
@@ -109,15 +105,8 @@ QFont editorFont()
     return QFont(g_settings.fontName, g_settings.fontSize);
 }
 
-void runFontWindow(QWidget *parent, DocumentHost &host)
+bool runFontWindow(QWidget *parent)
 {
-    bool chosen = false;
-    {
-        Tfontform fontform(parent);
-        chosen = fontform.exec() == QDialog::Accepted;
-    }
-    if (!chosen)
-        return;
-    if (Teditform *active = host.documents().active())
-        active->CMemo1->setFont(editorFont());
+    Tfontform fontform(parent);
+    return fontform.exec() == QDialog::Accepted;
 }

@@ -4,7 +4,6 @@
 #include "colormemo.h"
 #include "dialogs.h"
 #include "documentfile.h"
-#include "editmenus.h"
 #include "linebreaks.h"
 #include "loadform.h"
 #include "messages.h"
@@ -13,10 +12,8 @@
 #include "tagundo.h"
 #include "textmodel.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 
 namespace TextCommands {
 
@@ -35,15 +32,6 @@ bool mayBecomeUtf8(const PageBytes &page)
 }
 
 } // namespace
-
-void updateEditMenu(EditMenus &menus, const TColorMemo &memo)
-{
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    menus.Paste1->setEnabled(clipboard && clipboard->hasText());
-    const bool selected = memo.textCursor().hasSelection();
-    for (QAction *action : {menus.Copy1, menus.Cut1, menus.Delete1})
-        action->setEnabled(selected);
-}
 
 void copy(TColorMemo &memo)
 {

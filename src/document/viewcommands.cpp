@@ -7,7 +7,6 @@
 #include "nativefiles.h"
 #include "textprinter.h"
 
-#include <QAction>
 #include <QPrinter>
 
 void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
@@ -20,11 +19,9 @@ void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
     printPlainText(printer, memo.rawText(), memo.font(), memo.palette().text().color());
 }
 
-void toggleWordWrapping(QAction &item, TColorMemo &memo)
+void wrapWords(TColorMemo &memo, bool wrap)
 {
-    // Called from the item's trigger: Qt has flipped the mark already, so a
-    // mark that is set now was clear before this use.
-    if (item.isChecked()) {
+    if (wrap) {
         memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     } else {

@@ -2,7 +2,6 @@
 
 #include "colormemo.h"
 #include "conform.h"
-#include "documenthost.h"
 #include "documentlist.h"
 #include "editform.h"
 #include "ftpform.h"
@@ -33,9 +32,8 @@ void keepUploadAvailable(QAction &upload, const DocumentList &documents)
     QObject::connect(&documents, &DocumentList::activeRenamed, &upload, follow);
 }
 
-void FTP1Click(DocumentHost &host, QWidget *parent)
+void FTP1Click(const Teditform *page, QWidget *parent)
 {
-    const Teditform *page = host.documents().active();
     if (!page)
         return;
     if (!page->page().named()) {
@@ -59,7 +57,7 @@ void FTP1Click(DocumentHost &host, QWidget *parent)
     ftpform.exec();
 }
 
-void Downloadandopen1Click(DocumentHost &host, QWidget *parent)
+void Downloadandopen1Click(QWidget *parent, const std::function<void(const QString &)> &open)
 {
     if (!chooseAccount(parent))
         return;
@@ -67,5 +65,5 @@ void Downloadandopen1Click(DocumentHost &host, QWidget *parent)
     ftpform.exec();
     // Only a file that arrived whole is opened.
     if (ftpform.downloaded())
-        host.openDocument(ftpform.downloadedFile());
+        open(ftpform.downloadedFile());
 }

@@ -94,7 +94,7 @@ private slots:
         AppFixture app;
         app.start();
         const QString notes = app.writeFile("notes.txt", "text\n");
-        Teditform *page = app.openPage("page.htm", "");
+        QVERIFY(app.openPage("page.htm", ""));
         Dialogs::setProvider(nullptr);
         std::function<void()> answerOpenDialog = [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -111,7 +111,7 @@ private slots:
             cut = cutCaptions(*load);
             load->BitBtn2->click();
         });
-        page->menus.Insertfromtextfile1->trigger();
+        app.item("Insertfromtextfile1")->trigger();
         Dialogs::setProvider(&app.dialogs);
         QCOMPARE(cut, QStringList());
     }

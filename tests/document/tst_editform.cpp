@@ -64,7 +64,7 @@ private slots:
         QVERIFY(app.main->action("FTP1")->isEnabled());
         type(doc->CMemo1, "x");
         QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString("modified"));
-        doc->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(app.readFile("site/lf.htm"), QByteArray("x<P>\r\na"));
         QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
     }
@@ -77,15 +77,15 @@ private slots:
         Teditform *doc = app.active();
         type(doc->CMemo1, "T");
         app.dialogs.saveAnswers << app.path("new.htm");
-        doc->menus.saveas->trigger();
+        app.item("saveas")->trigger();
         QCOMPARE(doc->windowTitle(), QString("new.htm"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("new.htm"));
         QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
-        QVERIFY(!doc->menus.Save1->isEnabled());
-        QVERIFY(!doc->menus.saveas->isEnabled());
+        QVERIFY(!app.item("Save1")->isEnabled());
+        QVERIFY(!app.item("saveas")->isEnabled());
         type(doc->CMemo1, "x");
-        QVERIFY(doc->menus.Save1->isEnabled());
-        QVERIFY(doc->menus.saveas->isEnabled());
+        QVERIFY(app.item("Save1")->isEnabled());
+        QVERIFY(app.item("saveas")->isEnabled());
     }
 
     void closeQueryAnswers()
@@ -121,9 +121,9 @@ private slots:
             type(app.active()->CMemo1, "x");
         }
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
-        QVERIFY(app.active()->menus.Closeall1->isEnabled());
+        QVERIFY(app.item("Closeall1")->isEnabled());
         app.messages.answers << Messages::No << Messages::Cancel;
-        app.active()->menus.Closeall1->trigger();
+        app.item("Closeall1")->trigger();
         QTRY_COMPARE(app.messages.shown.size(), 2);
         QApplication::processEvents();
         QCOMPARE(app.windows(), 2);
@@ -143,17 +143,17 @@ private slots:
         app.start();
         app.main->newDocument();
         Teditform *unnamed = app.active();
-        unnamed->menus.Autosave1->trigger();
-        QVERIFY(!unnamed->menus.Autosave1->isChecked());
+        app.item("Autosave1")->trigger();
+        QVERIFY(!app.item("Autosave1")->isChecked());
         QCOMPARE(unnamed->windowTitle(), QString("No name"));
 
         Teditform *doc = app.openPage("auto.htm", "a");
         QVERIFY(doc);
-        doc->menus.Autosave1->trigger();
-        QVERIFY(doc->menus.Autosave1->isChecked());
+        app.item("Autosave1")->trigger();
+        QVERIFY(app.item("Autosave1")->isChecked());
         QCOMPARE(doc->windowTitle(), QString("auto.htm [autosave]"));
-        doc->menus.Autosave1->trigger();
-        QVERIFY(!doc->menus.Autosave1->isChecked());
+        app.item("Autosave1")->trigger();
+        QVERIFY(!app.item("Autosave1")->isChecked());
         QCOMPARE(doc->windowTitle(), QString("auto.htm"));
         QCOMPARE(app.messages.texts(), QStringList{"The file has no name, please save it first !"});
     }
@@ -167,7 +167,7 @@ private slots:
         type(plain->CMemo1, "1");
         QVERIFY(app.main->openDocument(app.writeFile("auto.htm", "a")));
         Teditform *autosaved = app.active();
-        autosaved->menus.Autosave1->trigger();
+        app.item("Autosave1")->trigger();
         type(autosaved->CMemo1, "2");
         app.main->mdiArea()->setActiveSubWindow(app.main->mdiArea()->subWindowList().first());
         QCOMPARE(app.active(), plain);
@@ -189,7 +189,7 @@ private slots:
             type(app.active()->CMemo1, QString::fromLatin1(name).left(3));
         }
         QVERIFY(app.main->action("ToolButton32")->isEnabled());
-        app.active()->menus.Saveall1->trigger();
+        app.item("Saveall1")->trigger();
         QCOMPARE(app.readFile("one.htm"), QByteArray("one"));
         QCOMPARE(app.readFile("two.htm"), QByteArray("two"));
         for (Teditform *doc : app.main->documents().windows())
@@ -218,7 +218,7 @@ private slots:
 
         press(Qt::Key_Z, Qt::ControlModifier); // undo last tag
         QCOMPARE(memo->text(), QString("&nbsp;&lt;"));
-        QVERIFY(doc->menus.Undoundo1->isEnabled());
+        QVERIFY(app.item("Undoundo1")->isEnabled());
         QVERIFY(app.main->action("ToolButton19")->isEnabled());
         QVERIFY(!app.main->action("ToolButton18")->isEnabled());
         press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // undo undo
@@ -300,7 +300,7 @@ private slots:
         type(memo, "M");
         memo->setSelStart(0);
         type(memo, "S");
-        app.active()->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(app.readFile("line.htm"), "S" + bytes.insert(middle, 'M') + "E");
     }
 
@@ -323,7 +323,7 @@ private slots:
         QCOMPARE(app.panel(DocumentHost::SizePanel), QStringLiteral("%1 bytes").arg(bytes.size()));
         doc->CMemo1->moveCursor(QTextCursor::End);
         type(doc->CMemo1, "!");
-        doc->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(app.readFile("big.htm"), bytes + "!");
     }
 };

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -84,5 +85,8 @@ struct AppFixture {
 
     QString panel(DocumentHost::Panel which) const { return main->panel(which)->text(); }
     Teditform *active() const { return main->activeDocument(); }
+    // A menu item or toolbar button of the main window; the page items act
+    // on the page in front and show its state.
+    QAction *item(const char *name) const { return main->action(name); }
     int windows() const { return main->documents().windows().size(); }
 };
