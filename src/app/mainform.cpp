@@ -11,6 +11,7 @@
 #include "fontform.h"
 #include "framewizard.h"
 #include "ftpcommands.h"
+#include "helpcontexts.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
@@ -136,14 +137,14 @@ void Tmainform::formShow(const QStringList &arguments)
             Messages::Kind::Confirmation,
             QStringLiteral("The HTML tags have not been installed yet!\r\n"
                            "Do You wish to install the default tags now ?"),
-            Messages::Yes | Messages::No | Messages::Help, 3003);
+            Messages::Yes | Messages::No | Messages::Help, HelpContext::kInstallTags);
         if (answer == Messages::Yes) {
             runCommand(installAllTags);
         } else {
             Messages::show(Messages::Kind::Information,
                            QStringLiteral("To set the default HTML tags later,\r\n"
                                           "use the \"configuration tool\" in the \"help\" menu."),
-                           Messages::OK | Messages::Help, 1028);
+                           Messages::OK | Messages::Help, HelpContext::kConfiguration);
         }
     }
     runCommand(repairTagTable);
@@ -203,7 +204,7 @@ void Tmainform::openDocuments()
     request.title = QStringLiteral("Choose file to open..");
     request.filter = QLatin1String(kPageFilter);
     request.startFolder = g_settings.openDirectory;
-    request.helpContext = 3;
+    request.helpContext = HelpContext::kOpenDialog;
     request.fileName = m_openDialogFileName;
     for (const QString &path : Dialogs::openFiles(request)) {
         m_openDialogFileName = path;
@@ -257,7 +258,7 @@ void Tmainform::configure()
 
 void Tmainform::printerSetup()
 {
-    Dialogs::printerSetup(printer(), 9);
+    Dialogs::printerSetup(printer(), HelpContext::kPrinterSetup);
 }
 
 void Tmainform::about()

@@ -1,6 +1,7 @@
 #include "fontform.h"
 
 #include "help.h"
+#include "helpcontexts.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -79,7 +80,7 @@ Tfontform::Tfontform(QWidget *parent)
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tfontform::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, [] { Help::showTopic(1032); });
+    connect(BitBtn3, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kFontAndImage); });
     FormShow();
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "documentfile.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "settings.h"
 #include "textmodel.h"
 
@@ -49,7 +50,7 @@ Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii
     memo1->installEventFilter(this);
     memo1->viewport()->installEventFilter(this);
     connect(BitBtn3, &QPushButton::clicked, this, &Tloadform::BitBtn3Click);
-    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(8); });
+    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kTextFileLoad); });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &Tloadform::BitBtn1Click);
 }
@@ -88,7 +89,7 @@ void Tloadform::chooseAndLoad()
     request.title = QStringLiteral("choose text file to insert from");
     request.filter = QStringLiteral("Text files|*.txt|Rich text files|*.rtf|All files|*.*");
     request.startFolder = g_settings.textDirectory;
-    request.helpContext = 8;
+    request.helpContext = HelpContext::kTextFileLoad;
     const QString path = Dialogs::openFile(request);
     if (path.isEmpty())
         return;

@@ -4,6 +4,7 @@
 #include "bytetext.h"
 #include "colormemo.h"
 #include "dialogs.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "settings.h"
@@ -90,7 +91,7 @@ bool Page::save()
         const auto answer = Messages::show(
             Messages::Kind::Information,
             QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
-            Messages::Yes | Messages::No | Messages::Help, 20001);
+            Messages::Yes | Messages::No | Messages::Help, HelpContext::kMissingFolder);
         if (answer != Messages::Yes)
             return false;
         NativeFiles::makeDirectories(folder);
@@ -108,7 +109,7 @@ bool Page::saveAs()
     request.filter = QLatin1String(kPageFilter);
     request.startFolder = g_settings.saveDirectory;
     request.defaultSuffix = QStringLiteral("htm");
-    request.helpContext = 6;
+    request.helpContext = HelpContext::kSaveDialog;
     const QString chosen = Dialogs::saveFile(request);
     if (chosen.isEmpty())
         return false;
@@ -141,7 +142,7 @@ void Page::toggleAutosave()
         emit autosaveChanged();
     } else {
         Messages::show(Messages::Kind::Error, QStringLiteral("Please save the file in the normal way first"),
-                       Messages::OK | Messages::Help, 20002);
+                       Messages::OK | Messages::Help, HelpContext::kAutosaveUnsaved);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "colormemo.h"
 #include "dialogs.h"
 #include "documentfile.h"
+#include "helpcontexts.h"
 #include "linebreaks.h"
 #include "loadform.h"
 #include "messages.h"
@@ -101,7 +102,7 @@ void insertTextFile(TColorMemo &memo, PageBytes &page)
     Dialogs::FileRequest request;
     request.filter = QStringLiteral("Text files|*.txt|Rich text format|*.rtf");
     request.startFolder = g_settings.textDirectory;
-    request.helpContext = 7;
+    request.helpContext = HelpContext::kInsertTextFile;
     const QString path = Dialogs::openFile(request);
     if (!path.isEmpty()) {
         BusyCursor busy;

@@ -3,6 +3,7 @@
 #include "colormemo.h"
 #include "desktop.h"
 #include "dialogs.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "textprinter.h"
@@ -13,7 +14,7 @@ void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
 {
     if (memo.textLength() == 0)
         return;
-    if (!Dialogs::print(printer, 10))
+    if (!Dialogs::print(printer, HelpContext::kPrint))
         return;
     printer.setDocName(title);
     printPlainText(printer, memo.rawText(), memo.font(), memo.palette().text().color());

@@ -4,18 +4,17 @@
 #include "bytetext.h"
 #include "editform.h"
 #include "framepages.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "page.h"
 
 namespace {
 
-constexpr int kHelpContext = 4006;
-
 Messages::Button ask(const QString &question)
 {
     return Messages::show(Messages::Kind::Confirmation, question,
-                          Messages::Yes | Messages::No | Messages::Help, kHelpContext);
+                          Messages::Yes | Messages::No | Messages::Help, HelpContext::kFrameDirectory);
 }
 
 bool directoryReady(const QString &directory)
