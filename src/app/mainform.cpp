@@ -20,6 +20,7 @@
 #include "settings.h"
 #include "startup.h"
 #include "tagtable.h"
+#include "version.h"
 #include "windowarrange.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ void Tmainform::formCreate()
     });
     setWindowState(windowState() | Qt::WindowMaximized);
     showDocumentCount(0);
-    setWindowTitle(QStringLiteral("Quendel | version 3.5 "));
+    setWindowTitle(versionCaption());
     runCommand(loadAllSettings);
 }
 

@@ -8,6 +8,7 @@
 #include "helpcontexts.h"
 #include "settings.h"
 #include "textmodel.h"
+#include "version.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -65,7 +66,7 @@ void Tloadform::showEvent(QShowEvent *event)
 void Tloadform::FormShow()
 {
     memo1->clear();
-    setWindowTitle(QStringLiteral("Quendel | version 3.5  | Text file load window"));
+    setWindowTitle(versionCaption() + QStringLiteral(" | Text file load window"));
     BitBtn1->setEnabled(false);
     if (g_lastLoadFile.isEmpty()) {
         chooseAndLoad();
