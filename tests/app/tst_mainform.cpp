@@ -1,7 +1,6 @@
 #include "bytetext.h"
 #include "colormemo.h"
 #include "hotkeypanel.h"
-#include "menumerge.h"
 #include "nativefiles.h"
 #include "support/appfixture.h"
 #include "support/files.h"
@@ -283,15 +282,6 @@ private slots:
         }
         menu->actions().at(menu->actions().size() - 2)->trigger();
         QCOMPARE(app.active()->windowTitle(), QString("a.htm"));
-    }
-
-    void mergeKeepsGroupOrder()
-    {
-        QMenu a, b, c, d, e;
-        const std::vector<GroupedMenu> mainMenus = {{1, &a}, {5, &b}, {5, &c}};
-        const std::vector<GroupedMenu> docMenus = {{1, &d}, {4, &e}};
-        QCOMPARE(mergeMenus(mainMenus, docMenus), (std::vector<QMenu *>{&d, &e, &b, &c}));
-        QCOMPARE(mergeMenus(mainMenus, {}), (std::vector<QMenu *>{&a, &b, &c}));
     }
 
     // With several windows open every key still means one command: the

@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(app.messages.texts(), QStringList{"The file has no name, please save it first !"});
     }
 
+    // The one set of items shows the states and the "&Defined" captions
+    // of the window in front; each window keeps its own.
+    void itemsShowTheWindowInFront()
+    {
+        AppFixture app;
+        app.start();
+        g_tags.captions[0] = "first";
+        Teditform *first = app.openPage("first.htm", "1");
+        app.item("Autosave1")->trigger();
+        g_tags.captions[0] = "second";
+        app.main->newDocument();
+        QCOMPARE(app.item("def0Click")->text(), QString("second"));
+        QVERIFY(!app.item("Autosave1")->isChecked());
+        QVERIFY(!app.item("N15")->isEnabled());
+        app.main->mdiArea()->setActiveSubWindow(app.main->mdiArea()->subWindowList().first());
+        QCOMPARE(app.active(), first);
+        QCOMPARE(app.item("def0Click")->text(), QString("first"));
+        QVERIFY(app.item("Autosave1")->isChecked());
+        QVERIFY(app.item("N15")->isEnabled());
+    }
+
     void leavingTheProgramSavesOnlyAutosavePages()
     {
         AppFixture app;
