@@ -5,8 +5,10 @@
 #include "dialogs.h"
 #include "documentfile.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "settings.h"
 #include "textmodel.h"
+#include "version.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -49,7 +51,7 @@ Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii
     memo1->installEventFilter(this);
     memo1->viewport()->installEventFilter(this);
     connect(BitBtn3, &QPushButton::clicked, this, &Tloadform::BitBtn3Click);
-    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(8); });
+    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kTextFileLoad); });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &Tloadform::BitBtn1Click);
 }
@@ -64,7 +66,7 @@ void Tloadform::showEvent(QShowEvent *event)
 void Tloadform::FormShow()
 {
     memo1->clear();
-    setWindowTitle(QStringLiteral("Quendel | version 3.5  | Text file load window"));
+    setWindowTitle(versionCaption() + QStringLiteral(" | Text file load window"));
     BitBtn1->setEnabled(false);
     if (g_lastLoadFile.isEmpty()) {
         chooseAndLoad();
@@ -88,7 +90,7 @@ void Tloadform::chooseAndLoad()
     request.title = QStringLiteral("choose text file to insert from");
     request.filter = QStringLiteral("Text files|*.txt|Rich text files|*.rtf|All files|*.*");
     request.startFolder = g_settings.textDirectory;
-    request.helpContext = 8;
+    request.helpContext = HelpContext::kTextFileLoad;
     const QString path = Dialogs::openFile(request);
     if (path.isEmpty())
         return;
