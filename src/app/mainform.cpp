@@ -100,13 +100,20 @@ void Tmainform::buildStatusBar()
         label->setObjectName(QStringLiteral("Panel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        // At least the panel's own width, and room for its whole text: a
+        // page of millions of bytes, or an explanation in a wide font.
         label->setMinimumWidth(kPanelWidths[i]);
-        if (i < 4)
-            label->setFixedWidth(kPanelWidths[i]);
         m_panels[i] = label;
         // The path panel takes what is left of the bar.
         bar->addPermanentWidget(label, i == 4 ? 1 : 0);
     }
+    // The explanations are known now: the panel takes the widest, so that
+    // the panels beside it stay where they are while the mouse moves.
+    QLabel *hints = m_panels[HintPanel];
+    int widest = 0;
+    for (const QAction *button : ToolBar1->actions())
+        widest = qMax(widest, hints->fontMetrics().horizontalAdvance(button->statusTip()));
+    hints->setMinimumWidth(qMax(kPanelWidths[HintPanel], widest + 2 * hints->frameWidth() + hints->margin() + 4));
 }
 
 QAction *Tmainform::action(const char *name) const

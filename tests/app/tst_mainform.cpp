@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScopeGuard>
 #include <QSet>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTimer>
@@ -335,6 +336,21 @@ private slots:
             separators += action->isSeparator();
         QCOMPARE(separators, 9);
         QCOMPARE(bar->actions().size(), 23 + 9);
+    }
+
+    // Each panel shows its text whole, the longest explanation and the
+    // size of a 50 MB page among them, and keeps at least its own width.
+    void statusPanelsShowTheirTextsWhole()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::mouseMove(main.toolBar()->widgetForAction(main.action("ToolButton1")));
+        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString("Click here to open a file with the basic HTML tags"));
+        main.setPanel(DocumentHost::SizePanel, QStringLiteral("52428800 bytes"));
+        main.setPanel(DocumentHost::CountPanel, QStringLiteral("100 windows"));
+        QTRY_COMPARE(cutCaptions(*main.statusBar()), QStringList());
+        QVERIFY(main.panel(DocumentHost::ModifiedPanel)->width() >= 60);
     }
 
     // The configuration window opens from Ctrl+W; whatever its answer, the
