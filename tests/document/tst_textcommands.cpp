@@ -194,7 +194,8 @@ private slots:
     }
 
     // An ASCII page takes a UTF-8 file as UTF-8; a UTF-8 page takes the
-    // bytes of a Latin-1 file as they are, here through the load window.
+    // bytes of a Latin-1 file as they are, here through the load window,
+    // which shows the file's one long line in display lines.
     void insertedFilesKeepTheirBytesOnSave()
     {
         AppFixture app;
@@ -209,7 +210,8 @@ private slots:
 
         Teditform *utf8 = app.openPage("utf8.htm", "<P>\xc3\xa9</P>");
         utf8->CMemo1->setSelStart(3);
-        app.dialogs.openAnswers << QStringList{app.writeFile("latin.txt", "caf\xe9")};
+        const QByteArray latin = "caf\xe9" + QByteArray(20000, 'x');
+        app.dialogs.openAnswers << QStringList{app.writeFile("latin.txt", latin)};
         whenShown<Tloadform>([&](Tloadform *load) {
             load->memo1->selectAll();
             QTest::mouseRelease(load->memo1->viewport(), Qt::LeftButton);
@@ -218,7 +220,7 @@ private slots:
         });
         app.item("Insertfromtextfile1")->trigger();
         app.item("Save1")->trigger();
-        QCOMPARE(app.readFile("utf8.htm"), QByteArray("<P>caf\xe9\xc3\xa9</P>"));
+        QCOMPARE(app.readFile("utf8.htm"), "<P>" + latin + "\xc3\xa9</P>");
         g_lastLoadFile.clear();
     }
 
