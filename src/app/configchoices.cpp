@@ -1,5 +1,6 @@
 #include "configchoices.h"
 
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "settings.h"
@@ -17,7 +18,7 @@ Outcome takeDirectory(const QString &field, QString &setting)
     const QString question = QStringLiteral("The ") + field + QStringLiteral(" does not exist")
                              + QStringLiteral("\r\n") + QStringLiteral("Do you want to create it now ?");
     if (Messages::show(Messages::Kind::Confirmation, question,
-                       Messages::Yes | Messages::No | Messages::Help, 3004)
+                       Messages::Yes | Messages::No | Messages::Help, HelpContext::kCreateStartingDirectory)
         != Messages::Yes)
         return Outcome::Kept;
     // A path that cannot be made (empty, a file in the way, no access) must

@@ -4,6 +4,7 @@
 #include "configchoices.h"
 #include "directoryedit.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "settagsform.h"
 
 #include <QCheckBox>
@@ -50,7 +51,7 @@ Tconfigform::Tconfigform(QWidget *parent)
     layout->addLayout(buttons);
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tconfigform::BitBtn2Click);
-    connect(BitBtn4, &QPushButton::clicked, this, [] { Help::showTopic(1028); });
+    connect(BitBtn4, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kConfiguration); });
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &Tconfigform::BitBtn1Click);
     FormCreate();

@@ -1,45 +1,45 @@
 #include "hotkeypanel.h"
 
 #include "fittingfont.h"
+#include "tagcommands.h"
 
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 namespace {
 
-struct Item {
+// The legend's headings, top to bottom, each over the lines of one tag menu.
+struct Heading {
     const char *text;
-    bool indented = false;
+    const char *menu;
 };
 
-struct Group {
-    const char *heading;
-    std::initializer_list<Item> items;
+const Heading kHeadings[] = {
+    {"Structure(Ctrl+)", "&Structure"},    {"Objects(Ctrl+)", "&Objects"},
+    {"Text", "&Text"},                     {"Lists(Shift+Alt+)", "&Lists"},
+    {"Formtags(Shift+Ctrl+)", "Fo&rms"},   {"CSS(Ctrl+Alt+)", "&CSS"},
+    {"Javascripts(Alt+)", "&Javascripts"}, {"Meta(Shift+Ctrl+)", "&Meta tags"},
+    {"Geos(Shift+Alt+)", "&Geos"},         {"Misch.", "Misc &x"},
 };
 
-const Group kGroups[] = {
-    {"Structure(Ctrl+)", {{"B: Body"}, {"F: Frameset"}, {"R: Frame", true}, {"N: Noframes", true},
-                          {"T: Table"}, {"M: Table Row", true}, {"D: Table Cell", true},
-                          {"O: Caption", true}}},
-    {"Objects(Ctrl+)", {{"I: Image"}, {"L: Link"}, {"E: Embed(sound/video)"}, {"S: Script(Body/Head)"},
-                        {"A: Applet"}, {"P: Parameter", true}}},
-    {"Text", {{"F1 : Blockquote"}, {"F2 : Bold"}, {"F3 : Emphiasis"}, {"F4 : Paragraph"},
-              {"F5 : Underline"}, {"F6 : Line break"}, {"F7 : Horiz. line"}, {"F8 : Font Size"},
-              {"F9 : Font Color"}, {"F10: Font Face"}, {"F11: Center"}, {"F12: Headline"}}},
-    {"Lists(Shift+Alt+)", {{"9 : Numbered list"}, {"8 : Bulleted list"}, {"7 : List item"},
-                           {"6 : Definition term"}, {"5 : Definition item"}, {"0 : Definition list"}}},
-    {"Formtags(Shift+Ctrl+)", {{"F : Form"}, {"I : Input"}, {"T : Textarea"}, {"S : Select"},
-                               {"O : Option"}, {"N : Next URL"}, {"D : Drop-down menu"}}},
-    {"CSS(Ctrl+Alt+)", {{"1 : CSS Link"}, {"2 : Span Class"}, {"3 : Style(inline)"}, {"4 : Style set"}}},
-    {"Javascripts(Alt+)", {{"1 : Link/statusbar"}, {"2 : Click/frameload"}, {"3 : Frame breakout"},
-                           {"4 : Image flip"}, {"5 : Stop errors"}}},
-    {"Meta(Shift+Ctrl+)", {{"1 : Description"}, {"2 : Keywords"}, {"3 : Author"}, {"4 : Copyright"},
-                           {"5 : Language"}, {"6 : Redirect"}}},
-    {"Geos(Shift+Alt+)", {{"1 : Counter"}, {"2 : Guestbook"}, {"3 : Geoguide"}, {"4 : Geo form"}}},
-    {"Misch.", {{"Space (Ctrl+space)"}, {"< (Ctrl+<)"}, {"> (Ctrl+Shift+<)"}, {"Color(Ctrl+Shift+C)"}}},
-};
+// The legend lines under a heading, in their places.
+std::vector<const LegendLine *> linesUnder(const Heading &heading)
+{
+    std::vector<const LegendLine *> lines;
+    for (const TagCommand &command : tagCommands()) {
+        if (command.legend.text && std::strcmp(command.menu, heading.menu) == 0)
+            lines.push_back(&command.legend);
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const LegendLine *a, const LegendLine *b) { return a->place < b->place; });
+    return lines;
+}
 
 constexpr int kPanelWidth = 144;
 constexpr int kMargin = 3;
@@ -90,10 +90,10 @@ void HotKeyPanel::buildLegend()
 {
     const QString title = QStringLiteral("Hot keys");
     QStringList headings, items;
-    for (const Group &group : kGroups) {
-        headings << QString::fromLatin1(group.heading);
-        for (const Item &item : group.items)
-            items << QString::fromLatin1(item.text);
+    for (const Heading &heading : kHeadings) {
+        headings << QString::fromLatin1(heading.text);
+        for (const LegendLine *line : linesUnder(heading))
+            items << QString::fromLatin1(line->text);
     }
     // The designed fonts, made smaller where the fonts that stand in for
     // them here are too wide for the panel; the panel grows only when even
@@ -123,13 +123,13 @@ void HotKeyPanel::buildLegend()
 
     QPalette itemPalette = palette;
     itemPalette.setColor(QPalette::WindowText, Qt::black);
-    for (const Group &group : kGroups) {
+    for (const Heading &heading : kHeadings) {
         layout->addSpacing(4);
-        layout->addWidget(label(QString::fromLatin1(group.heading), headingFont, content));
-        for (const Item &item : group.items) {
-            QLabel *entry = label(QString::fromLatin1(item.text), itemFont, content);
+        layout->addWidget(label(QString::fromLatin1(heading.text), headingFont, content));
+        for (const LegendLine *line : linesUnder(heading)) {
+            QLabel *entry = label(QString::fromLatin1(line->text), itemFont, content);
             entry->setPalette(itemPalette);
-            entry->setIndent(item.indented ? kIndent : 0);
+            entry->setIndent(line->indented ? kIndent : 0);
             layout->addWidget(entry);
         }
     }

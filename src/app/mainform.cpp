@@ -3,27 +3,26 @@
 #include "aboutform.h"
 #include "apperror.h"
 #include "colormemo.h"
+#include "commandactions.h"
 #include "configform.h"
-#include "desktop.h"
 #include "dialogs.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "fontform.h"
 #include "framewizard.h"
 #include "ftpcommands.h"
-#include "help.h"
+#include "helpcontexts.h"
 #include "hotkeypanel.h"
 #include "menumerge.h"
 #include "messages.h"
 #include "nativefiles.h"
+#include "page.h"
 #include "settings.h"
-#include "sites.h"
 #include "startup.h"
 #include "tagtable.h"
-#include "tagundo.h"
-#include "toolbarbuttons.h"
+#include "version.h"
 #include "windowarrange.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -34,51 +33,11 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
-
-#include <functional>
-#include <map>
 
 namespace {
 
-const char kOpenFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
 constexpr int kPanelWidths[] = {240, 75, 75, 60, 50};
-
-// Hides the tooltip of the one button that shows none.
-class NoToolTip : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::ToolTip;
-    }
-};
-
-QIcon buttonIcon(const QStyle *style, int index)
-{
-    static const QStyle::StandardPixmap kIcons[] = {
-        QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
-        QStyle::SP_DriveFDIcon, QStyle::SP_DirIcon, QStyle::SP_DialogCloseButton,
-        QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogNewFolder,
-        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,
-        QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogInfoView,
-        QStyle::SP_FileDialogListView, QStyle::SP_ArrowBack, QStyle::SP_ArrowForward,
-        QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarShadeButton, QStyle::SP_ArrowDown,
-        QStyle::SP_ArrowUp, QStyle::SP_DesktopIcon, QStyle::SP_FileDialogToParent,
-        QStyle::SP_DialogHelpButton, QStyle::SP_TitleBarCloseButton,
-    };
-    return style->standardIcon(kIcons[index % std::size(kIcons)]);
-}
-
-// A toolbar button's action, found among the toolbar's own children rather
-// than in every document window.
-QAction *buttonAction(const QToolBar *bar, const char *name)
-{
-    return bar->findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
 
 } // namespace
 
@@ -87,6 +46,7 @@ Tmainform::Tmainform(QWidget *parent)
 {
     setObjectName(QStringLiteral("mainform"));
     m_mdi = new QMdiArea(this);
+    m_documents = std::make_unique<DocumentList>(*m_mdi);
     ScrollBox1 = new HotKeyPanel(this);
     auto *centre = new QWidget(this);
     auto *layout = new QHBoxLayout(centre);
@@ -97,10 +57,16 @@ Tmainform::Tmainform(QWidget *parent)
     setCentralWidget(centre);
     setMinimumWidth(655);
 
-    buildMenus();
-    buildToolbar();
+    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    m_commands = new CommandActions(*this, *ToolBar1);
+    keepUploadAvailable(*action("FTP1"), *m_documents);
+    connect(m_commands->windowMenu(), &QMenu::aboutToShow, this, &Tmainform::listWindows);
+    showMenus();
     buildStatusBar();
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &Tmainform::subWindowActivated);
+    connect(m_documents.get(), &DocumentList::countChanged, this, &Tmainform::showDocumentCount);
+    connect(m_documents.get(), &DocumentList::activated, this, &Tmainform::activated);
     formCreate();
 }
 
@@ -119,116 +85,9 @@ void Tmainform::formCreate()
             autosaveAll();
     });
     setWindowState(windowState() | Qt::WindowMaximized);
-    // Idle rule: with no document open there is nothing to upload.
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            [this] {
-                if (g_documents.open == 0)
-                    FTP1->setEnabled(false);
-            });
-    g_documents.open = 0;
-    writeCountPanel();
-    setWindowTitle(QStringLiteral("Quendel | version 3.5 "));
+    showDocumentCount(0);
+    setWindowTitle(versionCaption());
     runCommand(loadAllSettings);
-    g_documents.closingAll = false;
-}
-
-void Tmainform::buildMenus()
-{
-    auto menu = [this](int group, const QString &caption, const char *name) {
-        auto *m = new QMenu(caption, this);
-        m->setObjectName(QLatin1String(name));
-        m_menus.push_back({group, m});
-        return m;
-    };
-    auto item = [](QMenu *m, const char *name, const char *caption, const char *shortcut,
-                   auto command) {
-        QAction *action = m->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QLatin1String(name));
-        if (*shortcut)
-            action->setShortcut(QKeySequence(QLatin1String(shortcut)));
-        if constexpr (!std::is_same_v<decltype(command), std::nullptr_t>)
-            QObject::connect(action, &QAction::triggered, action, [command] { runCommand(command); });
-        return action;
-    };
-
-    QMenu *file = menu(1, QStringLiteral("&File"), "File1");
-    item(file, "New1", "&New", "Ctrl+Alt+N", [this] { newDocument(); });
-    item(file, "Open1", "&Open...", "Ctrl+Alt+O", [this] { openDocuments(); });
-    file->addSeparator();
-    item(file, "PrintSetup1", "P&rint Setup...", "", [this] { printerSetup(); });
-    file->addSeparator();
-    item(file, "Exit1", "E&xit", "Ctrl+Alt+Space", [this] { close(); });
-
-    QMenu *wizards = menu(5, QStringLiteral("Wi&zards"), "Wizards1");
-    Frames1 = item(wizards, "Frames1", "Frames... ", "", [this] {
-        FrameWizardHost host{*this, [this] { return createDocument(); }};
-        runFramesWizard(host);
-    });
-    FTP1 = item(wizards, "FTP1", "Upload file", "Ctrl+Up", [this] { FTP1Click(*this, this); });
-    item(wizards, "Downloadandopen1", "Download and open", "Ctrl+Down",
-         [this] { Downloadandopen1Click(*this, this); });
-
-    QMenu *help = menu(5, QStringLiteral("&Help"), "Help1");
-    item(help, "HelpWindow1", "Help Window", "Ctrl+H", [] { Help::showContents(); });
-    item(help, "About1", "&About...", "", [this] { About1Click(); });
-    item(help, "C1", "Configuration", "Ctrl+W", [this] { C1Click(); });
-    item(help, "Updatesnews1", "Updates and news", "Ctrl+Alt+U",
-         [] { Desktop::openAddress(productDownloadAddress()); });
-    showMenus();
-}
-
-void Tmainform::buildToolbar()
-{
-    ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    // Document buttons act on the active document; their guard makes sure
-    // there is one.
-    const std::map<QString, std::function<void()>> commands = {
-        {QStringLiteral("ToolButton1"), [this] { newDocument(); }},
-        {QStringLiteral("ToolButton2"), [this] { openDocuments(); }},
-        {QStringLiteral("ToolButton3"), [this] { activeDocument()->save(); }},
-        {QStringLiteral("ToolButton4"), [this] { activeDocument()->saveAs(); }},
-        {QStringLiteral("ToolButton32"), [this] { saveAll(); }},
-        {QStringLiteral("ToolButton6"), [this] { activeDocument()->closeWindow(); }},
-        {QStringLiteral("ToolButton7"), [this] { activeDocument()->closeAll(); }},
-        {QStringLiteral("ToolButton9"), [this] { activeDocument()->insertTextFile(); }},
-        {QStringLiteral("ToolButton10"), [this] { activeDocument()->insertFromTextFile(); }},
-        {QStringLiteral("ToolButton12"), [this] { activeDocument()->print(); }},
-        {QStringLiteral("ToolButton15"), [this] { activeDocument()->search(); }},
-        {QStringLiteral("ToolButton16"), [this] { activeDocument()->replace(); }},
-        {QStringLiteral("ToolButton13"), [this] { printerSetup(); }},
-        {QStringLiteral("ToolButton18"), [this] { activeDocument()->tagUndo->undoLastTag(); }},
-        {QStringLiteral("ToolButton19"), [this] { activeDocument()->tagUndo->undoUndo(); }},
-        {QStringLiteral("ToolButton21"), [this] { tile(); }},
-        {QStringLiteral("ToolButton22"), [this] { cascade(); }},
-        {QStringLiteral("ToolButton28"), [this] { runFontWindow(this, *this); }},
-        {QStringLiteral("ToolButton29"), [this] { Downloadandopen1Click(*this, this); }},
-        {QStringLiteral("ToolButton30"), [this] { FTP1Click(*this, this); }},
-        {QStringLiteral("ToolButton24"), [this] { C1Click(); }},
-        {QStringLiteral("ToolButton25"), [] { Help::showContents(); }},
-        {QStringLiteral("ToolButton27"), [this] { close(); }},
-    };
-    int index = 0;
-    for (const ToolbarButton &button : toolbarButtons()) {
-        QAction *action = ToolBar1->addAction(buttonIcon(style(), index++), QString());
-        action->setObjectName(QLatin1String(button.name));
-        action->setToolTip(QString::fromLatin1(button.tooltip));
-        action->setStatusTip(QString::fromLatin1(button.hint));
-        if (!*button.tooltip)
-            ToolBar1->widgetForAction(action)->installEventFilter(new NoToolTip(action));
-        ToolBar1->widgetForAction(action)->setFixedWidth(25);
-        if (button.separatorAfter)
-            ToolBar1->addSeparator();
-        const auto command = commands.find(action->objectName());
-        if (command == commands.end())
-            continue; // a button without a command yet does nothing
-        connect(action, &QAction::triggered, this, [this, run = command->second, guard = button.guard] {
-            const bool needsDocument = guard != ToolbarButton::Guard::None;
-            if (guardAllows(guard, g_documents.open) && (!needsDocument || activeDocument()))
-                runCommand(run);
-        });
-    }
 }
 
 void Tmainform::buildStatusBar()
@@ -241,13 +100,20 @@ void Tmainform::buildStatusBar()
         label->setObjectName(QStringLiteral("Panel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        // At least the panel's own width, and room for its whole text: a
+        // page of millions of bytes, or an explanation in a wide font.
         label->setMinimumWidth(kPanelWidths[i]);
-        if (i < 4)
-            label->setFixedWidth(kPanelWidths[i]);
         m_panels[i] = label;
         // The path panel takes what is left of the bar.
         bar->addPermanentWidget(label, i == 4 ? 1 : 0);
     }
+    // The explanations are known now: the panel takes the widest, so that
+    // the panels beside it stay where they are while the mouse moves.
+    QLabel *hints = m_panels[HintPanel];
+    int widest = 0;
+    for (const QAction *button : ToolBar1->actions())
+        widest = qMax(widest, hints->fontMetrics().horizontalAdvance(button->statusTip()));
+    hints->setMinimumWidth(qMax(kPanelWidths[HintPanel], widest + 2 * hints->frameWidth() + hints->margin() + 4));
 }
 
 QAction *Tmainform::action(const char *name) const
@@ -266,33 +132,30 @@ bool Tmainform::event(QEvent *event)
 
 void Tmainform::formShow(const QStringList &arguments)
 {
-    bool opened = false;
     if (!arguments.isEmpty() && !arguments[0].isEmpty()) {
         // Made absolute now: the page is saved where it was found, whatever
         // the working directory is later.
         const QString first = NativeFiles::absolute(arguments[0]);
-        openDialogFileName = first;
-        opened = openDocument(first);
+        m_openDialogFileName = first;
+        openDocument(first);
     }
-    FTP1->setEnabled(opened);
 
     if (!g_settings.tagsInstalled) {
         const auto answer = Messages::show(
             Messages::Kind::Confirmation,
             QStringLiteral("The HTML tags have not been installed yet!\r\n"
                            "Do You wish to install the default tags now ?"),
-            Messages::Yes | Messages::No | Messages::Help, 3003);
+            Messages::Yes | Messages::No | Messages::Help, HelpContext::kInstallTags);
         if (answer == Messages::Yes) {
             runCommand(installAllTags);
         } else {
             Messages::show(Messages::Kind::Information,
                            QStringLiteral("To set the default HTML tags later,\r\n"
                                           "use the \"configuration tool\" in the \"help\" menu."),
-                           Messages::OK | Messages::Help, 1028);
+                           Messages::OK | Messages::Help, HelpContext::kConfiguration);
         }
     }
     runCommand(repairTagTable);
-    toolbarUpdate();
 }
 
 Teditform *Tmainform::createDocument()
@@ -300,8 +163,14 @@ Teditform *Tmainform::createDocument()
     auto *doc = new Teditform(this);
     // Shown before the area can activate it: activation reads what show sets.
     doc->formShow();
+    doc->CMemo1->setReservedShortcuts(m_commands->pageShortcuts());
+    connect(doc, &Teditform::itemChanged, this, [this, doc](DocumentItem item) {
+        if (doc == activeDocument())
+            m_commands->showItem(*doc, item);
+    });
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    m_documents->joined(*doc);
     // The window's own menu keeps no keys: they would clash with the
     // program's (Ctrl+W is "Configuration") and with the other windows'.
     for (QAction *action : sub->systemMenu()->actions())
@@ -327,30 +196,26 @@ Teditform *Tmainform::createDocument()
 
 void Tmainform::newDocument()
 {
-    ++g_documents.open;
-    writeCountPanel();
     m_panels[ModifiedPanel]->clear();
     createDocument();
 }
 
 bool Tmainform::openDocument(const QString &path)
 {
-    ++g_documents.open;
-    writeCountPanel();
     Teditform *doc = createDocument();
-    return runCommand([doc, &path] { doc->loadFile(path); });
+    return runCommand([doc, &path] { doc->page().load(path); });
 }
 
 void Tmainform::openDocuments()
 {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Choose file to open..");
-    request.filter = QLatin1String(kOpenFilter);
+    request.filter = QLatin1String(kPageFilter);
     request.startFolder = g_settings.openDirectory;
-    request.helpContext = 3;
-    request.fileName = openDialogFileName;
+    request.helpContext = HelpContext::kOpenDialog;
+    request.fileName = m_openDialogFileName;
     for (const QString &path : Dialogs::openFiles(request)) {
-        openDialogFileName = path;
+        m_openDialogFileName = path;
         if (!openDocument(path))
             break; // the files after one that failed are not opened
     }
@@ -358,7 +223,7 @@ void Tmainform::openDocuments()
 
 void Tmainform::saveAll()
 {
-    const int count = g_documents.open;
+    const int count = m_documents->count();
     for (int i = 0; i < count; ++i) {
         if (Teditform *doc = activeDocument())
             runCommand([doc] { doc->save(); });
@@ -366,14 +231,9 @@ void Tmainform::saveAll()
     }
 }
 
-void Tmainform::closeMainWindow()
-{
-    close();
-}
-
 void Tmainform::closeEvent(QCloseEvent *event)
 {
-    const QList<Teditform *> open = documents();
+    const QList<Teditform *> open = m_documents->windows();
     for (Teditform *doc : open) {
         if (!doc->formCloseQuery()) {
             event->ignore();
@@ -385,64 +245,58 @@ void Tmainform::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Tmainform::C1Click()
+void Tmainform::chooseFont()
+{
+    if (!runFontWindow(this))
+        return;
+    if (Teditform *doc = activeDocument())
+        doc->CMemo1->setFont(editorFont());
+}
+
+void Tmainform::configure()
 {
     {
         Tconfigform configform(this);
         configform.exec();
     }
     // The open dialog reads its folder at each use; the pages take the font.
-    for (Teditform *doc : documents())
+    for (Teditform *doc : m_documents->windows())
         doc->CMemo1->setFont(editorFont());
 }
 
 void Tmainform::printerSetup()
 {
-    Dialogs::printerSetup(printer(), 9);
+    Dialogs::printerSetup(printer(), HelpContext::kPrinterSetup);
 }
 
-void Tmainform::About1Click()
+void Tmainform::about()
 {
     Tabout about(this);
     about.exec();
 }
 
+void Tmainform::framesWizard()
+{
+    FrameWizardHost host{*m_documents, [this] { return createDocument(); }};
+    runFramesWizard(host);
+}
+
 void Tmainform::autosaveAll()
 {
-    for (Teditform *doc : documents())
-        runCommand([doc] { doc->autosavePass(); });
+    for (Teditform *doc : m_documents->windows())
+        runCommand([doc] { doc->page().autosavePass(); });
 }
 
 Teditform *Tmainform::activeDocument() const
 {
-    QMdiSubWindow *sub = m_mdi->activeSubWindow();
-    if (!sub)
-        sub = m_mdi->currentSubWindow();
-    return sub ? qobject_cast<Teditform *>(sub->widget()) : m_active.data();
+    return m_documents->active();
 }
 
-QList<Teditform *> Tmainform::documents() const
+void Tmainform::activated(Teditform &window)
 {
-    QList<Teditform *> list;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
-        if (auto *doc = qobject_cast<Teditform *>(sub->widget()))
-            list << doc;
-    }
-    return list;
-}
-
-void Tmainform::subWindowActivated(QMdiSubWindow *window)
-{
-    auto *doc = window ? qobject_cast<Teditform *>(window->widget()) : nullptr;
-    // The area also reports a switch to another program as "no active
-    // window"; the active document stays as it was.
-    if (!doc || doc == m_active)
-        return;
-    if (m_active)
-        m_active->formDeactivate();
-    m_active = doc;
     showMenus();
-    doc->formActivate();
+    window.formActivate();
+    m_commands->showPage(window);
 }
 
 void Tmainform::showMenus()
@@ -450,8 +304,8 @@ void Tmainform::showMenus()
     QMenuBar *bar = menuBar();
     bar->clear();
     const std::vector<GroupedMenu> none;
-    const bool hasDocument = m_active && !m_mdi->subWindowList().isEmpty();
-    for (QMenu *m : mergeMenus(m_menus, hasDocument ? m_active->menus.menus : none))
+    const bool page = m_documents->active();
+    for (QMenu *m : mergeMenus(m_commands->frameMenus(), page ? m_commands->pageMenus() : none))
         bar->addMenu(m);
 }
 
@@ -460,37 +314,21 @@ void Tmainform::setPanel(Panel panel, const QString &text)
     m_panels[panel]->setText(text);
 }
 
-void Tmainform::writeCountPanel()
+void Tmainform::showDocumentCount(int count)
 {
-    m_panels[CountPanel]->setText(QStringLiteral("%1 windows").arg(g_documents.open));
-}
-
-void Tmainform::toolbarUpdate()
-{
-    for (const ToolbarButton &button : toolbarButtons()) {
-        if (const auto state = toolbarState(button.rule, g_documents.open))
-            buttonAction(ToolBar1, button.name)->setEnabled(*state);
+    m_panels[CountPanel]->setText(QStringLiteral("%1 windows").arg(count));
+    if (count == 0) {
+        m_panels[SizePanel]->clear();
+        m_panels[PathPanel]->clear();
+        m_panels[ModifiedPanel]->clear();
     }
+    action("Frames1")->setEnabled(count == 0);
+    m_commands->toolbarUpdate(count);
 }
 
-void Tmainform::setUndoButtons(bool undo, bool undoUndo)
+void Tmainform::listWindows()
 {
-    buttonAction(ToolBar1, "ToolButton18")->setEnabled(undo);
-    buttonAction(ToolBar1, "ToolButton19")->setEnabled(undoUndo);
-}
-
-void Tmainform::setUploadEnabled(bool enabled)
-{
-    FTP1->setEnabled(enabled);
-}
-
-void Tmainform::setFramesEnabled(bool enabled)
-{
-    Frames1->setEnabled(enabled);
-}
-
-void Tmainform::listWindows(QMenu *menu)
-{
+    QMenu *menu = m_commands->windowMenu();
     for (QAction *entry : menu->actions()) {
         if (entry->property("windowEntry").toBool())
             delete entry;

@@ -1,5 +1,6 @@
 #include "menumerge.h"
 
+#include <algorithm>
 #include <set>
 
 std::vector<QMenu *> mergeMenus(const std::vector<GroupedMenu> &mainMenus,

@@ -1,11 +1,17 @@
 #pragma once
 
-#include "editmenus.h"
-
 #include <vector>
 
-// The menu bar while a document window is active: group by group in
-// ascending order, the document's menus replacing the main window's menus
-// of the same group.
+class QMenu;
+
+// A top-level menu with the group number that decides where it stands when
+// a page's menus merge into the main menu bar.
+struct GroupedMenu {
+    int group;
+    QMenu *menu;
+};
+
+// The menu bar while a page is open: group by group in ascending order, the
+// page's menus replacing the main window's menus of the same group.
 std::vector<QMenu *> mergeMenus(const std::vector<GroupedMenu> &mainMenus,
                                 const std::vector<GroupedMenu> &documentMenus);

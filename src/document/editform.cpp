@@ -1,57 +1,27 @@
 #include "editform.h"
 
-#include "apperror.h"
 #include "bytetext.h"
 #include "colormemo.h"
-#include "desktop.h"
-#include "dialogs.h"
-#include "documentrules.h"
 #include "documenthost.h"
+#include "documentlist.h"
+#include "documentrules.h"
 #include "fontform.h"
-#include "messages.h"
-#include "nativefiles.h"
-#include "pagebytes.h"
-#include "settings.h"
+#include "page.h"
 #include "searchcommands.h"
-#include "sites.h"
-#include "tagrunner.h"
 #include "tagtable.h"
 #include "tagundo.h"
 #include "textcommands.h"
 #include "viewcommands.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QTextDocument>
+#include <QMimeData>
 #include <QVBoxLayout>
 
-DocumentCounts g_documents;
-
-const QString Teditform::kNoName = QStringLiteral("No name");
-
-namespace {
-
-const char kPageFilter[] = "HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*";
-
-// The page every new document starts from; the caret goes between the
-// title tags, 40 characters before the end.
-const char kSkeleton[] = "<HTML>\n<HEAD>\n<TITLE></TITLE>\n\n</HEAD>\n\n\n\n\n\n</HTML>\n";
-constexpr int kSkeletonCaretFromEnd = 40;
-
-// The file name without its folder, as a person reads it.
-QString shownName(const QString &path)
-{
-    return ByteText::displayed(QStringView(path).sliced(path.lastIndexOf(u'/') + 1));
-}
-
-} // namespace
-
 Teditform::Teditform(DocumentHost *host, QWidget *parent)
-    : QWidget(parent), menus(this), m_host(host)
+    : QWidget(parent), m_host(host), m_definedCaptions(g_tags.captions.begin(), g_tags.captions.end())
 {
     CMemo1 = new TColorMemo(this);
     CMemo1->setObjectName(QStringLiteral("CMemo1"));
@@ -60,111 +30,86 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CMemo1);
     setFocusProxy(CMemo1);
-    m_bytes = new PageBytes(*CMemo1);
-    tagUndo = new TagUndo(*CMemo1, this);
-    connectTagCommands();
-    connectTextCommands();
-    connectCommands();
-
-    menus.Undoundo1->setEnabled(false);
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
-    menus.Undolasttag1->setEnabled(false);
-    updateBrowserItem();
-    if (g_documents.open > 0)
-        m_host->setFramesEnabled(false);
-    for (int k = 0; k < menus.defined.size(); ++k)
-        menus.defined[k]->setText(g_tags.captions[k]);
-}
-
-void Teditform::connectCommands()
-{
-    auto on = [this](QAction *action, auto slot) {
-        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
-    };
-    on(menus.New1, [this] { m_host->newDocument(); });
-    on(menus.Open1, [this] { m_host->openDocuments(); });
-    on(menus.Save1, [this] { save(); });
-    on(menus.saveas, [this] { saveAs(); });
-    on(menus.Saveall1, [this] { m_host->saveAll(); });
-    on(menus.Close1, [this] { closeWindow(); });
-    on(menus.Closeall1, [this] { closeAll(); });
-    on(menus.Exit2, [this] { m_host->closeMainWindow(); });
-    on(menus.Autosave1, [this] {
-        // Qt flips the check mark before the handler runs; the handler
-        // decides from the mark as it was and sets it itself.
-        menus.Autosave1->setChecked(!menus.Autosave1->isChecked());
-        toggleAutosave();
+    m_page = new Page(*CMemo1, this);
+    connect(m_page, &Page::renamed, this, &Teditform::showName);
+    connect(m_page, &Page::matchesItsFile, this,
+            [this] { m_host->setPanel(DocumentHost::ModifiedPanel, QString()); });
+    connect(m_page, &Page::savedAs, this, [this] {
+        // Both wait for the next change of the text.
+        setItemEnabled(DocumentItem::Save, false);
+        setItemEnabled(DocumentItem::SaveAs, false);
     });
-    connect(menus.windowMenu, &QMenu::aboutToShow, this,
-            [this] { m_host->listWindows(menus.windowMenu); });
-    connectViewCommands();
+    connect(m_page, &Page::autosaveChanged, this, [this] { setWindowTitle(m_page->caption()); });
     connect(CMemo1, &QPlainTextEdit::textChanged, this, &Teditform::cMemo1Change);
 
-    QList<QKeySequence> reserved;
-    for (QAction *action : menus.allActions())
-        reserved << action->shortcuts();
-    CMemo1->setReservedShortcuts(reserved);
+    tagUndo = new TagUndo(*CMemo1, this);
+    connect(tagUndo, &TagUndo::availabilityChanged, this, [this](bool undo, bool undoUndo) {
+        setItemEnabled(DocumentItem::UndoLastTag, undo);
+        setItemEnabled(DocumentItem::UndoUndo, undoUndo);
+    });
+    setItemEnabled(DocumentItem::UndoLastTag, false);
+    setItemEnabled(DocumentItem::UndoUndo, false);
+
+    // The edit rule runs as the menu drops down, and also whenever the
+    // selection or the clipboard changes, so that the shortcuts follow it
+    // in between.
+    connect(CMemo1, &QPlainTextEdit::copyAvailable, this, &Teditform::updateEditItems);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Teditform::updateEditItems);
+    updateEditItems();
+
+    for (DocumentItem checked : {DocumentItem::WordWrapping, DocumentItem::Toolbar, DocumentItem::StatusBar})
+        setItemChecked(checked, true);
+    setItemEnabled(DocumentItem::LaunchBrowser, m_page->named());
 }
 
-void Teditform::connectViewCommands()
+void Teditform::setItemEnabled(DocumentItem item, bool enabled)
 {
-    auto on = [this](QAction *action, auto slot) {
-        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
-    };
-    using Bar = DocumentHost::Bar;
-    on(menus.Printersetup1, [this] { print(); });
-    on(menus.Printersetup2, [this] { Dialogs::printerSetup(m_host->printer(), 9); });
-    on(menus.Wordwrapping1, [this] { toggleWordWrapping(*menus.Wordwrapping1, *CMemo1); });
-    // Each window's own check marks flip with its items, whatever is shown.
-    on(menus.Toolbar1, [this] { m_host->flipVisibility(Bar::Toolbar); });
-    on(menus.HotKeys1, [this] { m_host->flipVisibility(Bar::HotKeys); });
-    on(menus.StatusBar1, [this] { m_host->flipVisibility(Bar::StatusBar); });
-    on(menus.SetFont1, [this] { runFontWindow(this, *m_host); });
-    on(menus.Previous1, [this] { m_host->activatePrevious(); });
-    on(menus.Next1, [this] { m_host->activateNext(); });
-    on(menus.Tile1, [this] { m_host->tile(); });
-    on(menus.Cascade1, [this] { m_host->cascade(); });
-    on(menus.Arrangeall1, [this] { m_host->arrangeIcons(); });
-    on(menus.N15, [this] { launchBrowser(m_fileName); });
-    for (QAction *link : menus.links)
-        on(link, [link] { Desktop::openAddress(webAddress(Site::Hosting, link->data().toString())); });
+    setItemState(item, &ItemState::enabled, enabled);
 }
 
-void Teditform::connectTextCommands()
+void Teditform::setItemChecked(DocumentItem item, bool checked)
 {
-    auto on = [this](QAction *action, auto slot) {
-        connect(action, &QAction::triggered, this, [slot] { runCommand(slot); });
-    };
-    using namespace TextCommands;
-    // The rule runs as the menu drops down, and also whenever the selection
-    // or the clipboard changes, so that the shortcuts follow it in between.
-    const auto updateMenu = [this] { updateEditMenu(menus, *CMemo1); };
-    connect(menus.editMenu, &QMenu::aboutToShow, this, updateMenu);
-    connect(CMemo1, &QPlainTextEdit::copyAvailable, this, updateMenu);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, updateMenu);
-    updateMenu();
-    on(menus.Copy1, [this] { copy(*CMemo1); });
-    on(menus.Cut1, [this] { cut(*CMemo1); });
-    on(menus.Paste1, [this] { paste(*CMemo1, *tagUndo); });
-    on(menus.Delete1, [this] { deleteSelection(*CMemo1); });
-    on(menus.Selectall1, [this] { CMemo1->selectAll(); });
-    on(menus.Setlinebreaks1, [this] { TextCommands::setLineBreaks(*CMemo1); });
-    on(menus.removelinebreaks1, [this] { removeLineBreaks(*CMemo1); });
-    on(menus.Removeemptylines1, [this] { TextCommands::removeEmptyLines(*CMemo1); });
-    on(menus.Insertfrom1, [this] { insertTextFile(); });
-    on(menus.Insertfromtextfile1, [this] { insertFromTextFile(); });
-    on(menus.Search2, [this] { search(); });
-    on(menus.Replace2, [this] { replace(); });
+    setItemState(item, &ItemState::checked, checked);
+}
+
+void Teditform::setItemState(DocumentItem item, bool ItemState::*part, bool value)
+{
+    // Said only when it changes: a keystroke sets some items each time.
+    bool &state = m_items[std::size_t(item)].*part;
+    if (state == value)
+        return;
+    state = value;
+    emit itemChanged(item);
+}
+
+void Teditform::flipCheckMark(DocumentItem item)
+{
+    setItemChecked(item, !this->item(item).checked);
+}
+
+void Teditform::updateEditItems()
+{
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    setItemEnabled(DocumentItem::Paste, clipboard && clipboard->hasText());
+    const bool selected = CMemo1->textCursor().hasSelection();
+    for (DocumentItem item : {DocumentItem::Copy, DocumentItem::Cut, DocumentItem::Delete})
+        setItemEnabled(item, selected);
+}
+
+void Teditform::toggleWordWrapping()
+{
+    flipCheckMark(DocumentItem::WordWrapping);
+    wrapWords(*CMemo1, item(DocumentItem::WordWrapping).checked);
 }
 
 void Teditform::insertTextFile()
 {
-    TextCommands::insertTextFile(*CMemo1, *m_bytes);
+    TextCommands::insertTextFile(*CMemo1, m_page->bytes());
 }
 
 void Teditform::insertFromTextFile()
 {
-    TextCommands::insertFromTextFile(*CMemo1, *m_bytes, this);
+    TextCommands::insertFromTextFile(*CMemo1, m_page->bytes(), this);
 }
 
 void Teditform::search()
@@ -177,174 +122,64 @@ void Teditform::replace()
     SearchCommands::replace(*CMemo1, this);
 }
 
-void Teditform::print()
+void Teditform::print(QPrinter &printer)
 {
-    printPage(*CMemo1, m_host->printer(), shownName(m_fileName));
+    printPage(*CMemo1, printer, m_page->shownName());
 }
 
-void Teditform::connectTagCommands()
+void Teditform::launchBrowser()
 {
-    const auto commands = tagCommands();
-    for (size_t i = 0; i < commands.size(); ++i) {
-        const TagCommand &command = commands[i];
-        connect(menus.tagActions[i], &QAction::triggered, this,
-                [this, &command] { runTagCommand(command, *CMemo1, *tagUndo); });
-    }
-    connect(menus.Undolasttag1, &QAction::triggered, tagUndo, &TagUndo::undoLastTag);
-    connect(menus.Undoundo1, &QAction::triggered, tagUndo, &TagUndo::undoUndo);
-    connect(tagUndo, &TagUndo::availabilityChanged, this, &Teditform::showUndoState);
-}
-
-void Teditform::showUndoState(bool undo, bool undoUndo)
-{
-    menus.Undolasttag1->setEnabled(undo);
-    menus.Undoundo1->setEnabled(undoUndo);
-    // The toolbar mirrors the active document only.
-    if (m_host->activeDocument() == this)
-        m_host->setUndoButtons(undo, undoUndo);
+    ::launchBrowser(m_page->fileName());
 }
 
 void Teditform::formShow()
 {
     CMemo1->setFocus();
-    if (m_fileName.isEmpty())
-        m_fileName = kNoName;
     CMemo1->setFont(editorFont());
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
     writeSizePanel();
-    setWindowTitle(m_fileName);
-    updateBrowserItem();
-    if (m_fileName == kNoName) {
-        CMemo1->setModelText(QString::fromLatin1(kSkeleton));
-        CMemo1->setSelStart(CMemo1->textLength() - kSkeletonCaretFromEnd);
-        CMemo1->setModified(false);
-    }
-    m_host->toolbarUpdate();
-    m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
+    setWindowTitle(m_page->caption());
+    if (!m_page->named())
+        m_page->showSkeleton();
 }
 
 void Teditform::formActivate()
 {
     CMemo1->setFont(editorFont());
-    if (g_documents.closingAll) {
+    DocumentList &documents = m_host->documents();
+    if (documents.closingAll()) {
         // Closed once activation has finished, through its own close query.
         QMetaObject::invokeMethod(this, &Teditform::closeWindow, Qt::QueuedConnection);
     }
-    menus.Closeall1->setEnabled(g_documents.open >= 2);
-    menus.Saveall1->setEnabled(g_documents.open >= 2);
-    m_autosave = menus.Autosave1->isChecked();
-    const bool named = m_fileName != kNoName;
-    menus.N15->setEnabled(named);
-    m_host->setUploadEnabled(named);
-    if (g_documents.open > 0) {
-        writeSizePanel();
-        m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_fileName));
-    }
+    setItemEnabled(DocumentItem::CloseAll, documents.count() >= 2);
+    setItemEnabled(DocumentItem::SaveAll, documents.count() >= 2);
+    setItemEnabled(DocumentItem::LaunchBrowser, m_page->named());
+    writeSizePanel();
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_page->fileName()));
     m_host->setPanel(DocumentHost::ModifiedPanel,
                      CMemo1->modified() ? QStringLiteral("modified") : QString());
     CMemo1->setFocus();
-    m_host->setUndoButtons(menus.Undolasttag1->isEnabled(), menus.Undoundo1->isEnabled());
     CMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-void Teditform::formDeactivate()
+void Teditform::showName()
 {
-    m_host->toolbarUpdate();
-}
-
-void Teditform::loadFile(const QString &path)
-{
-    // Read first: a page that cannot be read leaves this window untouched
-    // and unnamed, so a later Save cannot write over the user's file.
-    PageText page = readPageFile(path);
-    m_fileName = path;
-    setWindowTitle(shownName(path));
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    m_host->setPanel(DocumentHost::CountPanel,
-                     QStringLiteral("%1 windows").arg(g_documents.open));
-    m_bytes->setEncoding(page.encoding);
-    m_bytes->setByteOrderMark(page.byteOrderMark);
-    CMemo1->setModelText(page.text);
-    page.text.clear();
-    CMemo1->setSelStart(0);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    m_host->setUploadEnabled(true);
-}
-
-void Teditform::writeNewPage(const QString &path, const QString &text, int caret)
-{
-    m_fileName = path;
-    setWindowTitle(shownName(path));
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(path));
-    // A named page can be uploaded, as it could after a load.
-    m_host->setUploadEnabled(true);
-    // Typed in, as it were: until it is written the page counts as changed.
-    CMemo1->setModelText(QString());
-    CMemo1->setSelText(text);
-    CMemo1->setSelStart(caret);
-    writePage(path);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-}
-
-void Teditform::writePage(const QString &path)
-{
-    writePageFile(path, m_bytes->encoded());
+    setWindowTitle(m_page->caption());
+    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_page->fileName()));
+    setItemEnabled(DocumentItem::LaunchBrowser, m_page->named());
+    emit renamed();
 }
 
 bool Teditform::save()
 {
-    if (m_fileName == kNoName)
-        return saveAs();
     CMemo1->setFocus();
-    const QString folder = NativeFiles::folderOf(m_fileName);
-    if (!NativeFiles::isDirectory(folder)) {
-        const auto answer = Messages::show(
-            Messages::Kind::Information,
-            QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
-            Messages::Yes | Messages::No | Messages::Help, 20001);
-        if (answer != Messages::Yes)
-            return false;
-        NativeFiles::makeDirectories(folder);
-    }
-    writePage(m_fileName);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    return true;
+    return m_page->save();
 }
 
 bool Teditform::saveAs()
 {
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Save file as");
-    request.filter = QLatin1String(kPageFilter);
-    request.startFolder = g_settings.saveDirectory;
-    request.defaultSuffix = QStringLiteral("htm");
-    request.helpContext = 6;
-    const QString chosen = Dialogs::saveFile(request);
-    CMemo1->setEnabled(true);
+    const bool written = m_page->saveAs();
     CMemo1->setFocus();
-    if (chosen.isEmpty())
-        return false;
-    menus.N15->setEnabled(chosen != kNoName);
-    writePage(chosen);
-    CMemo1->setModified(false);
-    m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-    menus.Save1->setEnabled(false);
-    menus.saveas->setEnabled(false);
-    m_fileName = chosen;
-    m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(chosen));
-    setWindowTitle(shownName(chosen));
-    return true;
-}
-
-void Teditform::autosavePass()
-{
-    if (!m_autosave)
-        return;
-    writePage(m_fileName);
-    CMemo1->setModified(false);
+    return written;
 }
 
 QMdiSubWindow *Teditform::subWindow() const
@@ -368,27 +203,13 @@ void Teditform::closeWithoutQuery()
 
 void Teditform::closeAll()
 {
-    g_documents.closingAll = true;
+    m_host->documents().setClosingAll(true);
     closeWindow();
 }
 
 bool Teditform::formCloseQuery()
 {
-    if (!CMemo1->modified())
-        return true;
-    const auto answer = Messages::show(
-        Messages::Kind::Plain,
-        QStringLiteral("File %1 has changed !! Save first ?").arg(windowTitle()),
-        Messages::Yes | Messages::No | Messages::Cancel);
-    if (answer == Messages::No)
-        return true;
-    if (answer != Messages::Yes)
-        return false;
-    // Only a page that was really written may close: a declined folder or a
-    // failed write keeps the window and its changes.
-    bool saved = false;
-    runCommand([this, &saved] { saved = save(); });
-    return saved && m_fileName != kNoName;
+    return m_page->mayClose();
 }
 
 void Teditform::closeEvent(QCloseEvent *event)
@@ -396,7 +217,7 @@ void Teditform::closeEvent(QCloseEvent *event)
     if (!m_closeApproved && !formCloseQuery()) {
         // A refused close ends "Close all": the windows activated later,
         // new ones included, stay open.
-        g_documents.closingAll = false;
+        m_host->documents().setClosingAll(false);
         event->ignore();
         return;
     }
@@ -407,42 +228,14 @@ void Teditform::closeEvent(QCloseEvent *event)
 
 void Teditform::formClose()
 {
-    --g_documents.open;
-    m_host->setPanel(DocumentHost::CountPanel, QStringLiteral("%1 windows").arg(g_documents.open));
-    if (g_documents.open == 0) {
-        m_host->setPanel(DocumentHost::SizePanel, QString());
-        m_host->setPanel(DocumentHost::PathPanel, QString());
-        m_host->setPanel(DocumentHost::ModifiedPanel, QString());
-        m_host->setFramesEnabled(true);
-        m_host->setUploadEnabled(false);
-        g_documents.closingAll = false;
-    }
-    m_host->toolbarUpdate();
+    emit closed();
 }
 
 void Teditform::toggleAutosave()
 {
-    const QString shortName = shownName(m_fileName);
-    if (menus.Autosave1->isChecked()) {
-        m_autosave = false;
-        setWindowTitle(shortName);
-        menus.Autosave1->setChecked(false);
-        CMemo1->setFocus();
-    } else if (m_fileName == kNoName) {
-        Messages::show(Messages::Kind::Information,
-                       QStringLiteral("The file has no name, please save it first !"), Messages::OK);
-        setWindowTitle(shortName);
-        CMemo1->setFocus();
-    } else if (NativeFiles::isFile(m_fileName)) {
-        m_autosave = true;
-        setWindowTitle(shortName + QStringLiteral(" [autosave]"));
-        menus.Autosave1->setChecked(true);
-        CMemo1->setFocus();
-    } else {
-        Messages::show(Messages::Kind::Error,
-                       QStringLiteral("Please save the file in the normal way first"),
-                       Messages::OK | Messages::Help, 20002);
-    }
+    m_page->toggleAutosave();
+    setItemChecked(DocumentItem::Autosave, m_page->autosave());
+    CMemo1->setFocus();
 }
 
 void Teditform::cMemo1Change()
@@ -450,17 +243,11 @@ void Teditform::cMemo1Change()
     CMemo1->setModified(true);
     writeSizePanel();
     m_host->setPanel(DocumentHost::ModifiedPanel, QStringLiteral("modified"));
-    menus.Save1->setEnabled(true);
-    menus.saveas->setEnabled(true);
-    updateBrowserItem();
+    setItemEnabled(DocumentItem::Save, true);
+    setItemEnabled(DocumentItem::SaveAs, true);
 }
 
 void Teditform::writeSizePanel()
 {
-    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(m_bytes->size()));
-}
-
-void Teditform::updateBrowserItem()
-{
-    menus.N15->setEnabled(m_fileName != kNoName);
+    m_host->setPanel(DocumentHost::SizePanel, QStringLiteral("%1 bytes").arg(m_page->bytes().size()));
 }

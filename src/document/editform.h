@@ -1,69 +1,73 @@
 #pragma once
 
-#include "documentfile.h"
-#include "editmenus.h"
+#include "documentitems.h"
 
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
+
 class DocumentHost;
-class PageBytes;
+class Page;
+class QMdiSubWindow;
+class QPrinter;
 class TagUndo;
 class TColorMemo;
-class QMdiSubWindow;
 
 // One open page: a child window of the main window holding the page's text
-// in its memo, with its own menus that merge into the main menu bar while
-// it is active.
+// in its memo. The commands of the main window's menus act on the window
+// in front; each window keeps the state its menu items show.
 class Teditform : public QWidget
 {
     Q_OBJECT
 
 public:
-    static const QString kNoName; // "No name"
-
     explicit Teditform(DocumentHost *host, QWidget *parent = nullptr);
 
     TColorMemo *CMemo1 = nullptr;
-    EditMenus menus;
     TagUndo *tagUndo = nullptr; // holds the undo and rescue copies of the text
 
-    // The full path; it may carry bytes that are not UTF-8 (bytetext.h).
-    QString fileName() const { return m_fileName; }
-    bool autosave() const { return m_autosave; }
-    // How the page's text becomes its file's bytes, and how many.
-    const PageBytes &bytes() const { return *m_bytes; }
+    // The page shown: its file, its bytes, its decisions.
+    Page &page() { return *m_page; }
+    const Page &page() const { return *m_page; }
+
+    // What this window's menu items show while it is in front.
+    const ItemState &item(DocumentItem item) const { return m_items[std::size_t(item)]; }
+    // The captions of "&Defined", as the tag table held them when this
+    // window was made.
+    const QStringList &definedCaptions() const { return m_definedCaptions; }
 
     // Lifecycle steps, called by the main window in this order.
     void formShow();
     void formActivate();
-    void formDeactivate();
-
-    // Loads a page into this window; throws AppError "Cannot open file %s",
-    // leaving the window as it was.
-    void loadFile(const QString &path);
-    // Makes this window a new page: takes the path as its name, the text
-    // (CR LF breaks) as its whole content with the caret at the given
-    // offset, and writes the page at once. A write error throws, leaving
-    // the text, the name and the modified mark.
-    void writeNewPage(const QString &path, const QString &text, int caret);
 
     // Each returns whether the page was written; a write error throws.
     bool save();
     bool saveAs();
-    // Writes the page if autosave is on (the pass on leaving the program).
-    void autosavePass();
 
     void closeWindow();   // Close: runs the close query first
     void closeWithoutQuery(); // after the main window has asked already
     void closeAll();      // Close all
     bool formCloseQuery(); // true: the window may close
     void toggleAutosave();
-    void print();         // Print...
-    // The commands the main window's toolbar runs on the active page too.
+    void toggleWordWrapping();
+    // Toolbar, Hot-Keys and Status Bar: each window's own mark flips with
+    // its command, whatever the main window shows.
+    void flipCheckMark(DocumentItem item);
+    // Paste while the clipboard holds text; Copy, Cut and Delete while
+    // something is selected.
+    void updateEditItems();
+    void print(QPrinter &printer);
     void insertTextFile();
     void insertFromTextFile();
     void search();
     void replace();
+    void launchBrowser();
+
+signals:
+    void closed(); // the close handler has run; the window is about to go
+    void renamed(); // the page took the name of a file
+    void itemChanged(DocumentItem item);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -72,18 +76,15 @@ private:
     void formClose();
     void cMemo1Change();
     void writeSizePanel();
-    void writePage(const QString &path);
-    void updateBrowserItem();
+    void showName();
+    void setItemEnabled(DocumentItem item, bool enabled);
+    void setItemChecked(DocumentItem item, bool checked);
+    void setItemState(DocumentItem item, bool ItemState::*part, bool value);
     QMdiSubWindow *subWindow() const;
-    void connectCommands();
-    void connectViewCommands();
-    void connectTagCommands();
-    void connectTextCommands();
-    void showUndoState(bool undo, bool undoUndo);
 
     DocumentHost *m_host;
-    QString m_fileName;
-    bool m_autosave = false;
+    Page *m_page = nullptr;
+    std::array<ItemState, kDocumentItems> m_items{};
+    QStringList m_definedCaptions;
     bool m_closeApproved = false;
-    PageBytes *m_bytes = nullptr;
 };

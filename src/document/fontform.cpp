@@ -1,9 +1,7 @@
 #include "fontform.h"
 
-#include "colormemo.h"
-#include "documenthost.h"
-#include "editform.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -82,7 +80,7 @@ Tfontform::Tfontform(QWidget *parent)
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tfontform::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, [] { Help::showTopic(1032); });
+    connect(BitBtn3, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kFontAndImage); });
     FormShow();
 }
 
@@ -108,15 +106,8 @@ QFont editorFont()
     return QFont(g_settings.fontName, g_settings.fontSize);
 }
 
-void runFontWindow(QWidget *parent, DocumentHost &host)
+bool runFontWindow(QWidget *parent)
 {
-    bool chosen = false;
-    {
-        Tfontform fontform(parent);
-        chosen = fontform.exec() == QDialog::Accepted;
-    }
-    if (!chosen || g_documents.open < 1)
-        return;
-    if (Teditform *active = host.activeDocument())
-        active->CMemo1->setFont(editorFont());
+    Tfontform fontform(parent);
+    return fontform.exec() == QDialog::Accepted;
 }

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFont>
 
-class DocumentHost;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -34,6 +33,5 @@ private:
 // The font the settings name, in which every page is shown.
 QFont editorFont();
 
-// Set Font: the font window, after whose "Ok" the active page takes the
-// new font at once (the others take it when they are next activated).
-void runFontWindow(QWidget *parent, DocumentHost &host);
+// The font window, shown modally; whether it closed with "Ok".
+bool runFontWindow(QWidget *parent);

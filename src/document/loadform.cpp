@@ -2,16 +2,17 @@
 
 #include "apperror.h"
 #include "closeboxonly.h"
+#include "colormemo.h"
 #include "dialogs.h"
 #include "documentfile.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "settings.h"
-#include "textmodel.h"
+#include "version.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -25,7 +26,7 @@ Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii
     , m_pageHoldsOnlyAscii(pageHoldsOnlyAscii)
     , m_shownEncoding(page)
 {
-    memo1 = new QPlainTextEdit(this);
+    memo1 = new TColorMemo(this);
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Label1 = new QLabel(QStringLiteral("\"Highlight\" the part you want to insert , and click \"ok\""), this);
@@ -49,7 +50,7 @@ Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii
     memo1->installEventFilter(this);
     memo1->viewport()->installEventFilter(this);
     connect(BitBtn3, &QPushButton::clicked, this, &Tloadform::BitBtn3Click);
-    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(8); });
+    connect(helpButton, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kTextFileLoad); });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, &Tloadform::BitBtn1Click);
 }
@@ -63,8 +64,8 @@ void Tloadform::showEvent(QShowEvent *event)
 
 void Tloadform::FormShow()
 {
-    memo1->clear();
-    setWindowTitle(QStringLiteral("Quendel | version 3.5  | Text file load window"));
+    memo1->setModelText(QString());
+    setWindowTitle(versionCaption() + QStringLiteral(" | Text file load window"));
     BitBtn1->setEnabled(false);
     if (g_lastLoadFile.isEmpty()) {
         chooseAndLoad();
@@ -88,19 +89,19 @@ void Tloadform::chooseAndLoad()
     request.title = QStringLiteral("choose text file to insert from");
     request.filter = QStringLiteral("Text files|*.txt|Rich text files|*.rtf|All files|*.*");
     request.startFolder = g_settings.textDirectory;
-    request.helpContext = 8;
+    request.helpContext = HelpContext::kTextFileLoad;
     const QString path = Dialogs::openFile(request);
     if (path.isEmpty())
         return;
     m_chosenFile = path;
-    memo1->clear();
+    memo1->setModelText(QString());
     runCommand([&] { load(path); });
 }
 
 void Tloadform::load(const QString &path)
 {
     const PageText file = decodeInsertion(readWholeFile(path), m_page, m_pageHoldsOnlyAscii);
-    memo1->setPlainText(file.text);
+    memo1->setModelText(file.text);
     m_shownEncoding = file.encoding;
     updateOk();
 }
@@ -128,6 +129,6 @@ void Tloadform::updateOk()
 void Tloadform::BitBtn1Click()
 {
     if (memo1->textCursor().hasSelection())
-        m_fragment = TextModel::toCrlf(memo1->textCursor().selectedText());
+        m_fragment = memo1->selText();
     accept();
 }

@@ -6,8 +6,8 @@
 #include <QString>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
+class TColorMemo;
 
 // The text file load window: shows a text file so that the user can mark
 // the part to insert into the page. The file is read as it will go into the
@@ -19,7 +19,7 @@ class Tloadform : public QDialog
 public:
     Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii);
 
-    QPlainTextEdit *memo1;
+    TColorMemo *memo1; // shows long lines as the page windows do, uncoloured
     QLabel *Label1;
     QPushButton *BitBtn3, *helpButton, *BitBtn2, *BitBtn1;
 

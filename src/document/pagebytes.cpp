@@ -87,7 +87,7 @@ qint64 ExtraBytes::erase(qsizetype at, qsizetype count)
 }
 
 PageBytes::PageBytes(TColorMemo &memo)
-    : QObject(&memo), m_memo(memo)
+    : m_memo(memo)
 {
     connect(memo.document(), &QTextDocument::contentsChange, this, &PageBytes::follow);
 }

@@ -1,5 +1,7 @@
 #include "replaceform.h"
 
+#include "helpcontexts.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -8,7 +10,7 @@
 
 Treplaceform::Treplaceform(bool selectionOnly, QWidget *parent)
     : SearchDialog(QStringLiteral("Replace"), QStringLiteral("Look for :"), QStringLiteral("Upper/lower case counts"),
-                   QStringLiteral("Search only in selected text"), selectionOnly, 1082, parent)
+                   QStringLiteral("Search only in selected text"), selectionOnly, HelpContext::kReplace, parent)
 {
     Label2 = new QLabel(QStringLiteral("Replace with"), this);
     reptext = new QLineEdit(this);

@@ -2,6 +2,7 @@
 
 #include "busycursor.h"
 #include "colormemo.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "replaceform.h"
 #include "searchform.h"
@@ -93,7 +94,7 @@ void replace(TColorMemo &memo, QWidget *parent)
             const auto answer = Messages::show(Messages::Kind::Confirmation, question,
                                                Messages::Yes | Messages::No | Messages::Cancel | Messages::All
                                                    | Messages::Help,
-                                               1022);
+                                               HelpContext::kReplaceQuestion);
             if (answer == Messages::Yes || answer == Messages::All) {
                 all = answer == Messages::All;
                 scan.replace();

@@ -4,7 +4,7 @@
 #include "colormemo.h"
 #include "dialogs.h"
 #include "documentfile.h"
-#include "editmenus.h"
+#include "helpcontexts.h"
 #include "linebreaks.h"
 #include "loadform.h"
 #include "messages.h"
@@ -13,10 +13,8 @@
 #include "tagundo.h"
 #include "textmodel.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 
 namespace TextCommands {
 
@@ -35,15 +33,6 @@ bool mayBecomeUtf8(const PageBytes &page)
 }
 
 } // namespace
-
-void updateEditMenu(EditMenus &menus, const TColorMemo &memo)
-{
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    menus.Paste1->setEnabled(clipboard && clipboard->hasText());
-    const bool selected = memo.textCursor().hasSelection();
-    for (QAction *action : {menus.Copy1, menus.Cut1, menus.Delete1})
-        action->setEnabled(selected);
-}
 
 void copy(TColorMemo &memo)
 {
@@ -113,7 +102,7 @@ void insertTextFile(TColorMemo &memo, PageBytes &page)
     Dialogs::FileRequest request;
     request.filter = QStringLiteral("Text files|*.txt|Rich text format|*.rtf");
     request.startFolder = g_settings.textDirectory;
-    request.helpContext = 7;
+    request.helpContext = HelpContext::kInsertTextFile;
     const QString path = Dialogs::openFile(request);
     if (!path.isEmpty()) {
         BusyCursor busy;

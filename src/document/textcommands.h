@@ -2,7 +2,6 @@
 
 #include "textedit.h"
 
-class EditMenus;
 class PageBytes;
 class TagUndo;
 class TColorMemo;
@@ -11,10 +10,6 @@ class QWidget;
 // The Edit menu's clipboard and line-break commands and the File menu's
 // two ways of inserting a text file, on one page's memo.
 namespace TextCommands {
-
-// Each time the Edit menu drops down: Paste while the clipboard holds text,
-// Copy, Cut and Delete while something is selected.
-void updateEditMenu(EditMenus &menus, const TColorMemo &memo);
 
 void copy(TColorMemo &memo);
 void cut(TColorMemo &memo);

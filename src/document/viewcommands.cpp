@@ -3,28 +3,26 @@
 #include "colormemo.h"
 #include "desktop.h"
 #include "dialogs.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
 #include "textprinter.h"
 
-#include <QAction>
 #include <QPrinter>
 
 void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title)
 {
     if (memo.textLength() == 0)
         return;
-    if (!Dialogs::print(printer, 10))
+    if (!Dialogs::print(printer, HelpContext::kPrint))
         return;
     printer.setDocName(title);
     printPlainText(printer, memo.rawText(), memo.font(), memo.palette().text().color());
 }
 
-void toggleWordWrapping(QAction &item, TColorMemo &memo)
+void wrapWords(TColorMemo &memo, bool wrap)
 {
-    // Called from the item's trigger: Qt has flipped the mark already, so a
-    // mark that is set now was clear before this use.
-    if (item.isChecked()) {
+    if (wrap) {
         memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     } else {

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QAction;
 class QPrinter;
 class TColorMemo;
 
@@ -11,11 +10,9 @@ class TColorMemo;
 // AppError.
 void printPage(const TColorMemo &memo, QPrinter &printer, const QString &title);
 
-// Word wrapping, run when its checkable item is triggered: a mark that was
-// clear is now set and the text wraps with a vertical scroll bar only; a
-// mark that was set is now clear, and the memo gets both scroll bars and
-// stops wrapping.
-void toggleWordWrapping(QAction &item, TColorMemo &memo);
+// Word wrapping on: the text wraps, with a vertical scroll bar only; off:
+// the memo gets both scroll bars and stops wrapping.
+void wrapWords(TColorMemo &memo, bool wrap);
 
 // Launch Browser: hands the saved page to the desktop, or says that there
 // is no file to show.

@@ -4,6 +4,7 @@
 #include "dataform.h"
 #include "ftpaccounts.h"
 #include "help.h"
+#include "helpcontexts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,7 +45,7 @@ Tconform::Tconform(QWidget *parent)
     connect(newb, &QPushButton::clicked, this, &Tconform::newbClick);
     connect(editb, &QPushButton::clicked, this, &Tconform::editbClick);
     connect(cancelb, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(1035); });
+    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kFtp); });
 }
 
 void Tconform::showEvent(QShowEvent *event)

@@ -2,6 +2,7 @@
 
 #include "closeboxonly.h"
 #include "help.h"
+#include "helpcontexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,7 +54,7 @@ Tdataform::Tdataform(const FtpAccount &start, QWidget *parent)
 
     connect(okb, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelb, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(1035); });
+    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kFtp); });
 }
 
 FtpAccount Tdataform::account() const

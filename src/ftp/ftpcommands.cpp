@@ -2,10 +2,13 @@
 
 #include "colormemo.h"
 #include "conform.h"
-#include "documenthost.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "ftpform.h"
 #include "messages.h"
+#include "page.h"
+
+#include <QAction>
 
 namespace {
 
@@ -17,17 +20,27 @@ bool chooseAccount(QWidget *parent)
 
 } // namespace
 
-void FTP1Click(DocumentHost &host, QWidget *parent)
+void keepUploadAvailable(QAction &upload, const DocumentList &documents)
 {
-    const Teditform *page = host.activeDocument();
+    const auto follow = [&upload, &documents] {
+        const Teditform *page = documents.active();
+        upload.setEnabled(page && page->page().named());
+    };
+    follow();
+    QObject::connect(&documents, &DocumentList::countChanged, &upload, follow);
+    QObject::connect(&documents, &DocumentList::activated, &upload, follow);
+    QObject::connect(&documents, &DocumentList::activeRenamed, &upload, follow);
+}
+
+void FTP1Click(const Teditform *page, QWidget *parent)
+{
     if (!page)
         return;
-    const QString path = page->fileName();
-    if (path == Teditform::kNoName) {
-        Messages::show(Messages::Kind::Information, QStringLiteral("The file has no name, please save it first !"),
-                       Messages::OK);
+    if (!page->page().named()) {
+        showNoNameNotice();
         return;
     }
+    const QString path = page->page().fileName();
     if (page->CMemo1->modified()) {
         const auto answer = Messages::show(
             Messages::Kind::Confirmation,
@@ -44,7 +57,7 @@ void FTP1Click(DocumentHost &host, QWidget *parent)
     ftpform.exec();
 }
 
-void Downloadandopen1Click(DocumentHost &host, QWidget *parent)
+void Downloadandopen1Click(QWidget *parent, const std::function<void(const QString &)> &open)
 {
     if (!chooseAccount(parent))
         return;
@@ -52,5 +65,5 @@ void Downloadandopen1Click(DocumentHost &host, QWidget *parent)
     ftpform.exec();
     // Only a file that arrived whole is opened.
     if (ftpform.downloaded())
-        host.openDocument(ftpform.downloadedFile());
+        open(ftpform.downloadedFile());
 }

@@ -8,6 +8,7 @@
 #include "ftperrors.h"
 #include "ftplisting.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "settings.h"
 
@@ -109,7 +110,7 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, &Tftpform::focusMoved);
     connect(uploadb, &QPushButton::clicked, this, &Tftpform::uploadbClick);
     connect(downloadb, &QPushButton::clicked, this, &Tftpform::downloadbClick);
-    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(1035); });
+    connect(helpb, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kFtp); });
 }
 
 Tftpform::~Tftpform()
@@ -165,7 +166,7 @@ void Tftpform::FTP1UntrustedPeer(const PeerIdentity &identity)
         return;
     }
     const auto answer = Messages::show(Messages::Kind::Warning, trustQuestion(identity, FTP1->TrustedCertificate),
-                                       Messages::Yes | Messages::No | Messages::Help, 1035);
+                                       Messages::Yes | Messages::No | Messages::Help, HelpContext::kFtp);
     if (answer != Messages::Yes) {
         reject();
         return;

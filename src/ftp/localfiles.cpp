@@ -95,14 +95,22 @@ bool LocalReplacement::commit()
     const bool whole = ::fsync(m_file) == 0;
     const bool closed = ::close(m_file) == 0;
     m_file = -1;
-    if (!whole || !closed || ::rename(m_temporary.constData(), m_target.constData()) != 0) {
-        ::unlink(m_temporary.constData());
-        return false;
+    const QString target = ByteText::fromNativePath(m_target);
+    bool replaced = false;
+    if (whole && closed && NativeFiles::exists(target)) {
+        // A copy the user already has is replaced as a saved page is: its
+        // links, other names, owner and mode stay.
+        const std::optional<QByteArray> bytes = NativeFiles::read(ByteText::fromNativePath(m_temporary));
+        replaced = bytes && NativeFiles::write(target, *bytes);
+    } else if (whole && closed && ::rename(m_temporary.constData(), m_target.constData()) == 0) {
+        const int folder = ::open(NativeFiles::nativeFolderOf(m_target).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+        return true;
     }
-    const int folder = ::open(NativeFiles::nativeFolderOf(m_target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return true;
+    ::unlink(m_temporary.constData());
+    return replaced;
 }

@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "help.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "tagformat.h"
 #include "tagtable.h"
@@ -104,7 +105,7 @@ Tsettagsform::Tsettagsform(QWidget *parent)
     connect(ComboBox1, &QComboBox::activated, this, &Tsettagsform::ComboBox1Change);
     connect(setbutton, &QPushButton::clicked, this, [this] { runCommand([this] { setbuttonClick(); }); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { runCommand([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [] { Help::showTopic(3002); });
+    connect(BitBtn2, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kTagSettings); });
     connect(setallbutton, &QPushButton::clicked, this,
             [this] { runCommand([this] { setallbuttonClick(); }); });
     connect(closeb, &QPushButton::clicked, this, &QDialog::reject);

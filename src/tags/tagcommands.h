@@ -10,6 +10,13 @@ enum class TagPattern {
     Image, Literal, Colour, HomeLink,
 };
 
+// A command's line in the hot-key legend, under the heading of its menu.
+struct LegendLine {
+    const char *text = nullptr; // none: the command is not in the legend
+    int place = 0;              // from 1, top to bottom under the heading
+    bool indented = false;
+};
+
 // One insertion command of the document window's tag menus, in menu order.
 struct TagCommand {
     const char *menu;     // caption of the menu it stands in
@@ -19,6 +26,7 @@ struct TagCommand {
     int slot;             // 0: the command uses no slot
     TagPattern pattern;
     const char *literal;  // the text a Literal command inserts
+    LegendLine legend;
 };
 
 std::span<const TagCommand> tagCommands();

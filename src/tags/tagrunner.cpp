@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "colormemo.h"
 #include "dialogs.h"
+#include "helpcontexts.h"
 #include "memoedit.h"
 #include "picturesize.h"
 #include "tagpatterns.h"
@@ -27,7 +28,7 @@ void insertPicture(TColorMemo &memo)
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Choose image to insert");
     request.filter = QStringLiteral("Browser supported images|*.gif; *.jpg");
-    request.helpContext = 1032;
+    request.helpContext = HelpContext::kFontAndImage;
     const QString path = Dialogs::openFile(request);
     if (!path.isEmpty()) {
         replaceSelection(memo, QFileInfo(path).fileName());
@@ -47,7 +48,7 @@ void insertColour(TColorMemo &memo)
 {
     if (memo.selLength() != 0)
         return;
-    const QColor colour = Dialogs::color(QColor(), 1074);
+    const QColor colour = Dialogs::color(QColor(), HelpContext::kColour);
     if (!colour.isValid())
         return;
     replaceSelection(memo, colourDigits(colour.red(), colour.green(), colour.blue()));

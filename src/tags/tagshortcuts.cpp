@@ -15,13 +15,3 @@ QList<QKeySequence> tagShortcuts(const TagCommand &command)
     }
     return sequences;
 }
-
-QKeySequence undoLastTagShortcut()
-{
-    return QKeySequence(Qt::CTRL | Qt::Key_Z);
-}
-
-QKeySequence undoUndoShortcut()
-{
-    return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-}

@@ -9,6 +9,6 @@
 // for Shift with the key left of Z ('<') the forms that one press of '>'
 // takes on a 102-key and on a US keyboard.
 QList<QKeySequence> tagShortcuts(const TagCommand &command);
-// "Undo last tag " (Ctrl+Z) and "Undo undo" (Ctrl+Shift+Z) of the Edit menu.
-QKeySequence undoLastTagShortcut();
-QKeySequence undoUndoShortcut();
+// "Undo last tag " and "Undo undo" of the Edit menu.
+inline constexpr char kUndoLastTagKeys[] = "Ctrl+Z";
+inline constexpr char kUndoUndoKeys[] = "Ctrl+Shift+Z";

@@ -1,6 +1,7 @@
 #include "framenamesform.h"
 
 #include "framechoices.h"
+#include "helpcontexts.h"
 #include "pagenames.h"
 
 #include <QFocusEvent>
@@ -35,7 +36,7 @@ protected:
 } // namespace
 
 FrameNamesForm::FrameNamesForm(const NamesWindowContents &contents, QWidget *parent)
-    : WizardDialog(QStringLiteral("Frame wizard"), 4004, parent)
+    : WizardDialog(QStringLiteral("Frame wizard"), HelpContext::kFrameNames, parent)
 {
     heading = new QLabel(QLatin1String(contents.heading), this);
     auto *names = new QGridLayout;

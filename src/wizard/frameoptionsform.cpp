@@ -1,6 +1,7 @@
 #include "frameoptionsform.h"
 
 #include "framechoices.h"
+#include "helpcontexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -36,7 +37,7 @@ Button *addChoice(QWidget *group, const char *caption)
 } // namespace
 
 FrameOptionsForm::FrameOptionsForm(const OptionsWindowContents &contents, QWidget *parent)
-    : WizardDialog(QStringLiteral("Frame wizard"), 4005, parent)
+    : WizardDialog(QStringLiteral("Frame wizard"), HelpContext::kFrameOptions, parent)
 {
     auto *body = new QVBoxLayout;
     auto *borderGrid = new QGridLayout;

@@ -2,20 +2,19 @@
 
 #include "apperror.h"
 #include "bytetext.h"
-#include "documenthost.h"
 #include "editform.h"
 #include "framepages.h"
+#include "helpcontexts.h"
 #include "messages.h"
 #include "nativefiles.h"
+#include "page.h"
 
 namespace {
-
-constexpr int kHelpContext = 4006;
 
 Messages::Button ask(const QString &question)
 {
     return Messages::show(Messages::Kind::Confirmation, question,
-                          Messages::Yes | Messages::No | Messages::Help, kHelpContext);
+                          Messages::Yes | Messages::No | Messages::Help, HelpContext::kFrameDirectory);
 }
 
 bool directoryReady(const QString &directory)
@@ -53,7 +52,7 @@ void framepage(Teditform &window, const FrameWizardChoices &choices, QStringView
 {
     const QString text = framePageText(choices, code);
     if (!text.isEmpty())
-        window.writeNewPage(framePagePath(choices, code), text, kTitleCaret);
+        window.page().writeNew(framePagePath(choices, code), text, kTitleCaret);
 }
 
 bool writeFrameSite(FrameWizardHost &host, const FrameWizardChoices &gathered, const QString &directory)
@@ -63,15 +62,10 @@ bool writeFrameSite(FrameWizardHost &host, const FrameWizardChoices &gathered, c
     const FrameWizardChoices choices = withFullPaths(gathered, directory);
     if (!overwritesAllowed(choices))
         return false;
-    host.documents.setFramesEnabled(false);
     for (const QString &code : pagesToWrite(choices)) {
         Teditform *window = host.newWindow();
-        const bool written = runCommand([&] { framepage(*window, choices, code); });
         // The window stays open whether or not its page was written.
-        ++g_documents.open;
-        host.documents.setPanel(DocumentHost::CountPanel,
-                                QStringLiteral("%1 windows").arg(g_documents.open));
-        if (!written)
+        if (!runCommand([&] { framepage(*window, choices, code); }))
             return false;
     }
     return true;

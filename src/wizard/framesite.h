@@ -5,14 +5,13 @@
 #include <QStringView>
 #include <functional>
 
-class DocumentHost;
+class DocumentList;
 class Teditform;
 
 // What a frames-wizard run needs of the main window.
 struct FrameWizardHost {
-    DocumentHost &documents;
-    // A new document window, created and shown; the open-document count
-    // does not count it yet.
+    const DocumentList &documents;
+    // A new document window, created and shown.
     std::function<Teditform *()> newWindow;
 };
 

@@ -1,6 +1,7 @@
 #include "framesizeform.h"
 
 #include "framechoices.h"
+#include "helpcontexts.h"
 #include "layoutpreview.h"
 
 #include <QGridLayout>
@@ -26,7 +27,7 @@ const QColor kGrey(128, 128, 128);
 } // namespace
 
 FrameSizeForm::FrameSizeForm(const SizeWindowContents &contents, QWidget *parent)
-    : WizardDialog(QStringLiteral("Frame wizard"), 4003, parent)
+    : WizardDialog(QStringLiteral("Frame wizard"), HelpContext::kFrameSizes, parent)
 {
     auto *sizes = new QVBoxLayout;
     if (*contents.intro) {

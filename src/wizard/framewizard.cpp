@@ -2,7 +2,7 @@
 
 #include "dirdia.h"
 #include "directoryedit.h"
-#include "documenthost.h"
+#include "documentlist.h"
 #include "frwizard1.h"
 #include "layoutforms.h"
 
@@ -43,7 +43,7 @@ bool layoutChoices(FrameWizardChoices &choices)
 
 void runFramesWizard(FrameWizardHost &host)
 {
-    if (g_documents.open != 0)
+    if (host.documents.count() != 0)
         return;
     FrameWizardChoices choices;
     {

@@ -1,5 +1,6 @@
 #include "frwizard1.h"
 
+#include "helpcontexts.h"
 #include "layoutpicture.h"
 
 #include <QHBoxLayout>
@@ -9,7 +10,7 @@
 #include <algorithm>
 
 Tfrwizard1::Tfrwizard1(QWidget *parent)
-    : WizardDialog(QStringLiteral("Frames wizard"), 4002, parent)
+    : WizardDialog(QStringLiteral("Frames wizard"), HelpContext::kFrameLayouts, parent)
 {
     welcome = new QPlainTextEdit(this);
     welcome->setReadOnly(true);

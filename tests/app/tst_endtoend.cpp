@@ -32,6 +32,34 @@ class TestEndToEnd : public QObject
     }
 
     static const QByteArray kInstalledStore;
+    static const QString kMainCaption;
+
+    // Waits for a message box of the program and answers it with its
+    // default button; its title, "" when none comes.
+    static QString answerNextBox(const XSession &x, const QProcess &process)
+    {
+        QByteArray box;
+        QString title;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                const QMap<QByteArray, QString> windows = x.windows(process.processId());
+                for (auto it = windows.begin(); it != windows.end(); ++it) {
+                    if (it.value() != kMainCaption) {
+                        box = it.key();
+                        title = it.value();
+                        return true;
+                    }
+                }
+                return false;
+            },
+            20000);
+        if (!shown)
+            return {};
+        x.run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(box)});
+        x.run("xdotool", {"key", "Return"});
+        const bool answered = QTest::qWaitFor([&] { return !x.windows(process.processId()).contains(box); }, 20000);
+        return answered ? title : QString();
+    }
 
     void stop(QProcess &process)
     {
@@ -89,19 +117,30 @@ private slots:
         stop(process);
     }
 
-    // A damaged store and a folder for a file: the program reports both and
-    // keeps running.
-    void survivesADamagedStoreAndAFolderArgument()
+    // A damaged store and a folder for a file, under a real X server: the
+    // program reports both, asks to install the tags (the store could not
+    // say they are), and goes on with its main window; the store stays as
+    // it was, also after Yes.
+    void reportsADamagedStoreAndAFolderArgument()
     {
+        XSession x;
+        if (!x.running())
+            QSKIP(qPrintable(x.whyNot()));
         const QString store = m_dir.filePath("damaged.reg");
         writeFile(store, "\x01\x02 not a store");
         QProcess process;
-        start(process, store, {m_dir.path()});
-        QTest::qWait(1500);
+        start(process, store, {m_dir.path()}, &x);
+        QStringList boxes;
+        for (int i = 0; i < 3; ++i)
+            boxes << answerNextBox(x, process);
+        QCOMPARE(boxes, (QStringList{"Error", "Error", "Confirm"}));
+        QTRY_COMPARE_WITH_TIMEOUT(x.windows(process.processId()).values(), QStringList{kMainCaption}, 20000);
         stop(process);
         QCOMPARE(readFile(store), QByteArray("\x01\x02 not a store"));
     }
 };
+
+const QString TestEndToEnd::kMainCaption = QStringLiteral("Quendel | version 3.5 ");
 
 const QByteArray TestEndToEnd::kInstalledStore =
     "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n"

@@ -1,13 +1,11 @@
 #include "bytetext.h"
 #include "colormemo.h"
 #include "hotkeypanel.h"
-#include "menumerge.h"
 #include "nativefiles.h"
 #include "support/appfixture.h"
 #include "support/files.h"
 #include "support/urlcatcher.h"
 #include "support/wholecaption.h"
-#include "toolbarbuttons.h"
 #include "windowarrange.h"
 
 #include <QAction>
@@ -17,6 +15,7 @@
 #include <QMenuBar>
 #include <QScopeGuard>
 #include <QSet>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTimer>
@@ -29,6 +28,15 @@ QStringList barCaptions(Tmainform &main)
     QStringList captions;
     for (QAction *action : main.menuBar()->actions())
         captions << action->text();
+    return captions;
+}
+
+// The items of the bar's menu at that index, "-" for a separator.
+QStringList itemCaptions(Tmainform &main, int index)
+{
+    QStringList captions;
+    for (QAction *action : main.menuBar()->actions().at(index)->menu()->actions())
+        captions << (action->isSeparator() ? QString("-") : action->text());
     return captions;
 }
 
@@ -116,12 +124,13 @@ private slots:
         const QString first = app.writeFile("first.htm", "1");
         Tmainform &main = app.start({first, app.writeFile("second.htm", "2")});
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.active()->fileName(), first);
-        QCOMPARE(main.openDialogFileName, first);
+        QCOMPARE(app.active()->page().fileName(), first);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
         QVERIFY(enabled(main, "FTP1"));
         QVERIFY(!enabled(main, "Frames1"));
         QVERIFY(app.messages.shown.isEmpty());
+        main.openDocuments(); // the dialog offers the page; cancelled
+        QCOMPARE(app.dialogs.requests.last().fileName, first);
     }
 
     // A relative name that is not UTF-8 names its file from start-up on,
@@ -139,19 +148,18 @@ private slots:
         Tmainform &main = app.start({ByteText::decode("caf\xe9.html")});
         QVERIFY(QDir::setCurrent(QDir::rootPath()));
         Teditform *doc = app.active();
-        QCOMPARE(doc->fileName(), page);
-        QCOMPARE(main.openDialogFileName, page);
+        QCOMPARE(doc->page().fileName(), page);
         QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), ByteText::displayed(page));
         QVERIFY(app.messages.shown.isEmpty());
 
         QTest::keyClicks(doc->CMemo1, "x");
-        doc->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"));
-        doc->menus.Autosave1->trigger(); // the file is there
+        app.item("Autosave1")->trigger(); // the file is there
         QCOMPARE(doc->windowTitle(), QString::fromUtf8("caf\xef\xbf\xbd.html [autosave]"));
         UrlCatcher desktop;
-        doc->menus.N15->trigger();
+        app.item("N15")->trigger();
         QCOMPARE(desktop.opened.value(0).toEncoded(), NativeFiles::fileUrl(page));
         main.openDocuments(); // cancelled
         QCOMPARE(app.dialogs.requests.last().fileName, page);
@@ -169,7 +177,7 @@ private slots:
         QCOMPARE(app.messages.texts().value(0), "Cannot open file " + app.path("afolder"));
         QCOMPARE(app.messages.shown.value(1).helpContext, 3003);
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.active()->fileName(), QString("No name"));
+        QVERIFY(!app.active()->page().named());
         QVERIFY(!g_tags.slot(1).opening.isEmpty());
         QVERIFY(enabled(main, "ToolButton3"));
         QVERIFY(!enabled(main, "FTP1"));
@@ -209,20 +217,6 @@ private slots:
         QVERIFY(!enabled(main, "Frames1"));
     }
 
-    void availabilityRules()
-    {
-        using Rule = ToolbarButton::Rule;
-        QCOMPARE(toolbarState(Rule::Always, 0), std::optional<bool>());
-        QCOMPARE(toolbarState(Rule::Document, 0), std::optional<bool>(false));
-        QCOMPARE(toolbarState(Rule::Document, 5), std::optional<bool>(true));
-        QCOMPARE(toolbarState(Rule::Documents, 1), std::optional<bool>(false));
-        QCOMPARE(toolbarState(Rule::Documents, 2), std::optional<bool>(true));
-        QCOMPARE(toolbarState(Rule::OneDocument, 1), std::optional<bool>(true));
-        QCOMPARE(toolbarState(Rule::OneDocument, 3), std::optional<bool>());
-        QVERIFY(!guardAllows(ToolbarButton::Guard::Documents, 1));
-        QVERIFY(guardAllows(ToolbarButton::Guard::Documents, 2));
-    }
-
     void openDialogOpensEveryChosenFileInOrder()
     {
         AppFixture app;
@@ -238,10 +232,10 @@ private slots:
         QCOMPARE(request.helpContext, 3);
         QCOMPARE(app.windows(), 3);
         QStringList opened;
-        for (Teditform *doc : main.documents())
-            opened << doc->fileName();
+        for (Teditform *doc : main.documents().windows())
+            opened << doc->page().fileName();
         QCOMPARE(opened, files);
-        QCOMPARE(app.active()->fileName(), files.last());
+        QCOMPARE(app.active()->page().fileName(), files.last());
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
 
         // The files after one that cannot be read are not opened.
@@ -260,10 +254,15 @@ private slots:
                  (QStringList{"&File", "&Edit", "&View", "&Structure", "&Objects", "&Meta tags", "&Text",
                               "&Lists", "Fo&rms", "&CSS", "&Javascripts", "&Geos", "&Defined", "Misc &x",
                               "&Window", "Wi&zards", "&Help"}));
-        // The document's File menu replaced the main window's.
-        QCOMPARE(main.menuBar()->actions().first()->menu(), app.active()->menus.menus.front().menu);
+        // The page's File menu replaced the main window's.
+        QCOMPARE(itemCaptions(main, 0), (QStringList{"&New", "&Open...", "-", "&Save", "S&ave as..", "Save all", "-",
+                                                     "&Insert textfile...", "Insert from textfile...", "-", "Print...",
+                                                     "Printer setup...", "-", "&Close", "Close all", "-", "E&xit"}));
+        QCOMPARE(itemCaptions(main, 13).mid(3), (QStringList{"Get color", "-", "Autosave", "-", "Link to Quendel"}));
+        QCOMPARE(itemCaptions(main, 11).mid(3), (QStringList{"Geo form", "-", "Links"}));
         app.active()->closeWindow();
         QTRY_COMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
+        QCOMPARE(itemCaptions(main, 0), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
     }
 
     void windowMenuListsTheOpenPages()
@@ -272,7 +271,7 @@ private slots:
         Tmainform &main = app.start();
         QVERIFY(main.openDocument(app.writeFile("a.htm", "a")));
         QVERIFY(main.openDocument(app.writeFile("b.htm", "b")));
-        QMenu *menu = app.active()->menus.windowMenu;
+        QMenu *menu = main.findChild<QMenu *>("Window1");
         for (int round = 0; round < 2; ++round) { // listed afresh each time
             emit menu->aboutToShow();
             QStringList entries;
@@ -284,15 +283,6 @@ private slots:
         }
         menu->actions().at(menu->actions().size() - 2)->trigger();
         QCOMPARE(app.active()->windowTitle(), QString("a.htm"));
-    }
-
-    void mergeKeepsGroupOrder()
-    {
-        QMenu a, b, c, d, e;
-        const std::vector<GroupedMenu> mainMenus = {{1, &a}, {5, &b}, {5, &c}};
-        const std::vector<GroupedMenu> docMenus = {{1, &d}, {4, &e}};
-        QCOMPARE(mergeMenus(mainMenus, docMenus), (std::vector<QMenu *>{&d, &e, &b, &c}));
-        QCOMPARE(mergeMenus(mainMenus, {}), (std::vector<QMenu *>{&a, &b, &c}));
     }
 
     // With several windows open every key still means one command: the
@@ -345,7 +335,22 @@ private slots:
         for (QAction *action : bar->actions())
             separators += action->isSeparator();
         QCOMPARE(separators, 9);
-        QCOMPARE(int(toolbarButtons().size()), 23);
+        QCOMPARE(bar->actions().size(), 23 + 9);
+    }
+
+    // Each panel shows its text whole, the longest explanation and the
+    // size of a 50 MB page among them, and keeps at least its own width.
+    void statusPanelsShowTheirTextsWhole()
+    {
+        AppFixture app;
+        Tmainform &main = app.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::mouseMove(main.toolBar()->widgetForAction(main.action("ToolButton1")));
+        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString("Click here to open a file with the basic HTML tags"));
+        main.setPanel(DocumentHost::SizePanel, QStringLiteral("52428800 bytes"));
+        main.setPanel(DocumentHost::CountPanel, QStringLiteral("100 windows"));
+        QTRY_COMPARE(cutCaptions(*main.statusBar()), QStringList());
+        QVERIFY(main.panel(DocumentHost::ModifiedPanel)->width() >= 60);
     }
 
     // The configuration window opens from Ctrl+W; whatever its answer, the
@@ -435,7 +440,7 @@ private slots:
         QVERIFY(main.close());
         QApplication::processEvents();
         QCOMPARE(app.windows(), 0);
-        QCOMPARE(g_documents.open, 0);
+        QCOMPARE(app.windows(), 0);
     }
 };
 

@@ -13,27 +13,10 @@
 
 #include <QFileDialog>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace {
 
 XSession *g_x = nullptr;
-
-// The titles of a program's windows as the window manager reads them.
-QStringList windowTitles(qint64 pid)
-{
-    static const QRegularExpression value(QStringLiteral("^_NET_WM_NAME\\(UTF8_STRING\\) = \"(.*)\"$"));
-    QStringList titles;
-    const QByteArray windows = g_x->run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
-    for (const QByteArray &window : windows.split('\n')) {
-        if (window.isEmpty())
-            continue;
-        const QString line = QString::fromUtf8(g_x->run("xprop", {"-id", window, "_NET_WM_NAME"})).trimmed();
-        if (const auto match = value.match(line); match.hasMatch())
-            titles << match.captured(1);
-    }
-    return titles;
-}
 
 } // namespace
 
@@ -61,8 +44,8 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(qEnvironmentVariable("QUENDEL_BINARY"), {});
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(windowTitles(program.processId()).size() == 2, 20000);
-        QStringList titles = windowTitles(program.processId());
+        QTRY_VERIFY_WITH_TIMEOUT(g_x->windows(program.processId()).size() == 2, 20000);
+        QStringList titles = g_x->windows(program.processId()).values();
         titles.sort();
         QCOMPARE(titles, (QStringList{"Confirm", "Quendel | version 3.5 "}));
         program.kill();
@@ -94,7 +77,7 @@ private slots:
         AppFixture app;
         app.start();
         const QString notes = app.writeFile("notes.txt", "text\n");
-        Teditform *page = app.openPage("page.htm", "");
+        QVERIFY(app.openPage("page.htm", ""));
         Dialogs::setProvider(nullptr);
         std::function<void()> answerOpenDialog = [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -111,7 +94,7 @@ private slots:
             cut = cutCaptions(*load);
             load->BitBtn2->click();
         });
-        page->menus.Insertfromtextfile1->trigger();
+        app.item("Insertfromtextfile1")->trigger();
         Dialogs::setProvider(&app.dialogs);
         QCOMPARE(cut, QStringList());
     }

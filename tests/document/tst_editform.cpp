@@ -1,6 +1,5 @@
 #include "colormemo.h"
 #include "displaylines.h"
-#include "pagebytes.h"
 #include "support/appfixture.h"
 
 #include <QAction>
@@ -53,190 +52,40 @@ private slots:
         QVERIFY(doc->CMemo1->modified());
     }
 
-    void openShowsCrLfAndSavesCrLf()
+    void openShowsThePageAndSaveClearsModified()
     {
         AppFixture app;
         app.start();
-        Teditform *doc = app.openPage("site/lf.htm", "<P>\na\rb\r\nc");
+        Teditform *doc = app.openPage("site/lf.htm", "<P>\na");
         QVERIFY(doc);
-        const QString page = doc->fileName();
-        QCOMPARE(doc->CMemo1->text(), QString("<P>\r\na\r\nb\r\nc"));
         QCOMPARE(doc->windowTitle(), QString("lf.htm"));
-        QCOMPARE(app.panel(DocumentHost::PathPanel), page);
-        QCOMPARE(doc->CMemo1->selStart(), 0);
-        QVERIFY(!doc->CMemo1->modified());
+        QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("site/lf.htm"));
+        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("6 bytes"));
         QVERIFY(app.main->action("FTP1")->isEnabled());
         type(doc->CMemo1, "x");
-        doc->menus.Save1->trigger();
-        QCOMPARE(app.readFile("site/lf.htm"), QByteArray("x<P>\r\na\r\nb\r\nc"));
-        QVERIFY(!doc->CMemo1->modified());
+        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString("modified"));
+        app.item("Save1")->trigger();
+        QCOMPARE(app.readFile("site/lf.htm"), QByteArray("x<P>\r\na"));
         QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
-    }
-
-    // A page that cannot be read leaves an unnamed window behind, so a
-    // later Save cannot write the skeleton over the user's file.
-    void failedLoadLeavesTheWindowUnnamed()
-    {
-        AppFixture app;
-        app.start();
-        const QString folder = app.path("folder.htm");
-        QDir().mkpath(folder);
-        QVERIFY(!app.main->openDocument(folder));
-        QCOMPARE(app.messages.texts(), QStringList{"Cannot open file " + folder});
-        QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
-        Teditform *doc = app.active();
-        QCOMPARE(doc->fileName(), QString("No name"));
-        QCOMPARE(doc->windowTitle(), QString("No name"));
-        doc->menus.Save1->trigger(); // runs Save as; the dialog is cancelled
-        QCOMPARE(app.dialogs.requests.size(), 1);
-        QCOMPARE(app.dialogs.requests[0].title, QString("Save file as"));
-        QVERIFY(QFileInfo(folder).isDir());
-    }
-
-    // Small pages with what real sites hold, opened and saved unchanged
-    // through a document window; panel 1 shows the bytes the file holds.
-    void edgePagesRoundTrip_data()
-    {
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<QByteArray>("saved");
-        QByteArray all, allSaved;
-        for (int b = 0; b < 256; ++b) {
-            all.append(char(b));
-            allSaved.append(b == '\r' || b == '\n' ? QByteArray("\r\n") : QByteArray(1, char(b)));
-        }
-        const QByteArray mark = "\xef\xbb\xbf";
-        const auto same = [](const char *name, const QByteArray &bytes) { QTest::newRow(name) << bytes << bytes; };
-        same("byte-order mark", mark + "<HTML>caf\xc3\xa9</HTML>\r\n");
-        same("byte-order mark only", mark);
-        same("byte-order mark and Latin-1", mark + "caf\xe9");
-        same("Latin-1", "<P>caf\xe9 \xfc\xdf</P>\r\n");
-        same("NUL", QByteArray("a\0b\0\r\n", 6));
-        same("UTF-8 with bytes that are not", "caf\xc3\xa9 \xff \xe2\x82");
-        same("UTF-8 with a paragraph separator", "a\xe2\x80\xa9" "b\xc3\xa9");
-        same("empty", "");
-        QTest::newRow("lone CR") << QByteArray("a\rb\r\r\nc") << QByteArray("a\r\nb\r\n\r\nc");
-        QTest::newRow("all 256 byte values") << all << allSaved;
-    }
-
-    void edgePagesRoundTrip()
-    {
-        QFETCH(QByteArray, page);
-        QFETCH(QByteArray, saved);
-        AppFixture app;
-        app.start();
-        Teditform *doc = app.openPage("edge.htm", page);
-        QVERIFY(doc);
-        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("%1 bytes").arg(saved.size()));
-        doc->menus.Save1->trigger();
-        QCOMPARE(app.readFile("edge.htm"), saved);
-    }
-
-    // The mark is not text: keys at the start of the page act on the text.
-    void byteOrderMarkCannotBeTypedOver()
-    {
-        AppFixture app;
-        app.start();
-        Teditform *doc = app.openPage("marked.htm", "\xef\xbb\xbf<P>");
-        QVERIFY(doc);
-        QTest::keyClick(doc->CMemo1, Qt::Key_Backspace);
-        QTest::keyClick(doc->CMemo1, Qt::Key_Delete);
-        type(doc->CMemo1, "x");
-        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("6 bytes"));
-        doc->menus.Save1->trigger();
-        QCOMPARE(app.readFile("marked.htm"), QByteArray("\xef\xbb\xbfxP>"));
-    }
-
-    // A character an 8-bit page cannot hold is written as a character
-    // reference; a UTF-8 page takes it as it is. Panel 1 counts either.
-    void typedCharactersSurviveTheSave()
-    {
-        AppFixture app;
-        app.start();
-        QVERIFY(app.main->openDocument(app.writeFile("latin.htm", "caf\xe9")));
-        type(app.active()->CMemo1, QString::fromUtf8("\xe2\x82\xac "));
-        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("12 bytes"));
-        app.active()->menus.Save1->trigger();
-        QCOMPARE(app.readFile("latin.htm"), QByteArray("&#8364; caf\xe9"));
-
-        QVERIFY(app.main->openDocument(app.writeFile("utf8.htm", "caf\xc3\xa9")));
-        QCOMPARE(app.active()->bytes().encoding(), PageEncoding::Utf8);
-        type(app.active()->CMemo1, QString::fromUtf8("\xe2\x82\xac "));
-        QCOMPARE(app.panel(DocumentHost::SizePanel), QString("9 bytes"));
-        app.active()->menus.Save1->trigger();
-        QCOMPARE(app.readFile("utf8.htm"), QByteArray("\xe2\x82\xac caf\xc3\xa9"));
-    }
-
-    void missingFolderIsCreatedOnlyWhenTheUserAgrees()
-    {
-        AppFixture app;
-        app.start();
-        const QString page = app.writeFile("gone/page.htm", "old");
-        QVERIFY(app.main->openDocument(page));
-        QVERIFY(QDir(app.path("gone")).removeRecursively());
-        Teditform *doc = app.active();
-        type(doc->CMemo1, "new ");
-
-        app.messages.answers << Messages::No;
-        QVERIFY(!doc->save());
-        QCOMPARE(app.messages.shown.last().text,
-                 QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
-        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Information);
-        QCOMPARE(app.messages.shown.last().buttons, Messages::Yes | Messages::No | Messages::Help);
-        QCOMPARE(app.messages.shown.last().helpContext, 20001);
-        QVERIFY(doc->CMemo1->modified());
-        QVERIFY(!QFile::exists(page));
-
-        app.messages.answers << Messages::Yes;
-        QVERIFY(doc->save());
-        QCOMPARE(app.readFile("gone/page.htm"), QByteArray("new old"));
-        QVERIFY(!doc->CMemo1->modified());
     }
 
     void saveAsRenamesAndWaitsForTheNextKeystroke()
     {
         AppFixture app;
         app.start();
-        g_settings.saveDirectory = app.path("out");
         app.main->newDocument();
         Teditform *doc = app.active();
         type(doc->CMemo1, "T");
-        app.dialogs.saveAnswers << app.path("out/new.htm");
-        QDir().mkpath(app.path("out"));
-        doc->menus.saveas->trigger();
-        const Dialogs::FileRequest &request = app.dialogs.requests.last();
-        QCOMPARE(request.filter, QString("HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*"));
-        QCOMPARE(request.defaultSuffix, QString("htm"));
-        QCOMPARE(request.startFolder, app.path("out"));
-        QCOMPARE(request.helpContext, 6);
-        QCOMPARE(doc->fileName(), app.path("out/new.htm"));
+        app.dialogs.saveAnswers << app.path("new.htm");
+        app.item("saveas")->trigger();
         QCOMPARE(doc->windowTitle(), QString("new.htm"));
-        QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("out/new.htm"));
-        QVERIFY(app.readFile("out/new.htm").startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>"));
-        QVERIFY(!doc->menus.Save1->isEnabled());
-        QVERIFY(!doc->menus.saveas->isEnabled());
+        QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("new.htm"));
+        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
+        QVERIFY(!app.item("Save1")->isEnabled());
+        QVERIFY(!app.item("saveas")->isEnabled());
         type(doc->CMemo1, "x");
-        QVERIFY(doc->menus.Save1->isEnabled());
-        QVERIFY(doc->menus.saveas->isEnabled());
-    }
-
-    void failedSaveAsKeepsNameTextAndModifiedState()
-    {
-        AppFixture app;
-        app.start();
-        Teditform *doc = app.openPage("keep.htm", "abc");
-        QVERIFY(doc);
-        const QString page = doc->fileName();
-        type(doc->CMemo1, "z");
-        const QString locked = app.writeFile("locked.htm", "locked");
-        QFile::setPermissions(locked, QFile::ReadOwner);
-        app.dialogs.saveAnswers << locked;
-        doc->menus.saveas->trigger();
-        QCOMPARE(app.messages.texts(), QStringList{"Cannot create file " + locked});
-        QCOMPARE(app.readFile("locked.htm"), QByteArray("locked"));
-        QCOMPARE(doc->fileName(), page);
-        QCOMPARE(doc->windowTitle(), QString("keep.htm"));
-        QVERIFY(doc->CMemo1->modified());
-        QCOMPARE(doc->CMemo1->text(), QString("zabc"));
+        QVERIFY(app.item("Save1")->isEnabled());
+        QVERIFY(app.item("saveas")->isEnabled());
     }
 
     void closeQueryAnswers()
@@ -245,62 +94,22 @@ private slots:
         app.start();
         Teditform *doc = app.openPage("q.htm", "q");
         QVERIFY(doc);
-        const QString page = doc->fileName();
         type(doc->CMemo1, "1");
 
         app.messages.answers << Messages::Cancel;
         doc->closeWindow();
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.messages.shown.last().text, QString("File q.htm has changed !! Save first ?"));
-        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Plain);
-        QCOMPARE(app.messages.shown.last().buttons, Messages::Yes | Messages::No | Messages::Cancel);
+        QCOMPARE(app.messages.texts(), QStringList{"File q.htm has changed !! Save first ?"});
 
         app.messages.answers << Messages::Yes;
         doc->closeWindow();
         QTRY_COMPARE(app.windows(), 0);
         QCOMPARE(app.readFile("q.htm"), QByteArray("1q"));
-        QCOMPARE(g_documents.open, 0);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
         QCOMPARE(app.panel(DocumentHost::SizePanel), QString());
         QCOMPARE(app.panel(DocumentHost::PathPanel), QString());
         QVERIFY(app.main->action("Frames1")->isEnabled());
         QVERIFY(!app.main->action("FTP1")->isEnabled());
-    }
-
-    // "Save first ?" answered Yes must not lose the changes when the page
-    // was not written after all.
-    void yesKeepsTheWindowWhenTheSaveDidNotHappen()
-    {
-        AppFixture app;
-        app.start();
-        Teditform *doc = app.openPage("d/page.htm", "p");
-        QVERIFY(doc);
-        const QString page = doc->fileName();
-        type(doc->CMemo1, "edit");
-        QVERIFY(QDir(app.path("d")).removeRecursively());
-        app.messages.answers << Messages::Yes << Messages::No; // save first; no folder
-        doc->closeWindow();
-        QApplication::processEvents();
-        QCOMPARE(app.windows(), 1);
-        QVERIFY(doc->CMemo1->modified());
-
-        QDir().mkpath(app.path("d"));
-        app.writeFile("d/page.htm", "p");
-        QFile::setPermissions(page, QFile::ReadOwner);
-        app.messages.answers << Messages::Yes; // the write fails
-        doc->closeWindow();
-        QApplication::processEvents();
-        QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.messages.texts().last(), "Cannot create file " + page);
-        QCOMPARE(doc->CMemo1->text(), QString("editp"));
-
-        app.main->newDocument();
-        Teditform *unnamed = app.active();
-        type(unnamed->CMemo1, "u");
-        app.messages.answers << Messages::Yes; // Save as is cancelled
-        unnamed->closeWindow();
-        QApplication::processEvents();
-        QCOMPARE(app.windows(), 2);
     }
 
     void closeAllAsksEachWindowAndStopsAtCancel()
@@ -312,14 +121,14 @@ private slots:
             type(app.active()->CMemo1, "x");
         }
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
-        QVERIFY(app.active()->menus.Closeall1->isEnabled());
+        QVERIFY(app.item("Closeall1")->isEnabled());
         app.messages.answers << Messages::No << Messages::Cancel;
-        app.active()->menus.Closeall1->trigger();
+        app.item("Closeall1")->trigger();
         QTRY_COMPARE(app.messages.shown.size(), 2);
         QApplication::processEvents();
         QCOMPARE(app.windows(), 2);
         // Cancel ended the run: switching windows and a new page close nothing.
-        QVERIFY(!g_documents.closingAll);
+        QVERIFY(!app.main->documents().closingAll());
         app.main->activateNext();
         app.main->newDocument();
         QApplication::processEvents();
@@ -327,37 +136,47 @@ private slots:
         QCOMPARE(app.messages.shown.size(), 2);
     }
 
-    void autosaveNeedsASavedFile()
+    // The check mark and the caption show what the page decided.
+    void autosaveItemAndCaption()
     {
         AppFixture app;
         app.start();
         app.main->newDocument();
         Teditform *unnamed = app.active();
-        unnamed->menus.Autosave1->trigger();
-        QCOMPARE(app.messages.texts().last(), QString("The file has no name, please save it first !"));
-        QVERIFY(!unnamed->menus.Autosave1->isChecked());
-        QVERIFY(!unnamed->autosave());
+        app.item("Autosave1")->trigger();
+        QVERIFY(!app.item("Autosave1")->isChecked());
+        QCOMPARE(unnamed->windowTitle(), QString("No name"));
 
         Teditform *doc = app.openPage("auto.htm", "a");
         QVERIFY(doc);
-        const QString page = doc->fileName();
-        doc->menus.Autosave1->trigger();
-        QVERIFY(doc->menus.Autosave1->isChecked());
+        app.item("Autosave1")->trigger();
+        QVERIFY(app.item("Autosave1")->isChecked());
         QCOMPARE(doc->windowTitle(), QString("auto.htm [autosave]"));
-        type(doc->CMemo1, "1");
-        app.messages.answers << Messages::Cancel;
-        doc->closeWindow();
-        QCOMPARE(app.messages.shown.last().text, QString("File auto.htm [autosave] has changed !! Save first ?"));
-        doc->menus.Autosave1->trigger();
-        QVERIFY(!doc->menus.Autosave1->isChecked());
+        app.item("Autosave1")->trigger();
+        QVERIFY(!app.item("Autosave1")->isChecked());
         QCOMPARE(doc->windowTitle(), QString("auto.htm"));
+        QCOMPARE(app.messages.texts(), QStringList{"The file has no name, please save it first !"});
+    }
 
-        QFile::remove(page);
-        doc->menus.Autosave1->trigger();
-        QCOMPARE(app.messages.shown.last().text, QString("Please save the file in the normal way first"));
-        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Error);
-        QCOMPARE(app.messages.shown.last().helpContext, 20002);
-        QVERIFY(!doc->menus.Autosave1->isChecked());
+    // The one set of items shows the states and the "&Defined" captions
+    // of the window in front; each window keeps its own.
+    void itemsShowTheWindowInFront()
+    {
+        AppFixture app;
+        app.start();
+        g_tags.captions[0] = "first";
+        Teditform *first = app.openPage("first.htm", "1");
+        app.item("Autosave1")->trigger();
+        g_tags.captions[0] = "second";
+        app.main->newDocument();
+        QCOMPARE(app.item("def0Click")->text(), QString("second"));
+        QVERIFY(!app.item("Autosave1")->isChecked());
+        QVERIFY(!app.item("N15")->isEnabled());
+        app.main->mdiArea()->setActiveSubWindow(app.main->mdiArea()->subWindowList().first());
+        QCOMPARE(app.active(), first);
+        QCOMPARE(app.item("def0Click")->text(), QString("first"));
+        QVERIFY(app.item("Autosave1")->isChecked());
+        QVERIFY(app.item("N15")->isEnabled());
     }
 
     void leavingTheProgramSavesOnlyAutosavePages()
@@ -369,11 +188,11 @@ private slots:
         type(plain->CMemo1, "1");
         QVERIFY(app.main->openDocument(app.writeFile("auto.htm", "a")));
         Teditform *autosaved = app.active();
-        autosaved->menus.Autosave1->trigger();
+        app.item("Autosave1")->trigger();
         type(autosaved->CMemo1, "2");
         app.main->mdiArea()->setActiveSubWindow(app.main->mdiArea()->subWindowList().first());
         QCOMPARE(app.active(), plain);
-        QVERIFY(autosaved->autosave());
+        QVERIFY(autosaved->page().autosave());
 
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
         QCOMPARE(app.readFile("auto.htm"), QByteArray("2a"));
@@ -391,10 +210,10 @@ private slots:
             type(app.active()->CMemo1, QString::fromLatin1(name).left(3));
         }
         QVERIFY(app.main->action("ToolButton32")->isEnabled());
-        app.active()->menus.Saveall1->trigger();
+        app.item("Saveall1")->trigger();
         QCOMPARE(app.readFile("one.htm"), QByteArray("one"));
         QCOMPARE(app.readFile("two.htm"), QByteArray("two"));
-        for (Teditform *doc : app.main->documents())
+        for (Teditform *doc : app.main->documents().windows())
             QVERIFY(!doc->CMemo1->modified());
     }
 
@@ -420,7 +239,7 @@ private slots:
 
         press(Qt::Key_Z, Qt::ControlModifier); // undo last tag
         QCOMPARE(memo->text(), QString("&nbsp;&lt;"));
-        QVERIFY(doc->menus.Undoundo1->isEnabled());
+        QVERIFY(app.item("Undoundo1")->isEnabled());
         QVERIFY(app.main->action("ToolButton19")->isEnabled());
         QVERIFY(!app.main->action("ToolButton18")->isEnabled());
         press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // undo undo
@@ -502,7 +321,7 @@ private slots:
         type(memo, "M");
         memo->setSelStart(0);
         type(memo, "S");
-        app.active()->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(app.readFile("line.htm"), "S" + bytes.insert(middle, 'M') + "E");
     }
 
@@ -525,7 +344,7 @@ private slots:
         QCOMPARE(app.panel(DocumentHost::SizePanel), QStringLiteral("%1 bytes").arg(bytes.size()));
         doc->CMemo1->moveCursor(QTextCursor::End);
         type(doc->CMemo1, "!");
-        doc->menus.Save1->trigger();
+        app.item("Save1")->trigger();
         QCOMPARE(app.readFile("big.htm"), bytes + "!");
     }
 };

@@ -82,7 +82,7 @@ private slots:
             window->okbutton->click();
         });
         app.watching.answers << Button::Yes << Button::Yes << Button::No;
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QVERIFY(!okAtFirst);
         QVERIFY(okAfterEmptying);
         QVERIFY(!localOffered);
@@ -99,7 +99,7 @@ private slots:
         fillIn<Tsearchform>("word", [](Tsearchform *window) { window->uplow->setChecked(true); });
         app.watching.selections.clear();
         app.watching.answers << Button::Yes;
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QCOMPARE(app.watching.selections, QStringList{"6+4"});
         QCOMPARE(app.watching.texts().size(), 4);
     }
@@ -108,9 +108,9 @@ private slots:
     {
         SearchApp app;
         app.start();
-        Teditform *doc = app.page("abc");
+        QVERIFY(app.page("abc"));
         fillIn<Tsearchform>("abcd");
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QCOMPARE(app.watching.texts(), QStringList{"Sorry no matches found"});
         QCOMPARE(app.watching.shown[0].kind, Messages::Kind::Information);
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -119,14 +119,14 @@ private slots:
             QTest::keyClicks(window->crit, "abc");
             window->cancelbutton->click();
         });
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         // OK after the text was emptied again: nothing is looked for.
         whenShown<Tsearchform>([](Tsearchform *window) {
             QTest::keyClicks(window->crit, "a");
             window->crit->clear();
             window->okbutton->click();
         });
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QCOMPARE(app.watching.texts().size(), 1);
     }
 
@@ -142,7 +142,7 @@ private slots:
             localSet = window->local->isEnabled() && window->local->isChecked();
         });
         app.watching.answers << Button::Yes;
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QVERIFY(localSet);
         QCOMPARE(app.watching.selections, QStringList{"3+2"});
 
@@ -150,7 +150,7 @@ private slots:
         doc->CMemo1->setSelStart(0);
         doc->CMemo1->setSelLength(1);
         fillIn<Tsearchform>("ab");
-        doc->menus.Search2->trigger();
+        app.item("Search2")->trigger();
         QCOMPARE(app.watching.texts().last(), QString("Sorry no matches found"));
     }
 
@@ -170,7 +170,7 @@ private slots:
             QTest::keyClicks(window->crit, "cat");
         });
         app.watching.answers << Button::No << Button::Yes << Button::All;
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         QVERIFY(okFollowsText);
         QCOMPARE(doc->CMemo1->text(), QString("a cat, a dog,\r\na dog, a dog"));
         QCOMPARE(app.watching.selections, (QStringList{"2+3", "9+3", "17+3"}));
@@ -193,14 +193,14 @@ private slots:
         Teditform *doc = app.page("one two");
         fillIn<Treplaceform>("two");
         app.watching.answers << Button::Cancel;
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         QCOMPARE(doc->CMemo1->text(), QString("one two"));
         QCOMPARE(doc->CMemo1->selStart(), 4);
         QCOMPARE(doc->CMemo1->selLength(), 0);
         QVERIFY(!doc->CMemo1->modified());
 
         fillIn<Treplaceform>("three");
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         QCOMPARE(app.watching.texts().last(), QString("Sorry no matches found"));
     }
 
@@ -211,7 +211,7 @@ private slots:
         Teditform *doc = app.page("xax\r\n");
         fillIn<Treplaceform>("a", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "aa"); });
         app.watching.answers << Button::All;
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         // Up to the end fixed at the start: positions 1 to 5.
         QCOMPARE(doc->CMemo1->text(), QString("xaaaaax\r\n"));
 
@@ -219,7 +219,7 @@ private slots:
         Teditform *other = app.page("aaaa");
         fillIn<Treplaceform>("a");
         app.watching.answers << Button::All;
-        other->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         QCOMPARE(other->CMemo1->text(), QString("aa"));
     }
 
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(doc->CMemo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         fillIn<Treplaceform>("abc", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "xabc"); });
         app.watching.answers << Button::All;
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         const MatchRule rule(QStringLiteral("abc"), false);
         ReplaceScan scan(text, rule, QStringLiteral("xabc"), scanRange(text.size(), 0, 0, false, 3));
         while (scan.next())
@@ -254,7 +254,7 @@ private slots:
         Teditform *doc = app.page(text + text.left(20'000'000 / 1000 * 1000));
         fillIn<Treplaceform>("TAG", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "<b>"); });
         app.watching.answers << Button::All;
-        doc->menus.Replace2->trigger();
+        app.item("Replace2")->trigger();
         QCOMPARE(doc->CMemo1->textLength(), 70'000'000);
         QCOMPARE(doc->CMemo1->text().count("<b>"), 70'000);
         QCOMPARE(app.watching.texts().size(), 1);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -80,7 +81,7 @@ private slots:
         g_settings.fontName = "DejaVu Sans";
         Teditform *doc = app.openPage("page.htm", "<HTML>\r\n<P>Hello</P>\r\n</HTML>");
 
-        doc->menus.Printersetup1->trigger(); // cancelled in the dialog
+        app.item("Printersetup1")->trigger(); // cancelled in the dialog
         QCOMPARE(app.dialogs.printContexts, QList<int>{10});
 
         const QString pdf = app.path("page.pdf");
@@ -120,8 +121,8 @@ private slots:
     {
         AppFixture app;
         app.start();
-        Teditform *doc = app.openPage("empty.htm", "");
-        doc->menus.Printersetup1->trigger();
+        QVERIFY(app.openPage("empty.htm", ""));
+        app.item("Printersetup1")->trigger();
         QVERIFY(app.dialogs.printContexts.isEmpty());
     }
 
@@ -132,7 +133,7 @@ private slots:
         Teditform *doc = app.openPage("page.htm", "text");
         const QString unwritable = app.writeFile("afile", "x") + "/out.pdf";
         app.dialogs.printAnswers << unwritable;
-        doc->menus.Printersetup1->trigger();
+        app.item("Printersetup1")->trigger();
         QCOMPARE(app.messages.texts(), QStringList{"Cannot print to the file " + unwritable});
         QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
         QCOMPARE(doc->CMemo1->text(), QString("text"));
@@ -149,7 +150,7 @@ private slots:
         QCOMPARE(app.main->printer().outputFileName(), app.path("setup.pdf"));
         app.main->newDocument();
         app.dialogs.printAnswers << app.path("other.pdf");
-        app.active()->menus.Printersetup2->trigger();
+        app.item("Printersetup2")->trigger();
         app.main->action("ToolButton13")->trigger(); // cancelled: the choice stays
         QCOMPARE(app.main->printer().outputFileName(), app.path("other.pdf"));
         QCOMPARE(app.dialogs.printContexts, (QList<int>{9, 9, 9}));
@@ -162,7 +163,7 @@ private slots:
         app.start();
         app.main->newDocument();
         Teditform *first = app.active();
-        QAction *item = first->menus.Wordwrapping1;
+        QAction *item = app.item("Wordwrapping1");
         QVERIFY(item->isChecked());
         item->trigger();
         QVERIFY(!item->isChecked());
@@ -188,28 +189,28 @@ private slots:
         Tmainform &main = app.start();
         main.newDocument();
         Teditform *first = app.active();
-        first->menus.Toolbar1->trigger();
+        app.item("Toolbar1")->trigger();
         QVERIFY(main.toolBar()->isHidden());
-        QVERIFY(!first->menus.Toolbar1->isChecked());
+        QVERIFY(!app.item("Toolbar1")->isChecked());
 
         main.newDocument();
         Teditform *second = app.active();
-        QVERIFY(second->menus.Toolbar1->isChecked());
+        QVERIFY(app.item("Toolbar1")->isChecked());
         QTest::keyClick(second->CMemo1, Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(!main.toolBar()->isHidden());
-        QVERIFY(!second->menus.Toolbar1->isChecked());
+        QVERIFY(!app.item("Toolbar1")->isChecked());
 
-        QVERIFY(!second->menus.HotKeys1->isChecked());
-        second->menus.HotKeys1->trigger();
+        QVERIFY(!app.item("HotKeys1")->isChecked());
+        app.item("HotKeys1")->trigger();
         QVERIFY(main.hotKeyPanel()->isVisible());
-        QVERIFY(second->menus.HotKeys1->isChecked());
-        second->menus.StatusBar1->trigger();
+        QVERIFY(app.item("HotKeys1")->isChecked());
+        app.item("StatusBar1")->trigger();
         QVERIFY(main.statusBar()->isHidden());
-        QVERIFY(!second->menus.StatusBar1->isChecked());
+        QVERIFY(!app.item("StatusBar1")->isChecked());
         activate(app, first);
-        first->menus.StatusBar1->trigger();
+        app.item("StatusBar1")->trigger();
         QVERIFY(!main.statusBar()->isHidden());
-        QVERIFY(!first->menus.StatusBar1->isChecked());
+        QVERIFY(!app.item("StatusBar1")->isChecked());
     }
 
     // Without "Set chosen values as default" the font lasts for this run:
@@ -248,18 +249,18 @@ private slots:
         Teditform *doc = app.active();
         // A name the system does not know is kept; a font stands in for it.
         chooseFont("No Such Font Anywhere", "12", false);
-        doc->menus.SetFont1->trigger();
+        app.item("SetFont1")->trigger();
         QCOMPARE(g_settings.fontName, QString("No Such Font Anywhere"));
         QCOMPARE(doc->CMemo1->font().family(), QString("No Such Font Anywhere"));
         QVERIFY(!QFontInfo(doc->CMemo1->font()).family().isEmpty());
         app.dialogs.printAnswers << app.path("odd.pdf");
-        doc->menus.Printersetup1->trigger();
+        app.item("Printersetup1")->trigger();
         QVERIFY(pdf::pages(app.path("odd.pdf")).value(0).contains("<TITLE></TITLE>"));
 
         // A size typed outside 8 to 18 becomes the nearest one.
         for (const auto &[typed, size] : {std::pair{"25", 18}, {"3", 8}, {"199", 18}, {"0", 8}}) {
             chooseFont("DejaVu Sans", typed, false);
-            doc->menus.SetFont1->trigger();
+            app.item("SetFont1")->trigger();
             QCOMPARE(g_settings.fontSize, size);
         }
 
@@ -285,20 +286,20 @@ private slots:
         Tmainform &main = app.start();
         main.newDocument();
         Teditform *only = app.active();
-        only->menus.Next1->trigger();
+        app.item("Next1")->trigger();
         QCOMPARE(app.active(), only);
-        only->menus.Previous1->trigger();
+        app.item("Previous1")->trigger();
         QCOMPARE(app.active(), only);
 
         main.newDocument();
         main.newDocument();
-        const QList<Teditform *> docs = main.documents();
+        const QList<Teditform *> docs = main.documents().windows();
         QCOMPARE(app.active(), docs[2]);
         QTest::keyClick(docs[2]->CMemo1, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(app.active(), docs[0]);
         QTest::keyClick(docs[0]->CMemo1, Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(app.active(), docs[2]);
-        app.active()->menus.Previous1->trigger();
+        app.item("Previous1")->trigger();
         QCOMPARE(app.active(), docs[1]);
     }
 
@@ -309,7 +310,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             main.newDocument();
         const QRect area = main.mdiArea()->viewport()->rect();
-        app.active()->menus.Tile1->trigger();
+        app.item("Tile1")->trigger();
         const QList<QRect> tiles = geometries(app);
         QCOMPARE(tiles.size(), 3);
         QCOMPARE(tiles[0].top(), area.top());
@@ -336,7 +337,7 @@ private slots:
         subs[0]->showMinimized();
         subs[2]->showMinimized();
         subs[0]->move(200, 30);
-        app.active()->menus.Arrangeall1->trigger();
+        app.item("Arrangeall1")->trigger();
         QCOMPARE(subs[0]->geometry().bottom(), area.bottom());
         QCOMPARE(subs[0]->x(), area.left());
         QCOMPARE(subs[2]->geometry().bottom(), area.bottom());
@@ -371,16 +372,16 @@ private slots:
         UrlCatcher desktop;
         app.main->newDocument();
         Teditform *doc = app.active();
-        QVERIFY(!doc->menus.N15->isEnabled());
+        QVERIFY(!app.item("N15")->isEnabled());
         app.dialogs.saveAnswers << app.path("index.htm");
-        doc->menus.saveas->trigger();
-        QVERIFY(doc->menus.N15->isEnabled());
+        app.item("saveas")->trigger();
+        QVERIFY(app.item("N15")->isEnabled());
         QTest::keyClick(doc->CMemo1, Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(app.path("index.htm"))});
         QVERIFY(app.messages.shown.isEmpty());
 
         QVERIFY(QFile::remove(app.path("index.htm")));
-        doc->menus.N15->trigger();
+        app.item("N15")->trigger();
         QCOMPARE(desktop.opened.size(), 1);
         QCOMPARE(app.messages.texts(), QStringList{"The file has not yet been saved !"});
         QCOMPARE(app.messages.shown[0].kind, Messages::Kind::Error);
@@ -393,7 +394,7 @@ private slots:
         app.start();
         UrlCatcher desktop;
         app.main->newDocument();
-        for (QAction *link : app.active()->menus.links)
+        for (QAction *link : app.main->findChild<QMenu *>("Links1")->actions())
             link->trigger();
         const QString site = "http://www.geocities.com";
         QCOMPARE(desktop.opened, (QList<QUrl>{

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 class TestFtpClient : public QObject
 {
     Q_OBJECT
@@ -143,9 +145,17 @@ private slots:
         QSignalSpy output(&ftp, &TFTP::OnDocOutput);
         const QString target = local.filePath("big.htm");
         writeFile(target, "the old copy");
+        // The copy on disk keeps its other name and its mode.
+        const QString otherName = local.filePath("other name.htm");
+        QCOMPARE(::link(qPrintable(target), qPrintable(otherName)), 0);
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         finish(ftp, [&] { ftp.setType(TFTP::kBinaryType); });
         QCOMPARE(finish(ftp, [&] { ftp.fetchFile("big.htm", target); }).number, 0);
         QVERIFY(readFile(target) == big);
+        QVERIFY(readFile(otherName) == big);
+        const QFile::Permissions notOwnOnly = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFile::permissions(target) & ~notOwnOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QFile::remove(otherName);
         QCOMPARE(filesIn(local.path()), QStringList{"big.htm"});
         QVERIFY(output.size() >= 2);
         QCOMPARE(output.last()[0].toInt(), int(TFTP::DocEnd));
@@ -154,9 +164,13 @@ private slots:
         QCOMPARE(output.first()[0].toInt(), int(TFTP::DocData));
         QCOMPARE(output.first()[2].toLongLong(), big.size());
 
+        // A link on disk stays a link; its file takes the bytes.
         const QString odd = local.filePath("odd copy.htm");
+        writeFile(local.filePath("linked.htm"), "old");
+        QVERIFY(QFile::link(local.filePath("linked.htm"), odd));
         QCOMPARE(finish(ftp, [&] { ftp.fetchFile("my pägé €.htm", odd); }).number, 0);
-        QCOMPARE(readFile(odd), QByteArray("odd\r\nname"));
+        QVERIFY(QFileInfo(odd).isSymLink());
+        QCOMPARE(readFile(local.filePath("linked.htm")), QByteArray("odd\r\nname"));
     }
 
     void aFailedFetchLeavesTheOldFileAsItWas()

@@ -101,7 +101,7 @@ private slots:
         main.action("ToolButton29")->trigger();
 
         QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.active()->fileName(), target);
+        QCOMPARE(app.active()->page().fileName(), target);
         QCOMPARE(app.active()->windowTitle(), QString("my copy.css"));
         QCOMPARE(app.active()->CMemo1->text(), QString("BODY { color: red }\r\n"));
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));

@@ -1,11 +1,11 @@
 #include "help.h"
+#include "helpcontexts.h"
 #include "helpfile.h"
 #include "helpwindow.h"
 #include "support/scripted.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -22,71 +22,9 @@ namespace {
 const QString kSource = QStringLiteral(QUENDEL_SOURCE_DIR);
 const QString kBuild = QStringLiteral(QUENDEL_BUILD_DIR);
 
-// The help contexts the program's windows, dialogs and questions carry.
-const int kContexts[] = {3,    6,    7,    8,    9,    10,   1021, 1022, 1028, 1032, 1035, 1074,
-                         1082, 3002, 3003, 3004, 4002, 4003, 4004, 4005, 4006, 20001, 20002};
-
 HelpFile shippedFile()
 {
     return HelpFile::load({kSource + "/resources/quendel.hlp"});
-}
-
-// The end of a call's argument list that starts at 'open' (just after its
-// "("), skipping string and character literals; the start of its last
-// argument goes to 'lastArgument'.
-qsizetype callEnd(const QString &code, qsizetype open, qsizetype &lastArgument)
-{
-    int depth = 0;
-    lastArgument = open;
-    for (qsizetype i = open; i < code.size(); ++i) {
-        const QChar c = code[i];
-        if (c == '"' || c == '\'') {
-            for (++i; i < code.size() && code[i] != c; ++i) {
-                if (code[i] == '\\')
-                    ++i;
-            }
-        } else if (c == '(' || c == '{' || c == '[') {
-            ++depth;
-        } else if (c == ')' || c == '}' || c == ']') {
-            if (depth-- == 0)
-                return i;
-        } else if (c == ',' && depth == 0) {
-            lastArgument = i + 1;
-        }
-    }
-    return code.size();
-}
-
-// Every help context number written in the program's sources: the numbers
-// given to Help::showTopic, the last argument of the calls that take one,
-// and the helpContext fields of dialog requests. 0 stands for "no help".
-QMap<int, QString> contextsInSources()
-{
-    static const QRegularExpression call(QStringLiteral(
-        "\\b(Help::showTopic|Messages::show|Dialogs::color|Dialogs::print|Dialogs::printerSetup)\\s*\\("));
-    static const QRegularExpression field(QStringLiteral("\\bhelpContext\\s*=\\s*(\\d+)"));
-    static const QRegularExpression number(QStringLiteral("^\\s*(\\d+)\\s*$"));
-    QMap<int, QString> found;
-    QDirIterator files(kSource + "/src", {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QString code = QString::fromUtf8(file.readAll());
-        for (auto it = call.globalMatch(code); it.hasNext();) {
-            const auto match = it.next();
-            qsizetype last = 0;
-            const qsizetype end = callEnd(code, match.capturedEnd(), last);
-            const auto argument = number.match(code.mid(last, end - last));
-            if (argument.hasMatch())
-                found.insert(argument.captured(1).toInt(), path);
-        }
-        for (auto it = field.globalMatch(code); it.hasNext();)
-            found.insert(it.next().captured(1).toInt(), path);
-    }
-    found.remove(0);
-    return found;
 }
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
@@ -123,17 +61,8 @@ private slots:
     {
         const HelpFile help = shippedFile();
         QCOMPARE(help.state(), HelpFile::State::Loaded);
-        for (int context : kContexts)
+        for (int context : HelpContext::kAll)
             QVERIFY2(help.hasTopic(context), qPrintable(QString::number(context)));
-
-        // Also those that code written later passes.
-        const QMap<int, QString> used = contextsInSources();
-        for (int context : {3, 6, 9, 10, 1028, 1032, 1074, 3002, 3003, 3004, 20001, 20002})
-            QVERIFY2(used.contains(context), qPrintable(QString::number(context)));
-        for (auto it = used.begin(); it != used.end(); ++it) {
-            QVERIFY2(help.hasTopic(it.key()),
-                     qPrintable(QString("%1 in %2").arg(it.key()).arg(it.value())));
-        }
     }
 
     // The contents list every topic, every link leads to a topic, and

@@ -4,8 +4,10 @@
 // message boxes and dialogs.
 
 #include "documenthost.h"
+#include "documentlist.h"
 #include "editform.h"
 #include "mainform.h"
+#include "page.h"
 #include "scripted.h"
 #include "settings.h"
 #include "tagtable.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -32,7 +35,6 @@ struct AppFixture {
                                      "\"tagsins\"=dword:00000001\n");
         g_settings = Settings();
         g_tags = TagTable();
-        g_documents = DocumentCounts();
     }
 
     Tmainform &start(const QStringList &arguments = {})
@@ -50,11 +52,10 @@ struct AppFixture {
     {
         // Windows still open are thrown away without their close queries.
         if (main) {
-            for (Teditform *doc : main->documents())
+            for (Teditform *doc : main->documents().windows())
                 doc->closeWithoutQuery();
         }
         main.reset();
-        g_documents = DocumentCounts();
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -84,5 +85,8 @@ struct AppFixture {
 
     QString panel(DocumentHost::Panel which) const { return main->panel(which)->text(); }
     Teditform *active() const { return main->activeDocument(); }
-    int windows() const { return main->documents().size(); }
+    // A menu item or toolbar button of the main window; the page items act
+    // on the page in front and show its state.
+    QAction *item(const char *name) const { return main->action(name); }
+    int windows() const { return main->documents().windows().size(); }
 };

@@ -6,7 +6,9 @@
 // own should the test program die.
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QThread>
@@ -57,6 +59,23 @@ public:
         process.start(program, arguments);
         process.waitForFinished(30000);
         return process.readAllStandardOutput();
+    }
+
+    // A program's visible windows by id, each with its title as the window
+    // manager reads it.
+    QMap<QByteArray, QString> windows(qint64 pid) const
+    {
+        static const QRegularExpression value(QStringLiteral("^_NET_WM_NAME\\(UTF8_STRING\\) = \"(.*)\"$"));
+        QMap<QByteArray, QString> titled;
+        const QByteArray ids = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", QString::number(pid)});
+        for (const QByteArray &id : ids.split('\n')) {
+            if (id.isEmpty())
+                continue;
+            const QString line = QString::fromUtf8(run(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME"})).trimmed();
+            if (const auto match = value.match(line); match.hasMatch())
+                titled.insert(id, match.captured(1));
+        }
+        return titled;
     }
 
     QProcessEnvironment environment() const

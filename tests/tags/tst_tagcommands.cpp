@@ -390,8 +390,8 @@ private slots:
             addAction(QString::fromLatin1(c.handler), tagShortcuts(c));
             presses.append({QString::fromLatin1(c.handler), QKeySequence(QString::fromLatin1(c.shortcut), QKeySequence::PortableText)[0]});
         }
-        addAction(QStringLiteral("Undolasttag1Click"), {undoLastTagShortcut()});
-        addAction(QStringLiteral("Undoundo1Click"), {undoUndoShortcut()});
+        addAction(QStringLiteral("Undolasttag1Click"), {QKeySequence(kUndoLastTagKeys)});
+        addAction(QStringLiteral("Undoundo1Click"), {QKeySequence(kUndoUndoKeys)});
         QList<QKeySequence> reserved;
         for (QAction *action : window.actions())
             reserved << action->shortcuts();

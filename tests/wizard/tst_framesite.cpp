@@ -102,7 +102,7 @@ Answers inSite(const AppFixture &app)
 QStringList captions(const AppFixture &app)
 {
     QStringList list;
-    for (Teditform *doc : app.main->documents())
+    for (Teditform *doc : app.main->documents().windows())
         list << doc->windowTitle();
     return list;
 }
@@ -155,12 +155,12 @@ private slots:
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"}));
 
         QCOMPARE(captions(app), (QStringList{"index.htm", "a.htm", "b.htm"}));
-        for (Teditform *doc : app.main->documents()) {
+        for (Teditform *doc : app.main->documents().windows()) {
             QCOMPARE(doc->CMemo1->selStart(), 23);
             QVERIFY(!doc->CMemo1->modified());
         }
-        QCOMPARE(app.active()->fileName(), app.path("site/b.htm"));
-        QCOMPARE(g_documents.open, 3);
+        QCOMPARE(app.active()->page().fileName(), app.path("site/b.htm"));
+        QCOMPARE(app.windows(), 3);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
         QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("site/b.htm"));
         QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
@@ -185,7 +185,7 @@ private slots:
         QDir().mkpath(answers.directory);
         run(app, answers);
         QCOMPARE(captions(app), (QStringList{"index.htm", "top.htm", "left.htm", "right.html"}));
-        QCOMPARE(app.main->documents().first()->fileName(), app.path("site/index.htm"));
+        QCOMPARE(app.main->documents().windows().first()->page().fileName(), app.path("site/index.htm"));
         QVERIFY(app.readFile("site/index.htm").contains("<frameset rows=\"80,*\" border=\"0\" frameborder=\"0\">"));
         QVERIFY(app.readFile("site/index.htm").contains("<frameset cols=\"25%,*\" border=\"0\" frameborder=\"0\">"));
         QCOMPARE(app.readFile("site/right.html"), kFramePage);
@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(captions(app), QStringList{"index.htm"});
         QVERIFY(app.active()->CMemo1->modified());
         QVERIFY(app.active()->CMemo1->text().startsWith("<html>"));
-        QCOMPARE(g_documents.open, 1);
+        QCOMPARE(app.windows(), 1);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
     }
 
@@ -350,7 +350,7 @@ private slots:
         QVERIFY(!QFile::exists(app.path("site/c.htm")));
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"})); // no half-written page
         QCOMPARE(captions(app), (QStringList{"index.htm", "a.htm", "b.htm"}));
-        QCOMPARE(g_documents.open, 3);
+        QCOMPARE(app.windows(), 3);
     }
 
     void leavingAnyWindowEndsTheRun_data()
@@ -407,7 +407,7 @@ private slots:
         QVERIFY(!app.main->action("Frames1")->isEnabled());
         Answers answers = inSite(app);
         WindowAnswerer answerer(answers);
-        FrameWizardHost host{*app.main, [] { return static_cast<Teditform *>(nullptr); }};
+        FrameWizardHost host{app.main->documents(), [] { return static_cast<Teditform *>(nullptr); }};
         runFramesWizard(host); // the handler itself refuses as well
         QVERIFY(answerer.windows.isEmpty());
         QCOMPARE(app.windows(), 1);

@@ -1,0 +1,6 @@
+#include "version.h"
+
+QString versionCaption()
+{
+    return QStringLiteral("Quendel | version " QUENDEL_VERSION " ");
+}
