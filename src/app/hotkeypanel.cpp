@@ -117,9 +117,9 @@ void HotKeyPanel::buildLegend()
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(1);
-    QLabel *heading = label(title, titleFont, content);
-    heading->setAlignment(Qt::AlignHCenter);
-    layout->addWidget(heading);
+    QLabel *titleLabel = label(title, titleFont, content);
+    titleLabel->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(titleLabel);
 
     QPalette itemPalette = palette;
     itemPalette.setColor(QPalette::WindowText, Qt::black);

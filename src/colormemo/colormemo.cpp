@@ -242,9 +242,9 @@ void TColorMemo::insertFromMimeData(const QMimeData *source)
 
 QMimeData *TColorMemo::createMimeDataFromSelection() const
 {
-    auto *data = new QMimeData;
-    data->setText(selModelText());
-    return data;
+    auto *mime = new QMimeData;
+    mime->setText(selModelText());
+    return mime;
 }
 
 bool TColorMemo::modified() const

@@ -207,9 +207,9 @@ private slots:
             QCOMPARE(finish(ftp, [&] { ftp.fetchFile("gone.htm", target); }).number, 2113);
             QCOMPARE(readFile(target), QByteArray("the old copy"));
             // A folder that cannot take the file.
-            const Error local = finish(ftp, [&] { ftp.fetchFile("gone.htm", "/nonexistent/folder/x.htm"); });
-            QCOMPARE(local.number, TFTP::kLocalFileError);
-            QCOMPARE(local.text, QString("Cannot create file /nonexistent/folder/x.htm"));
+            const Error unwritable = finish(ftp, [&] { ftp.fetchFile("gone.htm", "/nonexistent/folder/x.htm"); });
+            QCOMPARE(unwritable.number, TFTP::kLocalFileError);
+            QCOMPARE(unwritable.text, QString("Cannot create file /nonexistent/folder/x.htm"));
         }
     }
 
