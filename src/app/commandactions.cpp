@@ -10,10 +10,10 @@
 #include "tagcommands.h"
 #include "tagrunner.h"
 #include "tagshortcuts.h"
+#include "toolbarpictures.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,22 +30,6 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
 };
-
-QIcon buttonIcon(const QStyle *style, int place)
-{
-    static const QStyle::StandardPixmap kIcons[] = {
-        QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
-        QStyle::SP_DriveFDIcon, QStyle::SP_DirIcon, QStyle::SP_DialogCloseButton,
-        QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogNewFolder,
-        QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,
-        QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogInfoView,
-        QStyle::SP_FileDialogListView, QStyle::SP_ArrowBack, QStyle::SP_ArrowForward,
-        QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarShadeButton, QStyle::SP_ArrowDown,
-        QStyle::SP_ArrowUp, QStyle::SP_DesktopIcon, QStyle::SP_FileDialogToParent,
-        QStyle::SP_DialogHelpButton, QStyle::SP_TitleBarCloseButton,
-    };
-    return style->standardIcon(kIcons[(place - 1) % std::size(kIcons)]);
-}
 
 // "&Meta tags" -> "Metatags1"
 QString menuName(const QString &caption)
@@ -181,7 +165,7 @@ void CommandActions::addToolbar(QToolBar &toolbar)
               [](const Command *a, const Command *b) { return a->button.place < b->button.place; });
     for (const Command *command : buttons) {
         const ToolbarButton &button = command->button;
-        QAction *action = toolbar.addAction(buttonIcon(toolbar.style(), button.place), QString());
+        QAction *action = toolbar.addAction(toolbarPicture(button.place), QString());
         action->setObjectName(QLatin1String(button.name));
         action->setToolTip(QString::fromLatin1(button.tooltip));
         action->setStatusTip(QString::fromLatin1(button.hint));

@@ -60,6 +60,8 @@ Tmainform::Tmainform(QWidget *parent)
     ToolBar1 = addToolBar(QStringLiteral("Toolbar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
+    // The pictures are drawn for 16 pixels: the buttons are 25 wide.
+    ToolBar1->setIconSize(QSize(16, 16));
     m_commands = new CommandActions(*this, *ToolBar1);
     keepUploadAvailable(*action("FTP1"), *m_documents);
     connect(m_commands->windowMenu(), &QMenu::aboutToShow, this, &Tmainform::listWindows);
