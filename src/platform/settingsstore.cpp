@@ -7,11 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +67,42 @@ bool replaceStore(const QString &path, const QByteArray &bytes, bool ownerOnly)
 }
 
 } // namespace
+
+// An advisory lock on a file beside the store. The system drops it when
+// its holder ends, so a copy that crashed leaves no stale lock behind, and
+// taking it writes nothing to the disk.
+class RegKey::Lock
+{
+public:
+    explicit Lock(const QString &path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+    }
+    ~Lock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // and with it the lock
+    }
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+    bool tryLock(int waitMs)
+    {
+        if (m_fd < 0)
+            return false;
+        constexpr int kStepMs = 10;
+        for (int waited = 0;; waited += kStepMs) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+                return true;
+            if (errno != EWOULDBLOCK || waited >= waitMs)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(kStepMs));
+        }
+    }
+
+private:
+    int m_fd;
+};
 
 RegKey::RegKey() = default;
 
@@ -116,7 +157,7 @@ bool RegKey::openWrite()
     m_path = storePath();
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
-    auto lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    auto lock = std::make_unique<Lock>(m_path + QStringLiteral(".lock"));
     if (!lock->tryLock(kLockWaitMs))
         return false;
     // Like a key the user may not write to.
@@ -193,7 +234,7 @@ bool RegKey::holdsPassword() const
 
 void RegKey::close()
 {
-    const std::unique_ptr<QLockFile> lock = std::move(m_lock);
+    const std::unique_ptr<Lock> lock = std::move(m_lock);
     if (!lock) {
         m_document.reset();
         return;

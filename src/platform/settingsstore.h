@@ -3,7 +3,6 @@
 #include <QString>
 #include <memory>
 
-class QLockFile;
 namespace RegFormat { class Document; }
 
 // One access to the settings store: open the key, work, close it again.
@@ -46,10 +45,11 @@ public:
     void close();
 
 private:
+    class Lock;
     bool holdsPassword() const;
 
     std::unique_ptr<RegFormat::Document> m_document;
-    std::unique_ptr<QLockFile> m_lock; // held from openWrite to close
+    std::unique_ptr<Lock> m_lock; // held from openWrite to close
     QString m_path;
     QByteArray m_original;
     QString m_firstWritten;
