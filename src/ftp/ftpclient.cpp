@@ -1,6 +1,8 @@
 #include "ftpclient.h"
 
+#include "apperror.h"
 #include "bytetext.h"
+#include "curlloader.h"
 #include "ftpworker.h"
 
 #include <QCoreApplication>
@@ -31,6 +33,9 @@ void waitForEndingThreads()
 
 void initialiseCurl()
 {
+    QString error;
+    if (!loadCurl(&error))
+        throw AppError(error);
     static const bool done = [] {
         curl_global_init(CURL_GLOBAL_DEFAULT);
         qAddPostRoutine(waitForEndingThreads);
