@@ -115,27 +115,6 @@ private slots:
         QCOMPARE(m_memo->selLength(), 2);
     }
 
-    void typingRecoloursTheRightLine()
-    {
-        m_memo->setModelText(QStringLiteral("<b>one\nplain\nthree"));
-        m_memo->setFocus();
-        QTextCursor cursor = m_memo->textCursor();
-        cursor.setPosition(7); // line 2, before 'plain'
-        m_memo->setTextCursor(cursor);
-        QTest::keyClicks(m_memo, QStringLiteral("<u>"));
-        const QImage image = render();
-        QVERIFY(countPixels(image, charsRect(7, 10), isGreen) > 10);
-        QCOMPARE(countPixels(image, charsRect(10, 15), isGreen), 0);
-        QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
-        QCOMPARE(countPixels(image, charsRect(16, 21), isGreen), 0);
-
-        // deleting the keyword's first character takes its colour away
-        cursor.setPosition(7);
-        m_memo->setTextCursor(cursor);
-        QTest::keyClick(m_memo, Qt::Key_Delete);
-        QCOMPARE(countPixels(render(), charsRect(7, 8), isGreen), 0);
-    }
-
     void caretLineOnlyForOneTypedCharacter()
     {
         m_memo->setModelText(QStringLiteral("one\ntwo"));

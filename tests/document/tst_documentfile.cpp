@@ -35,7 +35,6 @@ private slots:
             const PageText page = decodePage(bytes);
             QVERIFY(page.byteOrderMark);
             QVERIFY(!page.text.contains(QChar(0xFEFF)) && !page.text.startsWith(QChar(0xEF)));
-            QCOMPARE(encodePage(page.text, page.encoding, true), bytes);
         }
         QCOMPARE(decodePage(mark).text, QString());
         // Text typed into a marked page is UTF-8, also where it held only ASCII.
@@ -58,21 +57,13 @@ private slots:
         QCOMPARE(encodePage(QString("x\u2029y"), PageEncoding::EightBit), QByteArray("x\r\ny"));
     }
 
-    // The two ways a page lost bytes to an inserted file, and the others.
+    // An inserted file's bytes, where the page cannot take it as UTF-8
+    // (the two ways a page lost them are tried through a window).
     void insertedFilesKeepTheirBytes()
     {
-        const QByteArray utf8 = "\xc3\xa9\xe2\x82\xac";
-        PageText into = decodeInsertion(utf8, PageEncoding::EightBit, true);
-        QCOMPARE(into.encoding, PageEncoding::Utf8);
-        QCOMPARE(encodePage(QString("<P>") + into.text, into.encoding), "<P>" + utf8);
-
-        into = decodeInsertion("caf\xe9\r\n", PageEncoding::Utf8, false);
-        QCOMPARE(into.encoding, PageEncoding::Utf8);
-        QCOMPARE(into.text.size(), 5);
-        QCOMPARE(encodePage(QString::fromUtf8("\xc3\xa9 ") + into.text, into.encoding), "\xc3\xa9 caf\xe9\r\n");
-
         // An 8-bit page that holds more than ASCII takes each byte as it is.
-        into = decodeInsertion("\xef\xbb\xbf" + utf8, PageEncoding::EightBit, false);
+        const QByteArray utf8 = "\xc3\xa9\xe2\x82\xac";
+        PageText into = decodeInsertion("\xef\xbb\xbf" + utf8, PageEncoding::EightBit, false);
         QCOMPARE(into.encoding, PageEncoding::EightBit);
         QCOMPARE(encodePage(QString::fromLatin1("\xe9") + into.text, into.encoding), "\xe9" + utf8);
         // So does an ASCII page with a file that is not UTF-8.

@@ -203,19 +203,14 @@ private slots:
     void toolbarButtonsRunTheCommandsOnTheActivePage()
     {
         Teditform *doc = app->page("find me");
-        QStringList shown;
-        whenShown<Tsearchform>([&](Tsearchform *window) {
-            shown << window->windowTitle();
-            window->close();
-        });
-        app->main->findChild<QAction *>("ToolButton15")->trigger();
-        whenShown<Treplaceform>([&](Treplaceform *window) {
-            shown << window->windowTitle();
-            window->close();
-        });
-        app->main->findChild<QAction *>("ToolButton16")->trigger();
-        QCOMPARE(shown, (QStringList{"Search", "Replace"}));
-        QCOMPARE(doc->CMemo1->text(), QString("find me"));
+        fillIn<Tsearchform>("me");
+        app->watching.answers << Button::No;
+        app->item("ToolButton15")->trigger();
+        QCOMPARE(app->watching.selections, QStringList{"5+2"});
+        fillIn<Treplaceform>("me", [](Treplaceform *window) { QTest::keyClicks(window->reptext, "you"); });
+        app->watching.answers << Button::All;
+        app->item("ToolButton16")->trigger();
+        QCOMPARE(doc->CMemo1->text(), QString("find you"));
     }
 };
 

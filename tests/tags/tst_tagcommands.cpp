@@ -5,6 +5,7 @@
 #include "defaulttags.h"
 #include "homelink.h"
 #include "memoedit.h"
+#include "support/files.h"
 #include "support/scripted.h"
 #include "tagrunner.h"
 #include "tagundo.h"
@@ -227,9 +228,7 @@ private slots:
         QFETCH(QString, width);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
+        writeFile(path, content);
         ScriptedColourDialogs dialogs;
         dialogs.openAnswers << QStringList{path};
         ScriptedMessages messages;
