@@ -5,7 +5,6 @@
 #include "hotspot.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -56,26 +55,329 @@ class ColorMemoTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_window = new QWidget;
+        m_memo = new RecordingMemo(m_window);
+        m_memo->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 22));
+        m_memo->setGeometry(0, 0, 640, 400);
+        applyDocumentRules(*m_memo);
+        m_window->resize(640, 400);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
 
-    void keywordGlyphsCarryTheRuleColour();
-    void selectedTextShowsSelectionColours();
-    void typingRecoloursTheRightLine();
-    void caretLineOnlyForOneTypedCharacter();
-    void colouringIsNotATextChange();
-    void pageOfAnySizeColouredAtItsEnd();
-    void lineCutByBottomEdgeUncoloured();
-    void navigationKeyDropsSelectionAtItsEnd();
-    void shiftReleaseAndLeftClicksRecolour();
-    void scrollBarFiresBeforeRecolour();
-    void hotSpotCursorAndClick();
-    void disabledMemoShowsNoColours();
-    void eventDrawAndKeyDrawHandlers();
-    void badTextAndDocumentChangesSurvive();
-    void longLineColouredWhereScrolledAndTyped();
-    void keyAcrossADisplayBreakColoured();
-    void hotSpotAcrossADisplayBreak();
+    void cleanup() { delete m_window; }
+
+    void keywordGlyphsCarryTheRuleColour()
+    {
+        m_memo->setModelText(QStringLiteral("<b>plain</b>\nplain"));
+        const QImage image = render();
+        QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
+        QCOMPARE(countPixels(image, charsRect(3, 8), isGreen), 0);
+        QVERIFY(countPixels(image, charsRect(3, 8), isDark) > 10);
+        QVERIFY(countPixels(image, charsRect(8, 12), isGreen) > 10);
+        QCOMPARE(countPixels(image, charsRect(13, 18), isGreen), 0);
+        // disabled, or without rules, the memo shows no colours
+        m_memo->setEnabled(false);
+        QCOMPARE(countPixels(render(), charsRect(0, 3), isGreen), 0);
+        m_memo->setEnabled(true);
+        m_memo->ColorRules().clear();
+        QCOMPARE(countPixels(render(), charsRect(0, 3), isGreen), 0);
+    }
+
+    void selectionColoursAndNavigationKeys()
+    {
+        m_memo->setModelText(QStringLiteral("<b>plain"));
+        m_memo->setFocus();
+        m_memo->setSelStart(0);
+        m_memo->setSelLength(3);
+        const QColor highlight = m_memo->palette().color(QPalette::Highlight);
+        const QColor inactive = m_memo->palette().color(QPalette::Inactive, QPalette::Highlight);
+        QImage image = render();
+        const auto isHighlight = [&](QRgb pixel) { return pixel == highlight.rgb() || pixel == inactive.rgb(); };
+        QVERIFY(countPixels(image, charsRect(0, 3), isHighlight) > 100);
+        QCOMPARE(countPixels(image, charsRect(0, 3), isGreen), 0);
+
+        // a navigation key drops the selection, acts from its end and brings
+        // the colour back
+        QTest::keyClick(m_memo, Qt::Key_Left);
+        QCOMPARE(m_memo->selStart(), 2);
+        QCOMPARE(m_memo->selLength(), 0);
+        image = render();
+        QCOMPARE(countPixels(image, charsRect(0, 3), isHighlight), 0);
+        QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
+        // with a modifier the key keeps its usual meaning
+        m_memo->setSelStart(1);
+        m_memo->setSelLength(3);
+        QTest::keyClick(m_memo, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(m_memo->selStart(), 1);
+        QCOMPARE(m_memo->selLength(), 2);
+    }
+
+    void caretLineOnlyForOneTypedCharacter()
+    {
+        m_memo->setModelText(QStringLiteral("one\ntwo"));
+        m_memo->setFocus();
+        m_memo->setSelStart(3);
+        // whether the first pass after a key was for the caret's line only
+        const auto caretLineOnlyAfter = [this](Qt::Key key) {
+            m_memo->passes.clear();
+            QTest::keyClick(m_memo, key);
+            return m_memo->passes.value(0);
+        };
+        QVERIFY(caretLineOnlyAfter(Qt::Key_X));
+        QVERIFY(!caretLineOnlyAfter(Qt::Key_Return));
+        QVERIFY(!caretLineOnlyAfter(Qt::Key_Backspace));
+        m_memo->passes.clear();
+        m_memo->setSelText(QStringLiteral("a\r\nb"));
+        QCOMPARE(m_memo->passes.value(0), false);
+        // RedrawAlways: every change colours the whole view
+        m_memo->setRedrawAlways(true);
+        QVERIFY(!caretLineOnlyAfter(Qt::Key_Y));
+    }
+
+    void colouringIsNotATextChange()
+    {
+        m_memo->setModelText(QStringLiteral("<html>\n<body>\"x\"</body>"));
+        m_memo->setModified(false);
+        QSignalSpy changed(m_memo, &QPlainTextEdit::textChanged);
+        QSignalSpy modification(m_memo->document(), &QTextDocument::modificationChanged);
+        QSignalSpy contentsAt(m_memo->document(), &QTextDocument::contentsChange);
+        const int undoSteps = m_memo->document()->availableUndoSteps();
+        render();
+        m_memo->paintColors(false);
+        m_memo->setSelStart(2);
+        m_memo->paintColors(false);
+        render();
+        QVERIFY(!m_memo->document()->firstBlock().layout()->formats().isEmpty());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(modification.count(), 0);
+        QCOMPARE(contentsAt.count(), 0);
+        QVERIFY(!m_memo->modified());
+        QCOMPARE(m_memo->document()->availableUndoSteps(), undoSteps);
+    }
+
+    void lineCutByBottomEdgeUncoloured()
+    {
+        QStringList lines;
+        for (int i = 0; i < 40; ++i)
+            lines << QStringLiteral("<b>");
+        m_memo->setModelText(lines.join(u'\n'));
+        const int lineHeight = m_memo->cursorRect().height();
+        m_memo->resize(640, m_memo->height() - m_memo->viewport()->height() + lineHeight * 5 + lineHeight / 2);
+        render();
+        const int height = m_memo->viewport()->height();
+        int whole = 0;
+        int cut = 0;
+        for (QTextBlock block = m_memo->document()->firstBlock(); block.isValid(); block = block.next()) {
+            const QRect line = m_memo->cursorRect(QTextCursor(block));
+            if (line.top() >= height)
+                break;
+            const bool coloured = !block.layout()->formats().isEmpty();
+            if (line.bottom() < height) {
+                QVERIFY(coloured);
+                ++whole;
+            } else {
+                QVERIFY(!coloured);
+                ++cut;
+            }
+        }
+        QCOMPARE(whole, 5);
+        QCOMPARE(cut, 1);
+    }
+
+    void shiftReleaseAndLeftClicksRecolour()
+    {
+        m_memo->setModelText(QStringLiteral("<b>text"));
+        m_memo->setFocus();
+        m_memo->passes.clear();
+        QTest::keyRelease(m_memo, Qt::Key_Shift);
+        QCOMPARE(m_memo->passes, QList<bool>{false});
+        m_memo->passes.clear();
+        QTest::keyRelease(m_memo, Qt::Key_Shift, Qt::ControlModifier);
+        QVERIFY(m_memo->passes.isEmpty());
+        const QPoint point = charsRect(1, 2).center();
+        m_memo->passes.clear();
+        QTest::mousePress(m_memo->viewport(), Qt::LeftButton, {}, point);
+        QCOMPARE(m_memo->passes.size(), 1);
+        QTest::mouseRelease(m_memo->viewport(), Qt::LeftButton, {}, point);
+        QCOMPARE(m_memo->passes.size(), 2);
+        m_memo->passes.clear();
+        QTest::mousePress(m_memo->viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(m_memo->viewport(), Qt::RightButton, {}, point);
+        QVERIFY(m_memo->passes.isEmpty());
+    }
+
+    void scrollBarFiresBeforeRecolour()
+    {
+        QStringList lines;
+        for (int i = 0; i < 200; ++i)
+            lines << QStringLiteral("<b>%1").arg(i);
+        m_memo->setModelText(lines.join(u'\n'));
+        QStringList order;
+        m_memo->setOnVScroll([&](TColorMemo *sender) {
+            QCOMPARE(sender, m_memo);
+            order << QStringLiteral("scroll:%1").arg(m_memo->passes.size());
+        });
+        m_memo->passes.clear();
+        m_memo->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(order, QStringList{"scroll:0"});
+        QCOMPARE(m_memo->passes.value(0), false);
+        m_memo->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(order, QStringList({"scroll:0", "scroll:1"}));
+        m_memo->passes.clear();
+        // scrolling by other means recolours without the event
+        m_memo->verticalScrollBar()->setValue(0);
+        QCOMPARE(order.size(), 2);
+        QCOMPARE(m_memo->passes.size(), 1);
+        const QTextBlock top = m_memo->document()->firstBlock();
+        QVERIFY(!top.layout()->formats().isEmpty());
+    }
+
+    void hotSpotCursorAndClick()
+    {
+        // the second line's "ho" ends a display line, "me" starts the next
+        const int piece = DisplayLines::PieceLength;
+        const int second = 17; // where the second line starts in the document
+        m_memo->ColorRules().clear();
+        m_memo->HotSpot().Active = true;
+        m_memo->HotSpot().MarkerColor = clGreen;
+        m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_memo->setModelText(QStringLiteral("see \x1Ehome\x1F page\n") + QString(piece - 3, u'x')
+                              + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
+        QStringList clicks;
+        m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
+        QWidget *view = m_memo->viewport();
+        QTest::mouseMove(view, charsRect(6, 7).center());
+        QCOMPARE(view->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(view, Qt::LeftButton, {}, charsRect(6, 7).center());
+        QCOMPARE(clicks, QStringList{"home"});
+        QTest::mouseMove(view, charsRect(1, 2).center());
+        QCOMPARE(view->cursor().shape(), Qt::IBeamCursor);
+        QTest::mouseClick(view, Qt::LeftButton, {}, charsRect(1, 2).center());
+        QCOMPARE(clicks.size(), 1);
+        // markers show as blocks in the marker colour, the link underlined blue
+        const QImage image = render();
+        QVERIFY(countPixels(image, charsRect(4, 5), isGreen) > 100);
+        const auto isBlue = [](QRgb p) { return qBlue(p) > 150 && qRed(p) < 80 && qGreen(p) < 80; };
+        QVERIFY(countPixels(image, charsRect(5, 9), isBlue) > 10);
+        const QPoint acrossTheBreak = charsRect(second + piece + 1, second + piece + 2).center();
+        QTest::mouseMove(view, acrossTheBreak);
+        QCOMPARE(view->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(view, Qt::LeftButton, {}, acrossTheBreak);
+        QCOMPARE(clicks, QStringList({"home", "home"}));
+    }
+
+    void eventDrawAndKeyDrawHandlers()
+    {
+        m_memo->setModelText(QStringLiteral("abcdef <b>"));
+        TColorRule *rule = m_memo->ColorRules().add();
+        rule->setKeyDrawingType(TColorRule::dtEventDraw);
+        rule->setZOrder(100);
+        const TKeyDescr *array = nullptr;
+        m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr> a, int &count) {
+            array = a.data();
+            QVERIFY(window == u"abcdef <b>");
+            a[0] = {1, 2, clGreen, 0, 0};
+            a[1] = {-50, INT_MAX, clBlue, 1, 0}; // outside the window: cut to it
+            count = 1000;
+        });
+        m_memo->setColorLimMax(2);
+        m_memo->paintColors(false);
+        const TKeyDescr *first = array;
+        m_memo->setColorLimMax(2); // same value keeps the array
+        m_memo->paintColors(false);
+        QCOMPARE(array, first);
+        QVERIFY(countPixels(render(), charsRect(1, 3), isGreen) > 10);
+
+        QStringList keys;
+        m_memo->setOnDrawKey([&](QPainter &, const QString &key, const QRect &rect, TColor) {
+            keys << key;
+            QVERIFY(rect.width() > 0);
+        });
+        m_memo->setColorLimMax(0);
+        render();
+        QVERIFY(keys.contains(QStringLiteral("<b>")));
+    }
+
+    void badTextAndDocumentChangesSurvive()
+    {
+        // NUL characters: the keyword after one is coloured
+        m_memo->setModelText(QStringView(u"x\0y <b>", 7).toString());
+        QVERIFY(countPixels(render(), charsRect(4, 7), isGreen) > 10);
+
+        // emptied and replaced while a paint is due
+        m_memo->viewport()->update();
+        m_memo->clear();
+        render();
+        m_memo->viewport()->update();
+        auto *replacement = new QTextDocument(m_memo);
+        replacement->setDocumentLayout(new QPlainTextDocumentLayout(replacement));
+        replacement->setPlainText(QStringLiteral("<b>new"));
+        m_memo->setDocument(replacement);
+        QVERIFY(countPixels(render(), charsRect(0, 3), isGreen) > 10);
+        m_memo->setPlainText(QString());
+        QTest::qWait(20);
+        render();
+    }
+
+    void longLineColouredWhereScrolledAndTyped()
+    {
+        // a page on one line, its last tag at the far right
+        QString big;
+        while (big.size() < (1 << 20))
+            big += QStringLiteral("<td class=\"x\">word</td> ");
+        big += QStringLiteral("plain <b>end");
+        m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_memo->setModelText(big);
+        render();
+        m_memo->setFocus();
+        std::vector<std::size_t> reads; // what each pass reads of the text
+        TColorRule *reader = m_memo->ColorRules().add();
+        reader->setKeyDrawingType(TColorRule::dtEventDraw);
+        m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr>, int &count) {
+            reads.push_back(window.size());
+            count = 0;
+        });
+        m_memo->setColorLimMax(1);
+
+        m_memo->setSelStart(int(big.size()) - 3);
+        m_memo->ensureCursorVisible();
+        QVERIFY(m_memo->horizontalScrollBar()->value() > 1000);
+        const int key = m_memo->textCursor().position() - 3; // in the document
+        QImage image = render();
+        QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
+        QCOMPARE(countPixels(image, charsRect(key - 6, key - 1), isGreen), 0); // "plain"
+        QVERIFY(countPixels(image, charsRect(key - 6, key - 1), isDark) > 10);
+
+        // typed there: the new tag is coloured, and the passes read the lines
+        // in view, not the whole line
+        reads.clear();
+        QTest::keyClicks(m_memo, QStringLiteral("<u> "));
+        image = render();
+        QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
+        QVERIFY(countPixels(image, charsRect(key + 3, key + 6), isGreen) > 10);
+        QCOMPARE(countPixels(image, charsRect(key + 7, key + 10), isGreen), 0);
+        QVERIFY(!reads.empty());
+        const int linesInView = m_memo->viewport()->height() / m_memo->fontMetrics().lineSpacing() + 1;
+        for (const std::size_t read : reads)
+            QVERIFY(read < std::size_t(linesInView + 2) * DisplayLines::LongestShownLine);
+        QCOMPARE(m_memo->text(), big.insert(big.size() - 3, QStringLiteral("<u> ")));
+    }
+
+    void keyAcrossADisplayBreakColoured()
+    {
+        // "<" ends the first display line, "b>" starts the second, at the top of
+        // the view
+        const int piece = DisplayLines::PieceLength;
+        m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_memo->setModelText(QString(piece - 1, u'x') + QStringLiteral("<b>") + QString(8 * piece, u'x')
+                              + QStringLiteral("\nmore").repeated(40));
+        m_memo->verticalScrollBar()->setValue(1);
+        QCOMPARE(m_memo->firstVisibleBlock().blockNumber(), 1);
+        QVERIFY(countPixels(render(), charsRect(piece + 1, piece + 2), isGreen) > 10); // the 'b'
+    }
 
 private:
     // A document window stand-in: the memo fills a parent window.
@@ -85,23 +387,6 @@ private:
     QRect charsRect(int from, int to) const;
     QImage render() const { return m_memo->viewport()->grab().toImage(); }
 };
-
-void ColorMemoTest::init()
-{
-    m_window = new QWidget;
-    m_memo = new RecordingMemo(m_window);
-    m_memo->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 22));
-    m_memo->setGeometry(0, 0, 640, 400);
-    applyDocumentRules(*m_memo);
-    m_window->resize(640, 400);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
-
-void ColorMemoTest::cleanup()
-{
-    delete m_window;
-}
 
 // Viewport rectangle of the characters [from, to) of one visual line
 // (document positions).
@@ -113,384 +398,6 @@ QRect ColorMemoTest::charsRect(int from, int to) const
     cursor.setPosition(to);
     const QRect right = m_memo->cursorRect(cursor);
     return QRect(QPoint(left.left() + 1, left.top()), QPoint(right.left() - 1, left.bottom()));
-}
-
-void ColorMemoTest::keywordGlyphsCarryTheRuleColour()
-{
-    m_memo->setModelText(QStringLiteral("<b>plain</b>\nplain"));
-    const QImage image = render();
-    QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(3, 8), isGreen), 0);
-    QVERIFY(countPixels(image, charsRect(3, 8), isDark) > 10);
-    QVERIFY(countPixels(image, charsRect(8, 12), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(13, 18), isGreen), 0);
-}
-
-void ColorMemoTest::selectedTextShowsSelectionColours()
-{
-    m_memo->setModelText(QStringLiteral("<b>plain"));
-    m_memo->setFocus();
-    m_memo->setSelStart(0);
-    m_memo->setSelLength(3);
-    const QColor highlight = m_memo->palette().color(QPalette::Highlight);
-    const QColor inactive = m_memo->palette().color(QPalette::Inactive, QPalette::Highlight);
-    QImage image = render();
-    const auto isHighlight = [&](QRgb pixel) { return pixel == highlight.rgb() || pixel == inactive.rgb(); };
-    QVERIFY(countPixels(image, charsRect(0, 3), isHighlight) > 100);
-    QCOMPARE(countPixels(image, charsRect(0, 3), isGreen), 0);
-
-    // a navigation key drops the selection and brings the colour back
-    QTest::keyClick(m_memo, Qt::Key_Right);
-    image = render();
-    QCOMPARE(countPixels(image, charsRect(0, 3), isHighlight), 0);
-    QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
-}
-
-void ColorMemoTest::typingRecoloursTheRightLine()
-{
-    m_memo->setModelText(QStringLiteral("<b>one\nplain\nthree"));
-    m_memo->setFocus();
-    QTextCursor cursor = m_memo->textCursor();
-    cursor.setPosition(7); // line 2, before 'plain'
-    m_memo->setTextCursor(cursor);
-    QTest::keyClicks(m_memo, QStringLiteral("<u>"));
-    const QImage image = render();
-    QVERIFY(countPixels(image, charsRect(7, 10), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(10, 15), isGreen), 0);
-    QVERIFY(countPixels(image, charsRect(0, 3), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(16, 21), isGreen), 0);
-
-    // deleting the keyword's first character takes its colour away
-    cursor.setPosition(7);
-    m_memo->setTextCursor(cursor);
-    QTest::keyClick(m_memo, Qt::Key_Delete);
-    QCOMPARE(countPixels(render(), charsRect(7, 8), isGreen), 0);
-}
-
-void ColorMemoTest::caretLineOnlyForOneTypedCharacter()
-{
-    m_memo->setModelText(QStringLiteral("one\ntwo"));
-    m_memo->setFocus();
-    m_memo->setSelStart(3);
-    m_memo->passes.clear();
-    QTest::keyClick(m_memo, Qt::Key_X);
-    QCOMPARE(m_memo->passes.value(0), true);
-    m_memo->passes.clear();
-    QTest::keyClick(m_memo, Qt::Key_Return);
-    QCOMPARE(m_memo->passes.value(0), false);
-    m_memo->passes.clear();
-    QTest::keyClick(m_memo, Qt::Key_Backspace);
-    QCOMPARE(m_memo->passes.value(0), false);
-    m_memo->passes.clear();
-    m_memo->setSelText(QStringLiteral("a\r\nb"));
-    QCOMPARE(m_memo->passes.value(0), false);
-    // RedrawAlways: every change colours the whole view
-    m_memo->setRedrawAlways(true);
-    m_memo->passes.clear();
-    QTest::keyClick(m_memo, Qt::Key_Y);
-    QCOMPARE(m_memo->passes.value(0), false);
-}
-
-void ColorMemoTest::colouringIsNotATextChange()
-{
-    m_memo->setModelText(QStringLiteral("<html>\n<body>\"x\"</body>"));
-    m_memo->setModified(false);
-    QSignalSpy changed(m_memo, &QPlainTextEdit::textChanged);
-    QSignalSpy modification(m_memo->document(), &QTextDocument::modificationChanged);
-    QSignalSpy contents(m_memo->document(), &QTextDocument::contentsChanged);
-    QSignalSpy contentsAt(m_memo->document(), &QTextDocument::contentsChange);
-    const int undoSteps = m_memo->document()->availableUndoSteps();
-    render();
-    m_memo->paintColors(false);
-    m_memo->setSelStart(2);
-    m_memo->paintColors(false);
-    render();
-    QVERIFY(!m_memo->document()->firstBlock().layout()->formats().isEmpty());
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(modification.count(), 0);
-    QCOMPARE(contents.count(), 0);
-    QCOMPARE(contentsAt.count(), 0);
-    QVERIFY(!m_memo->modified());
-    QCOMPARE(m_memo->document()->availableUndoSteps(), undoSteps);
-}
-
-void ColorMemoTest::pageOfAnySizeColouredAtItsEnd()
-{
-    QString page;
-    for (int i = 0; i < 3000; ++i)
-        page += QStringLiteral("line %1 of plain text to make the page long\n").arg(i);
-    page += QStringLiteral("<b>end");
-    QVERIFY(page.size() > 100000);
-    m_memo->setModelText(page);
-    m_memo->verticalScrollBar()->setValue(m_memo->verticalScrollBar()->maximum());
-    const int last = m_memo->document()->lastBlock().position();
-    QVERIFY(countPixels(render(), charsRect(last, last + 3), isGreen) > 10);
-}
-
-void ColorMemoTest::lineCutByBottomEdgeUncoloured()
-{
-    QStringList lines;
-    for (int i = 0; i < 40; ++i)
-        lines << QStringLiteral("<b>");
-    m_memo->setModelText(lines.join(u'\n'));
-    const int lineHeight = m_memo->cursorRect().height();
-    m_memo->resize(640, m_memo->height() - m_memo->viewport()->height() + lineHeight * 5 + lineHeight / 2);
-    render();
-    const int height = m_memo->viewport()->height();
-    int whole = 0;
-    int cut = 0;
-    for (QTextBlock block = m_memo->document()->firstBlock(); block.isValid(); block = block.next()) {
-        const QRect line = m_memo->cursorRect(QTextCursor(block));
-        if (line.top() >= height)
-            break;
-        const bool coloured = !block.layout()->formats().isEmpty();
-        if (line.bottom() < height) {
-            QVERIFY(coloured);
-            ++whole;
-        } else {
-            QVERIFY(!coloured);
-            ++cut;
-        }
-    }
-    QCOMPARE(whole, 5);
-    QCOMPARE(cut, 1);
-}
-
-void ColorMemoTest::navigationKeyDropsSelectionAtItsEnd()
-{
-    m_memo->setModelText(QStringLiteral("abcdef\nghi"));
-    m_memo->setFocus();
-    m_memo->setSelStart(1);
-    m_memo->setSelLength(3);
-    QTest::keyClick(m_memo, Qt::Key_Left);
-    QCOMPARE(m_memo->selStart(), 3);
-    QCOMPARE(m_memo->selLength(), 0);
-    m_memo->setSelStart(1);
-    m_memo->setSelLength(3);
-    QTest::keyClick(m_memo, Qt::Key_End);
-    QCOMPARE(m_memo->selStart(), 6);
-    // with a modifier the key keeps its usual meaning
-    m_memo->setSelStart(1);
-    m_memo->setSelLength(3);
-    QTest::keyClick(m_memo, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(m_memo->selStart(), 1);
-    QCOMPARE(m_memo->selLength(), 2);
-}
-
-void ColorMemoTest::shiftReleaseAndLeftClicksRecolour()
-{
-    m_memo->setModelText(QStringLiteral("<b>text"));
-    m_memo->setFocus();
-    m_memo->passes.clear();
-    QTest::keyRelease(m_memo, Qt::Key_Shift);
-    QCOMPARE(m_memo->passes, QList<bool>{false});
-    m_memo->passes.clear();
-    QTest::keyRelease(m_memo, Qt::Key_Shift, Qt::ControlModifier);
-    QVERIFY(m_memo->passes.isEmpty());
-    const QPoint point = charsRect(1, 2).center();
-    m_memo->passes.clear();
-    QTest::mousePress(m_memo->viewport(), Qt::LeftButton, {}, point);
-    QCOMPARE(m_memo->passes.size(), 1);
-    QTest::mouseRelease(m_memo->viewport(), Qt::LeftButton, {}, point);
-    QCOMPARE(m_memo->passes.size(), 2);
-    m_memo->passes.clear();
-    QTest::mousePress(m_memo->viewport(), Qt::RightButton, {}, point);
-    QTest::mouseRelease(m_memo->viewport(), Qt::RightButton, {}, point);
-    QVERIFY(m_memo->passes.isEmpty());
-}
-
-void ColorMemoTest::scrollBarFiresBeforeRecolour()
-{
-    QStringList lines;
-    for (int i = 0; i < 200; ++i)
-        lines << QStringLiteral("<b>%1").arg(i);
-    m_memo->setModelText(lines.join(u'\n'));
-    QStringList order;
-    m_memo->setOnVScroll([&](TColorMemo *sender) {
-        QCOMPARE(sender, m_memo);
-        order << QStringLiteral("scroll:%1").arg(m_memo->passes.size());
-    });
-    m_memo->passes.clear();
-    m_memo->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(order, QStringList{"scroll:0"});
-    QCOMPARE(m_memo->passes.value(0), false);
-    m_memo->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(order, QStringList({"scroll:0", "scroll:1"}));
-    m_memo->passes.clear();
-    // scrolling by other means recolours without the event
-    m_memo->verticalScrollBar()->setValue(0);
-    QCOMPARE(order.size(), 2);
-    QCOMPARE(m_memo->passes.size(), 1);
-    const QTextBlock top = m_memo->document()->firstBlock();
-    QVERIFY(!top.layout()->formats().isEmpty());
-}
-
-void ColorMemoTest::hotSpotCursorAndClick()
-{
-    m_memo->ColorRules().clear();
-    m_memo->HotSpot().Active = true;
-    m_memo->HotSpot().MarkerColor = clGreen;
-    m_memo->setModelText(QStringLiteral("see \x1Ehome\x1F page"));
-    QStringList clicks;
-    m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
-    QWidget *view = m_memo->viewport();
-    QTest::mouseMove(view, charsRect(6, 7).center());
-    QCOMPARE(view->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(view, Qt::LeftButton, {}, charsRect(6, 7).center());
-    QCOMPARE(clicks, QStringList{"home"});
-    QTest::mouseMove(view, charsRect(1, 2).center());
-    QCOMPARE(view->cursor().shape(), Qt::IBeamCursor);
-    QTest::mouseClick(view, Qt::LeftButton, {}, charsRect(1, 2).center());
-    QCOMPARE(clicks.size(), 1);
-    // markers show as blocks in the marker colour, the link underlined blue
-    const QImage image = render();
-    QVERIFY(countPixels(image, charsRect(4, 5), isGreen) > 100);
-    const auto isBlue = [](QRgb p) { return qBlue(p) > 150 && qRed(p) < 80 && qGreen(p) < 80; };
-    QVERIFY(countPixels(image, charsRect(5, 9), isBlue) > 10);
-}
-
-void ColorMemoTest::disabledMemoShowsNoColours()
-{
-    m_memo->setModelText(QStringLiteral("<b>x"));
-    QVERIFY(countPixels(render(), charsRect(0, 3), isGreen) > 10);
-    m_memo->setEnabled(false);
-    QCOMPARE(countPixels(render(), charsRect(0, 3), isGreen), 0);
-    m_memo->setEnabled(true);
-    m_memo->ColorRules().clear();
-    QCOMPARE(countPixels(render(), charsRect(0, 3), isGreen), 0);
-}
-
-void ColorMemoTest::eventDrawAndKeyDrawHandlers()
-{
-    m_memo->setModelText(QStringLiteral("abcdef <b>"));
-    TColorRule *rule = m_memo->ColorRules().add();
-    rule->setKeyDrawingType(TColorRule::dtEventDraw);
-    rule->setZOrder(100);
-    const TKeyDescr *array = nullptr;
-    m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr> a, int &count) {
-        array = a.data();
-        QVERIFY(window == u"abcdef <b>");
-        a[0] = {1, 2, clGreen, 0, 0};
-        a[1] = {-50, INT_MAX, clBlue, 1, 0}; // outside the window: cut to it
-        count = 1000;
-    });
-    m_memo->setColorLimMax(2);
-    m_memo->paintColors(false);
-    const TKeyDescr *first = array;
-    m_memo->setColorLimMax(2); // same value keeps the array
-    m_memo->paintColors(false);
-    QCOMPARE(array, first);
-    QVERIFY(countPixels(render(), charsRect(1, 3), isGreen) > 10);
-
-    QStringList keys;
-    m_memo->setOnDrawKey([&](QPainter &, const QString &key, const QRect &rect, TColor) {
-        keys << key;
-        QVERIFY(rect.width() > 0);
-    });
-    m_memo->setColorLimMax(0);
-    render();
-    QVERIFY(keys.contains(QStringLiteral("<b>")));
-}
-
-void ColorMemoTest::badTextAndDocumentChangesSurvive()
-{
-    // NUL characters: the keyword after one is coloured
-    m_memo->setModelText(QStringView(u"x\0y <b>", 7).toString());
-    QVERIFY(countPixels(render(), charsRect(4, 7), isGreen) > 10);
-
-    // a single line of 1 MB
-    QString big = QStringLiteral("<b>");
-    while (big.size() < (1 << 20))
-        big += QStringLiteral("<td class=\"x\">word</td> ");
-    m_memo->setModelText(big);
-    QVERIFY(countPixels(render(), charsRect(0, 3), isGreen) > 10);
-
-    // emptied and replaced while a paint is due
-    m_memo->viewport()->update();
-    m_memo->clear();
-    render();
-    m_memo->viewport()->update();
-    auto *replacement = new QTextDocument(m_memo);
-    replacement->setDocumentLayout(new QPlainTextDocumentLayout(replacement));
-    replacement->setPlainText(QStringLiteral("<b>new"));
-    m_memo->setDocument(replacement);
-    QVERIFY(countPixels(render(), charsRect(0, 3), isGreen) > 10);
-    m_memo->setPlainText(QString());
-    QTest::qWait(20);
-    render();
-}
-
-void ColorMemoTest::longLineColouredWhereScrolledAndTyped()
-{
-    // a page on one line, its last tag at the far right
-    QString big;
-    while (big.size() < (1 << 20))
-        big += QStringLiteral("<td class=\"x\">word</td> ");
-    big += QStringLiteral("plain <b>end");
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo->setModelText(big);
-    render();
-    m_memo->setFocus();
-    std::vector<std::size_t> reads; // what each pass reads of the text
-    TColorRule *reader = m_memo->ColorRules().add();
-    reader->setKeyDrawingType(TColorRule::dtEventDraw);
-    m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr>, int &count) {
-        reads.push_back(window.size());
-        count = 0;
-    });
-    m_memo->setColorLimMax(1);
-
-    m_memo->setSelStart(int(big.size()) - 3);
-    m_memo->ensureCursorVisible();
-    QVERIFY(m_memo->horizontalScrollBar()->value() > 1000);
-    const int key = m_memo->textCursor().position() - 3; // in the document
-    QImage image = render();
-    QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(key - 6, key - 1), isGreen), 0); // "plain"
-    QVERIFY(countPixels(image, charsRect(key - 6, key - 1), isDark) > 10);
-
-    // typed there: the new tag is coloured, and the passes read the lines
-    // in view, not the whole line
-    reads.clear();
-    QTest::keyClicks(m_memo, QStringLiteral("<u> "));
-    image = render();
-    QVERIFY(countPixels(image, charsRect(key, key + 3), isGreen) > 10);
-    QVERIFY(countPixels(image, charsRect(key + 3, key + 6), isGreen) > 10);
-    QCOMPARE(countPixels(image, charsRect(key + 7, key + 10), isGreen), 0);
-    QVERIFY(!reads.empty());
-    const int linesInView = m_memo->viewport()->height() / m_memo->fontMetrics().lineSpacing() + 1;
-    for (const std::size_t read : reads)
-        QVERIFY(read < std::size_t(linesInView + 2) * DisplayLines::LongestShownLine);
-    QCOMPARE(m_memo->text(), big.insert(big.size() - 3, QStringLiteral("<u> ")));
-}
-
-void ColorMemoTest::keyAcrossADisplayBreakColoured()
-{
-    // "<" ends the first display line, "b>" starts the second, at the top of
-    // the view
-    const int piece = DisplayLines::PieceLength;
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo->setModelText(QString(piece - 1, u'x') + QStringLiteral("<b>") + QString(8 * piece, u'x')
-                          + QStringLiteral("\nmore").repeated(40));
-    m_memo->verticalScrollBar()->setValue(1);
-    QCOMPARE(m_memo->firstVisibleBlock().blockNumber(), 1);
-    QVERIFY(countPixels(render(), charsRect(piece + 1, piece + 2), isGreen) > 10); // the 'b'
-}
-
-void ColorMemoTest::hotSpotAcrossADisplayBreak()
-{
-    // "ho" ends the first display line, "me" starts the second
-    const int piece = DisplayLines::PieceLength;
-    m_memo->ColorRules().clear();
-    m_memo->HotSpot().Active = true;
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo->setModelText(QString(piece - 3, u'x') + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
-    QStringList clicks;
-    m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
-    QTest::mouseMove(m_memo->viewport(), charsRect(piece + 1, piece + 2).center());
-    QCOMPARE(m_memo->viewport()->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(m_memo->viewport(), Qt::LeftButton, {}, charsRect(piece + 1, piece + 2).center());
-    QCOMPARE(clicks, QStringList{"home"});
 }
 
 QTEST_MAIN(ColorMemoTest)

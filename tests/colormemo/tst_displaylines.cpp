@@ -98,6 +98,9 @@ private slots:
     // one edited, and no block is longer than a line shown whole.
     void editsSeeTheTextWithoutBreaks()
     {
+        // (the model's breaks, against which the memo is checked)
+        QCOMPARE(TextModel::fromCrlf(u"a\r\nb\rc\nd\r"), QString("a\nb\nc\nd\n"));
+        QCOMPARE(TextModel::toCrlf(u"a\nb\u2029c"), QString("a\r\nb\r\nc"));
         TColorMemo memo;
         applyDocumentRules(memo); // coloured and shown, as in a document window
         memo.show();

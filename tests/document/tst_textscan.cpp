@@ -204,34 +204,6 @@ private slots:
         QCOMPARE(edit.inserted, QString("\r\nc"));
         QVERIFY(scan.takeEdit().isEmpty());
     }
-
-    void fiftyMegabytesWithAMillionMatches()
-    {
-        QString text;
-        text.reserve(50'000'000);
-        const QString line = QString(40, 'x') + " tag tag\r\n"; // 50 characters, two matches
-        while (text.size() < 50'000'000)
-            text += line;
-        const MatchRule rule("TAG", false);
-        SearchScan search(text, rule, scanRange(text.size(), 0, 0, false, 3));
-        int found = 0;
-        qsizetype last = 0;
-        while (const qsizetype position = search.next()) {
-            ++found;
-            last = position;
-        }
-        QCOMPARE(found, 2'000'000);
-        QCOMPARE(last, text.size() - 4);
-
-        ReplaceScan replace(text, rule, "<b>", scanRange(text.size(), 0, 0, false, 3));
-        while (replace.next())
-            replace.replace();
-        const TextEdit edit = replace.takeEdit();
-        QCOMPARE(edit.start, 41);
-        QCOMPARE(edit.inserted.size(), text.size() - 41 - 2);
-        QVERIFY(edit.inserted.endsWith(" <b> <b>"));
-        QCOMPARE(replace.length(), text.size());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTextScan)

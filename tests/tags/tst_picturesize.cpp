@@ -3,9 +3,9 @@
 #include "apperror.h"
 #include "jpegwriter.h"
 #include "picturesize.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,16 +31,8 @@ private:
 
     QString write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-    QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        writeFile(dir.filePath(name), bytes);
+        return dir.filePath(name);
     }
 
 private slots:
@@ -54,11 +46,11 @@ private slots:
         QTest::newRow("baseline JPEG from Qt") << dir.filePath(QStringLiteral("qt.jpg")) << QSize(123, 45);
         const QString progressive = dir.filePath(QStringLiteral("progressive.JPEG"));
         QVERIFY(writeTestJpeg(progressive, 641, 479, true));
-        QVERIFY(read(progressive).contains(QByteArray("\xFF\xC2", 2))); // SOF2: progressive indeed
+        QVERIFY(readFile(progressive).contains(QByteArray("\xFF\xC2", 2))); // SOF2: progressive indeed
         QTest::newRow("progressive JPEG") << progressive << QSize(641, 479);
         const QString large = dir.filePath(QStringLiteral("large.jpg"));
         QVERIFY(writeTestJpeg(large, 3000, 17, false));
-        QTest::newRow("large JPEG padded after its end") << write(QStringLiteral("large.jpg"), read(large) + QByteArray(100, '\0'))
+        QTest::newRow("large JPEG padded after its end") << write(QStringLiteral("large.jpg"), readFile(large) + QByteArray(100, '\0'))
                                                          << QSize(3000, 17);
         QTest::newRow("GIF") << write(QStringLiteral("a.gif"), gifBytes(300, 2)) << QSize(300, 2);
         QTest::newRow("GIF at the largest size") << write(QStringLiteral("b.GIF"), gifBytes(65535, 258)) << QSize(65535, 258);
@@ -78,7 +70,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString source = dir.filePath(QStringLiteral("source.jpg"));
         QVERIFY(writeTestJpeg(source, 200, 100, false));
-        const QByteArray jpeg = read(source);
+        const QByteArray jpeg = readFile(source);
         const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
         QByteArray corruptSof = jpeg;
         corruptSof[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 3] = char(0x01); // impossible length
