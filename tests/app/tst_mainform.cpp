@@ -348,16 +348,6 @@ private slots:
         QVERIFY(!area.contains(places[again - 1].translated(step, step)));
     }
 
-    void minimumWidth()
-    {
-        AppFixture app;
-        Tmainform &main = app.start();
-        main.showNormal();
-        main.resize(500, 400);
-        QApplication::processEvents();
-        QCOMPARE(main.width(), 655);
-    }
-
     void exitAsksForEveryChangedPage()
     {
         AppFixture app;

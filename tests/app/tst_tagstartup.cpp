@@ -63,16 +63,6 @@ private slots:
         QVERIFY(!text.contains("\"DEF"));
     }
 
-    void resetOneOfAUserSlotResetsItsCaption()
-    {
-        resetTag(60);
-        QCOMPARE(g_tags.slot(60).opening, QString("----------"));
-        QCOMPARE(g_tags.captions[4], QString("----------"));
-        QVERIFY(storeText().contains("\"DEF4\"=\"----------\""));
-        resetTag(0);
-        resetTag(70); // out of range: nothing happens
-    }
-
     // A fresh start after "Set/reset ALL": the next start turns the empty user
     // slots into dashes, slot 39 always comes back, slot 25 is rewritten.
     void startupRepairAfterInstallAll()
@@ -90,17 +80,6 @@ private slots:
         QCOMPARE(g_tags.slot(25).opening, QString()); // its default is empty
         QVERIFY(storeText().contains("\"TAG25\"=\"\""));
         QVERIFY(storeText().contains("\"TAG39\"=\"<STYLE type=\\\"text/css\\\">\""));
-    }
-
-    void repairWithoutAStoreFillsEverySlot()
-    {
-        loadAllSettings();
-        repairTagTable();
-        for (int n = 1; n <= TagTable::kSlots; ++n) {
-            if (n != 25)
-                QVERIFY(!g_tags.slot(n).opening.isEmpty());
-        }
-        QVERIFY(!storeText().contains("tagsins")); // the question comes back next time
     }
 };
 
