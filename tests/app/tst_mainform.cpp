@@ -23,31 +23,10 @@
 
 namespace {
 
-QStringList barCaptions(Tmainform &main)
-{
-    QStringList captions;
-    for (QAction *action : main.menuBar()->actions())
-        captions << action->text();
-    return captions;
-}
-
-// The items of the bar's menu at that index, "-" for a separator.
-QStringList itemCaptions(Tmainform &main, int index)
-{
-    QStringList captions;
-    for (QAction *action : main.menuBar()->actions().at(index)->menu()->actions())
-        captions << (action->isSeparator() ? QString("-") : action->text());
-    return captions;
-}
-
 bool enabled(Tmainform &main, const char *name)
 {
     return main.action(name)->isEnabled();
 }
-
-const char *const kDocumentButtons[] = {"ToolButton3", "ToolButton4", "ToolButton6", "ToolButton7",
-                                        "ToolButton9", "ToolButton10", "ToolButton12", "ToolButton15",
-                                        "ToolButton16", "ToolButton18", "ToolButton19"};
 
 // Every command reachable from the menu bar, submenus included.
 QList<QAction *> barActions(QMenuBar *bar)
@@ -78,33 +57,18 @@ private slots:
         app.messages.answers << Messages::No;
         Tmainform &main = app.start();
         QCOMPARE(app.messages.shown.size(), 2);
-        const Messages::Request question = app.messages.shown[0];
-        QCOMPARE(question.text, QString("The HTML tags have not been installed yet!\r\n"
-                                        "Do You wish to install the default tags now ?"));
-        QCOMPARE(question.kind, Messages::Kind::Confirmation);
-        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
-        QCOMPARE(question.helpContext, 3003);
-        const Messages::Request notice = app.messages.shown[1];
-        QCOMPARE(notice.text, QString("To set the default HTML tags later,\r\n"
-                                      "use the \"configuration tool\" in the \"help\" menu."));
-        QCOMPARE(notice.kind, Messages::Kind::Information);
-        QCOMPARE(notice.buttons, Messages::OK | Messages::Help);
-        QCOMPARE(notice.helpContext, 1028);
+        QCOMPARE(app.messages.shown[0].helpContext, 3003); // install now?
+        QCOMPARE(app.messages.shown[1].helpContext, 1028); // how to later
 
+        // The defaults serve this run; the question comes back next time.
         for (int n = 1; n <= TagTable::kSlots; ++n)
             QCOMPARE(g_tags.slot(n).opening, QString::fromLatin1(tagDefault(n).opening));
         QVERIFY(!app.readFile("Quendel.reg").contains("tagsins"));
-        QVERIFY(!enabled(main, "FTP1"));
-        QVERIFY(enabled(main, "Frames1"));
-        for (const char *name : kDocumentButtons)
-            QVERIFY2(!enabled(main, name), name);
-        QVERIFY(!enabled(main, "ToolButton32"));
-        QVERIFY(!enabled(main, "ToolButton28"));
-        QVERIFY(enabled(main, "ToolButton1"));
+        QVERIFY(!enabled(main, "FTP1") && !enabled(main, "ToolButton3") && !enabled(main, "ToolButton28"));
+        QVERIFY(enabled(main, "Frames1") && enabled(main, "ToolButton1"));
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("0 windows"));
         QCOMPARE(main.windowTitle(), QString("Quendel | version 3.5 "));
         QVERIFY(!main.hotKeyPanel()->isVisible());
-        QCOMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
     }
 
     void agreeingInstallsTheTable()
@@ -201,18 +165,11 @@ private slots:
 
         main.action("ToolButton1")->trigger();
         QCOMPARE(app.windows(), 1);
-        for (const char *name : kDocumentButtons)
-            QVERIFY2(enabled(main, name) || QByteArray(name).startsWith("ToolButton1") , name);
-        QVERIFY(!enabled(main, "ToolButton21"));
-        QVERIFY(!enabled(main, "ToolButton22"));
-        QVERIFY(!enabled(main, "ToolButton32"));
-        QVERIFY(enabled(main, "ToolButton28"));
-        QVERIFY(enabled(main, "ToolButton30"));
+        QVERIFY(enabled(main, "ToolButton3") && enabled(main, "ToolButton28") && enabled(main, "ToolButton30"));
+        QVERIFY(!enabled(main, "ToolButton21") && !enabled(main, "ToolButton22") && !enabled(main, "ToolButton32"));
 
         main.newDocument();
-        QVERIFY(enabled(main, "ToolButton21"));
-        QVERIFY(enabled(main, "ToolButton22"));
-        QVERIFY(enabled(main, "ToolButton32"));
+        QVERIFY(enabled(main, "ToolButton21") && enabled(main, "ToolButton22") && enabled(main, "ToolButton32"));
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("2 windows"));
         QVERIFY(!enabled(main, "Frames1"));
     }
@@ -226,17 +183,12 @@ private slots:
                                    app.writeFile("pages/c.txt", "c")};
         app.dialogs.openAnswers << files;
         main.action("ToolButton2")->trigger();
-        const Dialogs::FileRequest request = app.dialogs.requests.last();
-        QCOMPARE(request.title, QString("Choose file to open.."));
-        QCOMPARE(request.startFolder, app.path("pages"));
-        QCOMPARE(request.helpContext, 3);
-        QCOMPARE(app.windows(), 3);
+        QCOMPARE(app.dialogs.requests.last().startFolder, app.path("pages"));
         QStringList opened;
         for (Teditform *doc : main.documents().windows())
             opened << doc->page().fileName();
         QCOMPARE(opened, files);
         QCOMPARE(app.active()->page().fileName(), files.last());
-        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
 
         // The files after one that cannot be read are not opened.
         app.dialogs.openAnswers << QStringList{app.path("pages/missing.htm"), files[0]};
@@ -245,24 +197,22 @@ private slots:
         QCOMPARE(app.messages.texts(), QStringList{"Cannot open file " + app.path("pages/missing.htm")});
     }
 
+    // A page's menus join the bar, its File menu in place of the main
+    // window's; they go with the last page.
     void menusMergeByGroup()
     {
         AppFixture app;
         Tmainform &main = app.start();
+        const auto fileMenu = [&main] { return main.menuBar()->actions().first()->menu(); };
+        QCOMPARE(main.menuBar()->actions().size(), 3);
+        QVERIFY(!fileMenu()->actions().contains(app.item("Save1")));
         main.newDocument();
-        QCOMPARE(barCaptions(main),
-                 (QStringList{"&File", "&Edit", "&View", "&Structure", "&Objects", "&Meta tags", "&Text",
-                              "&Lists", "Fo&rms", "&CSS", "&Javascripts", "&Geos", "&Defined", "Misc &x",
-                              "&Window", "Wi&zards", "&Help"}));
-        // The page's File menu replaced the main window's.
-        QCOMPARE(itemCaptions(main, 0), (QStringList{"&New", "&Open...", "-", "&Save", "S&ave as..", "Save all", "-",
-                                                     "&Insert textfile...", "Insert from textfile...", "-", "Print...",
-                                                     "Printer setup...", "-", "&Close", "Close all", "-", "E&xit"}));
-        QCOMPARE(itemCaptions(main, 13).mid(3), (QStringList{"Get color", "-", "Autosave", "-", "Link to Quendel"}));
-        QCOMPARE(itemCaptions(main, 11).mid(3), (QStringList{"Geo form", "-", "Links"}));
+        QCOMPARE(main.menuBar()->actions().size(), 17);
+        QVERIFY(fileMenu()->actions().contains(app.item("Save1")));
+        QCOMPARE(main.menuBar()->actions().last()->text(), QString("&Help"));
         app.active()->closeWindow();
-        QTRY_COMPARE(barCaptions(main), (QStringList{"&File", "Wi&zards", "&Help"}));
-        QCOMPARE(itemCaptions(main, 0), (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
+        QTRY_COMPARE(main.menuBar()->actions().size(), 3);
+        QVERIFY(!fileMenu()->actions().contains(app.item("Save1")));
     }
 
     void windowMenuListsTheOpenPages()
@@ -318,26 +268,6 @@ private slots:
         QCOMPARE(app.windows(), 3);
     }
 
-    void hintsAndTooltips()
-    {
-        AppFixture app;
-        Tmainform &main = app.start();
-        QToolBar *bar = main.toolBar();
-        QWidget *open = bar->widgetForAction(main.action("ToolButton2"));
-        QTest::mouseMove(open);
-        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString("Click here to open an existing file"));
-        QTest::mouseMove(main.mdiArea(), QPoint(300, 300));
-        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString());
-        QCOMPARE(main.action("ToolButton1")->toolTip(), QString("New file"));
-        QCOMPARE(main.action("ToolButton27")->statusTip(), QString("Click here to exit the program"));
-        QCOMPARE(open->width(), 25);
-        int separators = 0;
-        for (QAction *action : bar->actions())
-            separators += action->isSeparator();
-        QCOMPARE(separators, 9);
-        QCOMPARE(bar->actions().size(), 23 + 9);
-    }
-
     // Each panel shows its text whole, the longest explanation and the
     // size of a 50 MB page among them, and keeps at least its own width.
     void statusPanelsShowTheirTextsWhole()
@@ -347,6 +277,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QTest::mouseMove(main.toolBar()->widgetForAction(main.action("ToolButton1")));
         QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString("Click here to open a file with the basic HTML tags"));
+        QTest::mouseMove(main.mdiArea(), QPoint(300, 300));
+        QTRY_COMPARE(app.panel(DocumentHost::HintPanel), QString());
         main.setPanel(DocumentHost::SizePanel, QStringLiteral("52428800 bytes"));
         main.setPanel(DocumentHost::CountPanel, QStringLiteral("100 windows"));
         QTRY_COMPARE(cutCaptions(*main.statusBar()), QStringList());
@@ -385,7 +317,6 @@ private slots:
         QStringList texts;
         for (QLabel *label : main.hotKeyPanel()->widget()->findChildren<QLabel *>())
             texts << label->text();
-        QCOMPARE(texts.size(), 73);
         QVERIFY(texts.contains("> (Ctrl+Shift+<)"));
         QVERIFY(texts.contains("Formtags(Shift+Ctrl+)"));
         QCOMPARE(cutCaptions(*main.hotKeyPanel()), QStringList());
@@ -417,16 +348,6 @@ private slots:
         QVERIFY(!area.contains(places[again - 1].translated(step, step)));
     }
 
-    void minimumWidth()
-    {
-        AppFixture app;
-        Tmainform &main = app.start();
-        main.showNormal();
-        main.resize(500, 400);
-        QApplication::processEvents();
-        QCOMPARE(main.width(), 655);
-    }
-
     void exitAsksForEveryChangedPage()
     {
         AppFixture app;
@@ -439,7 +360,6 @@ private slots:
         app.messages.answers << Messages::No;
         QVERIFY(main.close());
         QApplication::processEvents();
-        QCOMPARE(app.windows(), 0);
         QCOMPARE(app.windows(), 0);
     }
 };

@@ -1,28 +1,84 @@
 // What only a real X server shows: the titles as the window manager reads
 // them, the keyboard mapping of real key presses, a window that comes up
-// while a dialog runs, and where the focus is when a dialog has gone. The
-// test runs on its own Xvfb.
+// while a dialog runs, and where the focus is when a dialog has gone; and
+// the real program started as a user would, with its own store. The test
+// runs on its own Xvfb.
+#include "bytetext.h"
 #include "colormemo.h"
 #include "ftp/ftpwindowsteps.h"
 #include "ftp/localftpserver.h"
 #include "ftpaccounts.h"
 #include "loadform.h"
+#include "nativefiles.h"
 #include "support/appfixture.h"
 #include "support/wholecaption.h"
 #include "support/xsession.h"
 
 #include <QFileDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
 XSession *g_x = nullptr;
+
+const QString kMainCaption = QStringLiteral("Quendel | version 3.5 ");
+const QByteArray kInstalledStore =
+    "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\n\"tagsins\"=dword:00000001\n";
+
+// Runs the program, or 'through' (a shell) with the arguments, on the X
+// server with the store.
+void startProgram(QProcess &process, const QString &store, const QStringList &arguments, const QString &through = {})
+{
+    QProcessEnvironment environment = g_x->environment();
+    environment.insert("QUENDEL_STORE", store);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(through.isEmpty() ? qEnvironmentVariable("QUENDEL_BINARY") : through, arguments);
+    QVERIFY(process.waitForStarted());
+}
+
+void stopProgram(QProcess &process)
+{
+    QCOMPARE(process.state(), QProcess::Running); // no crash on the way
+    process.terminate();
+    process.waitForFinished(5000);
+}
+
+// Waits for a message box of the program and answers it with its default
+// button; its title as the window manager reads it, "" when none comes.
+QString answerNextBox(const QProcess &process)
+{
+    QByteArray box;
+    QString title;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            const QMap<QByteArray, QString> windows = g_x->windows(process.processId());
+            for (auto it = windows.begin(); it != windows.end(); ++it) {
+                if (it.value() != kMainCaption) {
+                    box = it.key();
+                    title = it.value();
+                    return true;
+                }
+            }
+            return false;
+        },
+        20000);
+    if (!shown)
+        return {};
+    g_x->run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(box)});
+    g_x->run("xdotool", {"key", "Return"});
+    const bool answered = QTest::qWaitFor([&] { return !g_x->windows(process.processId()).contains(box); }, 20000);
+    return answered ? title : QString();
+}
 
 } // namespace
 
 class TestRealDisplay : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_dir;
 
 private slots:
     void init()
@@ -34,22 +90,48 @@ private slots:
         g_x->run("xdotool", {"mousemove", "1279", "1023"});
     }
 
+    // A damaged store and a folder for a file: the program reports both,
+    // asks to install the tags (the store could not say they are), and goes
+    // on with its main window; the store stays as it was, also after Yes.
     // Every title reads exactly as given, nothing added to it.
-    void titlesAsTheWindowManagerReadsThem()
+    void reportsADamagedStoreAndAFolderArgument()
     {
-        QTemporaryDir dir;
-        QProcess program;
-        QProcessEnvironment environment = g_x->environment();
-        environment.insert("QUENDEL_STORE", dir.filePath("new.reg")); // asks to install the tags
-        program.setProcessEnvironment(environment);
-        program.start(qEnvironmentVariable("QUENDEL_BINARY"), {});
-        QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(g_x->windows(program.processId()).size() == 2, 20000);
-        QStringList titles = g_x->windows(program.processId()).values();
-        titles.sort();
-        QCOMPARE(titles, (QStringList{"Confirm", "Quendel | version 3.5 "}));
-        program.kill();
-        program.waitForFinished();
+        const QString store = m_dir.filePath("damaged.reg");
+        writeFile(store, "\x01\x02 not a store");
+        QProcess process;
+        startProgram(process, store, {m_dir.path()});
+        QStringList boxes;
+        for (int i = 0; i < 3; ++i)
+            boxes << answerNextBox(process);
+        QCOMPARE(boxes, (QStringList{"Error", "Error", "Confirm"}));
+        QTRY_COMPARE_WITH_TIMEOUT(g_x->windows(process.processId()).values(), QStringList{kMainCaption}, 20000);
+        stopProgram(process);
+        QCOMPARE(readFile(store), QByteArray("\x01\x02 not a store"));
+    }
+
+    // Through the real keyboard: a page whose name is not UTF-8, named
+    // relative to the working directory, opens from the command line and
+    // Ctrl+Alt+S saves it under its own name.
+    void aLatin1PageFromTheCommandLineIsSavedUnderItsName()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath("site"));
+        const QString page = m_dir.filePath(ByteText::decode("site/caf\xe9.html"));
+        QVERIFY(NativeFiles::write(page, "<P>"));
+        const QString store = m_dir.filePath("x.reg");
+        writeFile(store, kInstalledStore);
+        QProcess process;
+        process.setWorkingDirectory(m_dir.filePath("site"));
+        // The shell hands the name's own bytes on: QProcess would not.
+        startProgram(process, store, {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
+                     "/bin/sh");
+        const auto removePage = qScopeGuard([&] { removeContents(m_dir.filePath("site")); });
+        QTRY_COMPARE_WITH_TIMEOUT(g_x->windows(process.processId()).values(), QStringList{kMainCaption}, 20000);
+        g_x->run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(g_x->windows(process.processId()).firstKey())});
+        g_x->run("xdotool", {"type", "x"});
+        g_x->run("xdotool", {"key", "ctrl+alt+s"});
+        QTRY_COMPARE_WITH_TIMEOUT(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"), 20000);
+        QCOMPARE(nativeNames(m_dir.filePath("site")), QList<QByteArray>{"caf\xe9.html"});
+        stopProgram(process);
     }
 
     // Shift with the key left of Z on a 102-key keyboard, and Shift with

@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "support/files.h"
 #include "settingsstore.h"
 #include "startup.h"
 #include "tagcommands.h"
@@ -14,11 +15,7 @@ class TestTagStartup : public QObject
 
     QTemporaryDir m_dir;
 
-    QByteArray storeText() const
-    {
-        QFile file(RegKey::storePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray storeText() const { return readFile(RegKey::storePath()); }
 
 private slots:
     void init()
@@ -41,9 +38,6 @@ private slots:
             const int expected = int(strlen(d.opening)) - d.caretOffset + d.extra + int(strlen(d.closing));
             QVERIFY2(d.back == expected, qPrintable(QString("slot %1").arg(n)));
         }
-        QCOMPARE(tagDefault(45).opening,
-                 "<A HREF=\"/cgi-bin/geoplus_apps/ans_entry\">Sign guestbook</A> | "
-                 "<A HREF=\"geobook.html\">View guestbook</A>");
         // Every command names a slot of its own handler.
         for (const TagCommand &command : tagCommands()) {
             if (command.slot)
@@ -69,16 +63,6 @@ private slots:
         QVERIFY(!text.contains("\"DEF"));
     }
 
-    void resetOneOfAUserSlotResetsItsCaption()
-    {
-        resetTag(60);
-        QCOMPARE(g_tags.slot(60).opening, QString("----------"));
-        QCOMPARE(g_tags.captions[4], QString("----------"));
-        QVERIFY(storeText().contains("\"DEF4\"=\"----------\""));
-        resetTag(0);
-        resetTag(70); // out of range: nothing happens
-    }
-
     // A fresh start after "Set/reset ALL": the next start turns the empty user
     // slots into dashes, slot 39 always comes back, slot 25 is rewritten.
     void startupRepairAfterInstallAll()
@@ -96,17 +80,6 @@ private slots:
         QCOMPARE(g_tags.slot(25).opening, QString()); // its default is empty
         QVERIFY(storeText().contains("\"TAG25\"=\"\""));
         QVERIFY(storeText().contains("\"TAG39\"=\"<STYLE type=\\\"text/css\\\">\""));
-    }
-
-    void repairWithoutAStoreFillsEverySlot()
-    {
-        loadAllSettings();
-        repairTagTable();
-        for (int n = 1; n <= TagTable::kSlots; ++n) {
-            if (n != 25)
-                QVERIFY(!g_tags.slot(n).opening.isEmpty());
-        }
-        QVERIFY(!storeText().contains("tagsins")); // the question comes back next time
     }
 };
 

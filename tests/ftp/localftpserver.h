@@ -7,8 +7,6 @@
 #include "serverprocess.h"
 #include "support/files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 class LocalFtpServer
@@ -16,11 +14,6 @@ class LocalFtpServer
 public:
     static constexpr char kUser[] = "user";
     static constexpr char kPassword[] = "secret";
-
-    LocalFtpServer() = default;
-    LocalFtpServer(const LocalFtpServer &) = delete;
-    LocalFtpServer &operator=(const LocalFtpServer &) = delete;
-    ~LocalFtpServer() { stop(); }
 
     // Starts the server with ftpserver.py's options ("--tls", "--perm", "elr",
     // ...); false when it did not come up listening within half a minute.
@@ -35,15 +28,11 @@ public:
 
     void stop() { m_process.stop(); }
 
-    int port() const { return m_process.port(); }
     // The host text of an account on this server.
-    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(m_process.port()); }
     QString path(const QString &name) const { return m_root.filePath(name); }
-
     QString write(const QString &name, const QByteArray &bytes) const { return putFile(path(name), bytes); }
-
     void mkdir(const QString &name) const { QDir().mkpath(path(name)); }
-
     QByteArray read(const QString &name) const { return readFile(path(name)); }
 
 private:

@@ -7,8 +7,6 @@
 #include "serverprocess.h"
 #include "support/files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 class LocalSftpServer

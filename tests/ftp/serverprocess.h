@@ -4,9 +4,7 @@
 // listening on 127.0.0.1, ended with its whole group (a server's session
 // processes too) when this object goes.
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QProcess>
 
 #include <arpa/inet.h>
@@ -15,22 +13,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-// Puts a file where a server serves it, making its folders; its path.
-inline QString putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-    return path;
-}
-
 class ServerProcess
 {
 public:
-    ServerProcess() = default;
-    ServerProcess(const ServerProcess &) = delete;
-    ServerProcess &operator=(const ServerProcess &) = delete;
     ~ServerProcess() { stop(); }
 
     // Starts a server that prints "ready <port>" once it takes connections.
@@ -87,9 +72,7 @@ public:
     static int freePort()
     {
         const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sockaddr_in address = loopback(0);
         socklen_t length = sizeof address;
         int port = 0;
         if (::bind(probe, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
@@ -108,13 +91,19 @@ private:
         return m_process.waitForStarted(30000);
     }
 
-    static bool takesConnections(int port)
+    static sockaddr_in loopback(int port)
     {
-        const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = htons(quint16(port));
+        return address;
+    }
+
+    static bool takesConnections(int port)
+    {
+        const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = loopback(port);
         const bool connected = ::connect(probe, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
         ::close(probe);
         return connected;

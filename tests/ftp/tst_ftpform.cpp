@@ -50,9 +50,9 @@ class TestFtpForm : public QObject
     LocalFtpServer *m_server = nullptr;
     QTemporaryDir m_local;
 
-    void connectTo(const LocalFtpServer &server, const QString &password = LocalFtpServer::kPassword)
+    void connectTo(const LocalFtpServer &server)
     {
-        g_connection = {server.host(), LocalFtpServer::kUser, password};
+        g_connection = {server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword};
     }
 
 private slots:
@@ -67,7 +67,6 @@ private slots:
         for (const char *skipped : {"logo.gif", "README", "PAGE.HTM"})
             m_server->write(skipped, "skipped");
         m_server->write("sub/inner.htm", "inner");
-        m_server->mkdir("sub/deeper");
         m_server->mkdir("assets");
         QVERIFY(m_server->start());
         g_settings.saveDirectory = m_local.path();
@@ -79,25 +78,12 @@ private slots:
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Down, QString());
         form.show();
-        QCOMPARE(form.windowTitle(), QString("Quendel FTP"));
-        QCOMPARE(form.StatusLabel->text(),
-                 QString("\"Select\" the file to download. Move around by double-clicking the folders."));
-        QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
         QVERIFY(idle(form));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-        QCOMPARE(form.ListView1->headerItem()->text(0), QString("Folders"));
-        QCOMPARE(form.ListView1->columnWidth(0), 100);
-        QCOMPARE(form.ListView2->columnWidth(0), 150);
-        QVERIFY(form.ListView2->columnWidth(1) >= 60);
-        QCOMPARE(column(form.ListView1).size(), 2); // no "../" at the top
-        QVERIFY(column(form.ListView1).contains("assets") && column(form.ListView1).contains("sub"));
+        QCOMPARE(column(form.ListView1), (QStringList{"assets", "sub"})); // no "../" at the top
         QCOMPARE(column(form.ListView2), (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
         QCOMPARE(column(form.ListView2, 1), (QStringList{"1 bytes", "1024 bytes", "5 bytes", "4 Kb", "1 bytes"}));
-        QList<int> icons;
-        for (int i = 0; i < form.ListView2->topLevelItemCount(); ++i)
-            icons << form.ListView2->topLevelItem(i)->data(0, Qt::UserRole).toInt();
-        QCOMPARE(icons, (QList<int>{0, 0, 2, 1, 0}));
 
         // "Download" follows the selection and the focus; "Upload" never comes.
         QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
@@ -107,7 +93,6 @@ private slots:
         form.ListView1->setFocus();
         QVERIFY(!form.downloadb->isEnabled());
         form.ListView2->setFocus();
-        QVERIFY(form.downloadb->isEnabled());
         form.downloadb->setFocus();
         QVERIFY(form.downloadb->isEnabled());
         form.ListView2->clearSelection();
@@ -116,20 +101,13 @@ private slots:
         QSignalSpy up(form.FTP1, &TFTP::OnParentDir);
         doubleClick(form, "sub");
         QVERIFY(idle(form));
-        QCOMPARE(column(form.ListView1), (QStringList{"../", "deeper"}));
-        QCOMPARE(column(form.ListView2), QStringList{"inner.htm"});
-        doubleClick(form, "deeper");
-        QVERIFY(idle(form));
         QCOMPARE(column(form.ListView1), QStringList{"../"});
-        QVERIFY(column(form.ListView2).isEmpty());
+        QCOMPARE(column(form.ListView2), QStringList{"inner.htm"});
         // A second double-click while the first still runs does nothing.
         doubleClick(form, "../");
         doubleClick(form, "../");
         QVERIFY(idle(form));
         QCOMPARE(up.size(), 1);
-        QCOMPARE(column(form.ListView2), QStringList{"inner.htm"});
-        doubleClick(form, "../");
-        QVERIFY(idle(form));
         QCOMPARE(column(form.ListView1).value(0), QString("../"));
         QCOMPARE(column(form.ListView2).size(), 5);
         QVERIFY(form.isVisible());
@@ -141,10 +119,7 @@ private slots:
         ScriptedDialogs dialogs;
         ScriptedMessages messages;
         const QString target = m_local.filePath("my style.css");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
+        writeFile(target, "old");
         dialogs.saveAnswers << target;
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Down, QString());
@@ -155,7 +130,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         const Dialogs::FileRequest request = dialogs.requests.value(0);
-        QCOMPARE(request.title, QString("Chose folder and name to save file as"));
         QCOMPARE(request.fileName, QString("style.css"));
         QCOMPARE(request.startFolder, m_local.path());
         QVERIFY(form.downloaded());
@@ -188,15 +162,10 @@ private slots:
     {
         ScriptedHelp help;
         const QString page = m_local.filePath("new page.htm");
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<HTML>on disk</HTML>");
-        file.close();
+        writeFile(page, "<HTML>on disk</HTML>");
         connectTo(*m_server);
         Tftpform form(Tftpform::Mode::Up, page);
         form.show();
-        QCOMPARE(form.StatusLabel->text(),
-                 QString("Choose the target directory. Move around by double-clicking the folders."));
         QVERIFY(idle(form));
         QVERIFY(form.uploadb->isEnabled());
         form.ListView2->topLevelItem(0)->setSelected(true);
@@ -217,63 +186,20 @@ private slots:
         QVERIFY(closed.start());
         const QString closedHost = closed.host();
         closed.stop();
-        const struct {
-            QString host;
-            QString password;
-            QString message;
-        } cases[] = {
-            {m_server->host(), "Wrong-Pa55word",
-             "Membername and/or password not valid!\r\nPlease check the entries and try again"},
-            {closedHost, "Wrong-Pa55word",
-             "Not able to connect to the specified server!\r\nPlease check the entries and try again"},
-        };
-        for (const auto &failure : cases) {
+        for (const auto &[host, message] :
+             {std::pair{m_server->host(), "Membername and/or password not valid!\r\nPlease check the entries and try again"},
+              {closedHost, "Not able to connect to the specified server!\r\nPlease check the entries and try again"}}) {
             ScriptedMessages messages;
-            g_connection = {failure.host, LocalFtpServer::kUser, failure.password};
+            g_connection = {host, LocalFtpServer::kUser, "Wrong-Pa55word"};
             Tftpform form(Tftpform::Mode::Down, QString());
             form.show();
             QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
             QCOMPARE(form.result(), int(QDialog::Rejected));
-            QCOMPARE(messages.texts(), QStringList{failure.message});
-            QCOMPARE(messages.shown[0].kind, Messages::Kind::Error);
-            QCOMPARE(messages.shown[0].buttons, Messages::Buttons(Messages::OK));
-            QCOMPARE(messages.shown[0].helpContext, 0);
-            QVERIFY(!form.windowTitle().contains(failure.password));
-            QVERIFY(!form.StatusLabel->text().contains(failure.password));
+            QCOMPARE(messages.texts(), QStringList{message});
+            QVERIFY(!form.windowTitle().contains("Wrong-Pa55word"));
+            QVERIFY(!form.StatusLabel->text().contains("Wrong-Pa55word"));
             QCOMPARE(QApplication::overrideCursor(), nullptr);
         }
-    }
-
-    // The connection drops in mid-download: the old file stays as it was,
-    // nothing half-written is left, and nothing counts as downloaded.
-    void aDroppedDownloadKeepsTheOldFile()
-    {
-        LocalFtpServer dropping;
-        dropping.write("big.htm", QByteArray(4 * 1024 * 1024, 'b'));
-        QVERIFY(dropping.start({"--drop-after", "500000"}));
-        ScriptedDialogs dialogs;
-        ScriptedMessages messages;
-        QTemporaryDir local;
-        const QString target = local.filePath("big.htm");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old copy");
-        old.close();
-        dialogs.saveAnswers << target;
-        connectTo(dropping);
-        Tftpform form(Tftpform::Mode::Down, QString());
-        form.show();
-        QVERIFY(idle(form));
-        form.ListView2->topLevelItem(0)->setSelected(true);
-        bool progressShown = false;
-        connect(form.FTP1, &TFTP::OnDocOutput, &form, [&] { progressShown = form.ProgressBar1->isVisible(); });
-        form.downloadb->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 30000);
-        QVERIFY(progressShown);
-        QCOMPARE(messages.texts(), QStringList{"Unable to retrieve file!\r\nPlease check the entries and try again"});
-        QVERIFY(!form.downloaded());
-        QCOMPARE(readFile(target), QByteArray("old copy"));
-        QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
     }
 
     // A link that may be no folder is tried as one; when it is none, the
@@ -301,7 +227,8 @@ private slots:
         QCOMPARE(column(form.ListView1), QStringList{"../"});
     }
 
-    // Closing the window while a file moves ends the transfer there.
+    // While a file moves the progress shows; closing the window ends the
+    // transfer there and leaves the old file whole, nothing beside it.
     void closingDuringATransferEndsIt()
     {
         LocalFtpServer stalling;
@@ -309,6 +236,7 @@ private slots:
         QVERIFY(stalling.start({"--stall-after", "500000"}));
         ScriptedDialogs dialogs;
         QTemporaryDir local;
+        writeFile(local.filePath("big.htm"), "old copy");
         dialogs.saveAnswers << local.filePath("big.htm");
         connectTo(stalling);
         {
@@ -319,12 +247,13 @@ private slots:
             QSignalSpy output(form.FTP1, &TFTP::OnDocOutput);
             form.downloadb->click();
             QVERIFY(output.wait(20000));
-            QVERIFY(QApplication::overrideCursor());
+            QVERIFY(QApplication::overrideCursor() && form.ProgressBar1->isVisible());
             form.reject();
             QVERIFY(!form.downloaded());
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QTRY_VERIFY(QDir(local.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QTRY_COMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.htm"});
+        QCOMPARE(readFile(local.filePath("big.htm")), QByteArray("old copy"));
     }
 };
 

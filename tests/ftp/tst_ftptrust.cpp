@@ -18,17 +18,24 @@
 
 namespace {
 
-// Shows the FTP window on a server for an account, and waits until it has
-// listed the log-in folder or closed.
-template<typename Server>
-bool showUntilListedOrClosed(Tftpform &form, const Server &server, int account)
-{
-    g_connection = {server.host(), Server::kUser, Server::kPassword, account};
-    form.show();
-    return QTest::qWaitFor([&form] {
-        return !form.isVisible() || (!form.EncryptionLabel->text().isEmpty() && !form.FTP1->busy());
-    }, 30000);
-}
+// Shows the FTP window on a server for an account, answering its questions
+// as given, until it has listed the log-in folder or closed.
+struct Showing {
+    ScriptedMessages messages;
+    Tftpform form{Tftpform::Mode::Down, QString()};
+    bool settled = false;
+
+    template <typename Server>
+    Showing(const Server &server, int account, QList<Messages::Button> answers = {})
+    {
+        messages.answers << answers;
+        g_connection = {server.host(), Server::kUser, Server::kPassword, account};
+        form.show();
+        settled = QTest::qWaitFor([this] {
+            return !form.isVisible() || (!form.EncryptionLabel->text().isEmpty() && !form.FTP1->busy());
+        }, 30000);
+    }
+};
 
 } // namespace
 
@@ -46,13 +53,10 @@ private slots:
         QFile::copy(QStringLiteral(QUENDEL_FTP_SERVER), server.path("page.htm"));
         const QString fingerprint = fingerprintText(PeerIdentity::Kind::Certificate, server.certificateFingerprint());
         {
-            ScriptedMessages messages;
-            messages.answers << Messages::No;
-            Tftpform form(Tftpform::Mode::Down, QString());
-            QVERIFY(showUntilListedOrClosed(form, server, 1));
-            QVERIFY(!form.isVisible());
-            QCOMPARE(messages.shown.size(), 1);
-            const Messages::Request question = messages.shown[0];
+            Showing no(server, 1, {Messages::No});
+            QVERIFY(no.settled && !no.form.isVisible());
+            QCOMPARE(no.messages.shown.size(), 1);
+            const Messages::Request question = no.messages.shown[0];
             QCOMPARE(question.kind, Messages::Kind::Warning);
             QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
             QCOMPARE(question.helpContext, 1035);
@@ -63,22 +67,18 @@ private slots:
             QVERIFY(storedValue("CERT1").isEmpty());
         }
         {
-            ScriptedMessages messages;
-            messages.answers << Messages::Yes;
-            Tftpform form(Tftpform::Mode::Down, QString());
-            QVERIFY(showUntilListedOrClosed(form, server, 1));
-            QCOMPARE(messages.shown.size(), 1);
-            QCOMPARE(form.ListView2->topLevelItemCount(), 1);
-            QCOMPARE(form.EncryptionLabel->text(), QString("Connection encrypted"));
+            Showing yes(server, 1, {Messages::Yes});
+            QVERIFY(yes.settled);
+            QCOMPARE(yes.messages.shown.size(), 1);
+            QCOMPARE(yes.form.ListView2->topLevelItemCount(), 1);
+            QCOMPARE(yes.form.EncryptionLabel->text(), QString("Connection encrypted"));
             QVERIFY(server.got("USER") && server.got("AUTH")); // the log is a witness
             QCOMPARE(storedValue("CERT1"), QString::fromLatin1(server.certificateFingerprint().toHex()));
             QVERIFY(connectedEncrypted(1));
         }
-        ScriptedMessages messages;
-        Tftpform form(Tftpform::Mode::Down, QString());
-        QVERIFY(showUntilListedOrClosed(form, server, 1));
-        QVERIFY(form.isVisible());
-        QVERIFY(messages.shown.isEmpty());
+        Showing pinned(server, 1);
+        QVERIFY(pinned.settled && pinned.form.isVisible());
+        QVERIFY(pinned.messages.shown.isEmpty());
     }
 
     void aChangedCertificateIsAskedAboutAgain()
@@ -87,12 +87,9 @@ private slots:
         LocalVsftpd other;
         QVERIFY(trusted.start("tls.example") && other.start("tls.example"));
         trustCertificate(1, trusted.certificateFingerprint());
-        ScriptedMessages messages;
-        messages.answers << Messages::No;
-        Tftpform form(Tftpform::Mode::Down, QString());
-        QVERIFY(showUntilListedOrClosed(form, other, 1));
-        QVERIFY(!form.isVisible());
-        const QString question = messages.texts().value(0);
+        Showing no(other, 1, {Messages::No});
+        QVERIFY(no.settled && !no.form.isVisible());
+        const QString question = no.messages.texts().value(0);
         QVERIFY(question.contains("Trusted before: "
                                   + fingerprintText(PeerIdentity::Kind::Certificate, trusted.certificateFingerprint())));
         QVERIFY(question.contains("Now: "
@@ -107,20 +104,15 @@ private slots:
         QVERIFY(plain.start());
         markConnectedEncrypted(1);
         {
-            ScriptedMessages messages;
-            Tftpform form(Tftpform::Mode::Down, QString());
-            QVERIFY(showUntilListedOrClosed(form, plain, 1));
-            QVERIFY(!form.isVisible());
-            QCOMPARE(messages.texts(), QStringList{encryptionRefusedMessage()});
-            QCOMPARE(messages.shown[0].kind, Messages::Kind::Error);
+            Showing refused(plain, 1);
+            QVERIFY(refused.settled && !refused.form.isVisible());
+            QCOMPARE(refused.messages.texts(), QStringList{encryptionRefusedMessage()});
             QVERIFY(!plain.got("USER") && !plain.got("PASS"));
         }
         // An account that never saw encryption goes on in plain FTP, and says so.
-        ScriptedMessages messages;
-        Tftpform form(Tftpform::Mode::Down, QString());
-        QVERIFY(showUntilListedOrClosed(form, plain, 2));
-        QVERIFY(form.isVisible() && messages.shown.isEmpty());
-        QCOMPARE(form.EncryptionLabel->text(), QString("Connection NOT encrypted"));
+        Showing other(plain, 2);
+        QVERIFY(other.settled && other.form.isVisible() && other.messages.shown.isEmpty());
+        QCOMPARE(other.form.EncryptionLabel->text(), QString("Connection NOT encrypted"));
         QVERIFY(!connectedEncrypted(2));
     }
 
@@ -133,28 +125,23 @@ private slots:
         server.write("index.htm", "page");
         QVERIFY(server.start() && other.start());
         {
-            ScriptedMessages messages;
-            messages.answers << Messages::Yes;
-            Tftpform form(Tftpform::Mode::Down, QString());
-            QVERIFY(showUntilListedOrClosed(form, server, 1));
-            QCOMPARE(messages.shown.size(), 1);
-            QCOMPARE(messages.shown[0].buttons, Messages::Yes | Messages::No | Messages::Help);
-            QVERIFY(messages.shown[0].text.startsWith("The server's host key is not known yet."));
-            QCOMPARE(form.ListView2->topLevelItemCount(), 1);
-            QCOMPARE(form.EncryptionLabel->text(), QString("Connection encrypted"));
+            Showing yes(server, 1, {Messages::Yes});
+            QVERIFY(yes.settled);
+            QCOMPARE(yes.messages.shown.size(), 1);
+            QCOMPARE(yes.messages.shown[0].buttons, Messages::Yes | Messages::No | Messages::Help);
+            QVERIFY(yes.messages.shown[0].text.startsWith("The server's host key is not known yet."));
+            QCOMPARE(yes.form.ListView2->topLevelItemCount(), 1);
+            QCOMPARE(yes.form.EncryptionLabel->text(), QString("Connection encrypted"));
         }
         QFile hosts(home.filePath(".ssh/known_hosts"));
         QVERIFY(hosts.open(QIODevice::WriteOnly | QIODevice::Truncate));
         hosts.write(server.knownHostName() + ' ' + other.publicKey() + '\n');
         hosts.close();
-        ScriptedMessages messages;
-        Tftpform form(Tftpform::Mode::Down, QString());
-        QVERIFY(showUntilListedOrClosed(form, server, 1));
-        QVERIFY(!form.isVisible());
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].kind, Messages::Kind::Warning);
-        QCOMPARE(messages.shown[0].buttons, Messages::Buttons(Messages::OK));
-        QVERIFY(messages.shown[0].text.startsWith("The server's host key is not the one ~/.ssh/known_hosts holds"));
+        Showing changed(server, 1);
+        QVERIFY(changed.settled && !changed.form.isVisible());
+        QCOMPARE(changed.messages.shown.size(), 1);
+        QCOMPARE(changed.messages.shown[0].buttons, Messages::Buttons(Messages::OK));
+        QVERIFY(changed.messages.shown[0].text.startsWith("The server's host key is not the one ~/.ssh/known_hosts holds"));
         QCOMPARE(server.passwordsReceived(), 1); // the first showing's only
     }
 };

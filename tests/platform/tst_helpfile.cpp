@@ -2,7 +2,6 @@
 #include "helpcontexts.h"
 #include "helpfile.h"
 #include "helpwindow.h"
-#include "support/scripted.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,19 +20,6 @@ namespace {
 
 const QString kSource = QStringLiteral(QUENDEL_SOURCE_DIR);
 const QString kBuild = QStringLiteral(QUENDEL_BUILD_DIR);
-
-HelpFile shippedFile()
-{
-    return HelpFile::load({kSource + "/resources/quendel.hlp"});
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return file.fileName();
-}
 
 const char kSmallFile[] =
     "<html><head><style>h2 { color: #804040; }</style></head><body>\n"
@@ -57,19 +43,14 @@ class TestHelpFile : public QObject
     Q_OBJECT
 
 private slots:
-    void everyContextHasATopic()
+    // Every context has a topic, the contents list every topic, every link
+    // leads to a topic, and every topic has a title and some sentences.
+    void shippedFileHolds()
     {
-        const HelpFile help = shippedFile();
+        const HelpFile help = HelpFile::load({kSource + "/resources/quendel.hlp"});
         QCOMPARE(help.state(), HelpFile::State::Loaded);
         for (int context : HelpContext::kAll)
             QVERIFY2(help.hasTopic(context), qPrintable(QString::number(context)));
-    }
-
-    // The contents list every topic, every link leads to a topic, and
-    // every topic has a title and some sentences.
-    void contentsAndLinksHold()
-    {
-        const HelpFile help = shippedFile();
         static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
         QSet<int> listed;
         for (auto it = link.globalMatch(help.contentsPage()); it.hasNext();)
@@ -119,18 +100,11 @@ private slots:
         QVERIFY(none.topicPage(1021).contains("quendel.hlp was not found"));
         QVERIFY(none.contentsPage().contains(missing));
 
-        const HelpFile empty = HelpFile::load({writeFile(dir, "empty.hlp", "")});
-        QCOMPARE(empty.state(), HelpFile::State::NoTopics);
-        QVERIFY(empty.contentsPage().contains("holds no help topics"));
-
-        QByteArray garbage;
-        for (int i = 0; i < 4096; ++i)
-            garbage += char((i * 7919) % 256);
-        const HelpFile junk = HelpFile::load({writeFile(dir, "junk.hlp", garbage)});
-        QCOMPARE(junk.state(), HelpFile::State::NoTopics);
-        QVERIFY(junk.topicPage(3).contains("holds no help topics"));
-        const HelpFile broken = HelpFile::parse("cut.hlp", "<section id=\"3\"><h2>Cut off");
-        QCOMPARE(broken.state(), HelpFile::State::NoTopics);
+        for (const char *text : {"", "<section id=\"3\"><h2>Cut off"}) {
+            const HelpFile empty = HelpFile::parse("empty.hlp", text);
+            QCOMPARE(empty.state(), HelpFile::State::NoTopics);
+            QVERIFY(empty.contentsPage().contains("holds no help topics"));
+        }
 
         QDir().mkpath(dir.filePath("folder.hlp"));
         const HelpFile folder = HelpFile::load({dir.filePath("folder.hlp")});
@@ -177,7 +151,6 @@ private slots:
         QCOMPARE(window.browser()->textCursor().selectedText(), QString("needle"));
         window.findButton->click(); // past the only one: found again from the top
         QCOMPARE(window.browser()->textCursor().selectedText(), QString("needle"));
-        QCOMPARE(window.findNote->text(), QString());
         window.findField->setText("haystack");
         window.findButton->click();
         QCOMPARE(window.findNote->text(), QString("Not found"));
@@ -223,12 +196,6 @@ private slots:
         QVERIFY(shownText(*window).contains("quendel.hlp was not found"));
         QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
         window->close();
-
-        ScriptedHelp scripted;
-        Help::showContents();
-        Help::showTopic(7);
-        QCOMPARE(scripted.contentsShown, 1);
-        QCOMPARE(scripted.topics, QList<int>{7});
     }
 };
 

@@ -46,17 +46,23 @@ class TestPrinting : public QObject
 
     QTemporaryDir dir;
 
+    // Prints the text in the font to a PDF of that name; its path.
+    QString printed(QPrinter &printer, const char *name, const QString &text, const QFont &font)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        toPdf(printer, path);
+        printPlainText(printer, text, font, Qt::black);
+        return path;
+    }
+
 private slots:
     void everyLineInOrderAndOnToTheNextPage()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString path = dir.filePath("pages.pdf");
-        toPdf(printer, path);
         const int perPage = linesPerPage(printer, testFont(12));
         QVERIFY(perPage > 20);
         const QStringList lines = numberedLines(perPage + 3);
-        const QString text(lines.join('\n'));
-        printPlainText(printer, text, testFont(12), Qt::black);
+        const QString path = printed(printer, "pages.pdf", lines.join('\n'), testFont(12));
 
         const QList<QStringList> pages = pdf::pages(path);
         QCOMPARE(pages.size(), 2);
@@ -78,14 +84,11 @@ private slots:
         QList<qreal> heights;
         for (int size : {9, 18}) {
             QPrinter printer(QPrinter::HighResolution);
-            const QString path = dir.filePath(QStringLiteral("size%1.pdf").arg(size));
-            toPdf(printer, path);
-            const QString text("first\nsecond\n\nfourth");
-            printPlainText(printer, text, testFont(size), Qt::black);
+            const QString path = printed(printer, size == 9 ? "small.pdf" : "large.pdf", "first\nsecond\n\nfourth",
+                                         testFont(size));
             const QList<pdf::Word> words = pdf::words(path);
             QCOMPARE(words.size(), 3);
-            const QFontMetricsF metrics(QFont(testFont(size), &printer), &printer);
-            const qreal spacing = metrics.lineSpacing() * 72 / printer.resolution();
+            const qreal spacing = QFontMetricsF(QFont(testFont(size), &printer), &printer).lineSpacing() * 72 / printer.resolution();
             QVERIFY(qAbs(words[1].box.top() - words[0].box.top() - spacing) < 0.5);
             QVERIFY(qAbs(words[2].box.top() - words[0].box.top() - 3 * spacing) < 0.5);
             heights << words[0].box.height();
@@ -97,33 +100,24 @@ private slots:
     void wideLinesWrap()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString path = dir.filePath("wide.pdf");
-        toPdf(printer, path);
         QStringList words;
         for (int i = 0; i < 60; ++i)
             words << QStringLiteral("word%1").arg(i);
-        const QString unbroken(300, QLatin1Char('x'));
-        const QString text(words.join(' ') + '\n' + unbroken + "\nlast");
-        printPlainText(printer, text, testFont(12), Qt::black);
-        const QStringList printed = pdf::pages(path).value(0);
-        QVERIFY(printed.size() > 4);
-        QCOMPARE(printed.join(' ').simplified().split(' ').mid(0, 60), words);
-        QCOMPARE(printed.join(QString()).count('x'), 300);
-        QCOMPARE(printed.last(), QString("last"));
+        const QString text(words.join(' ') + '\n' + QString(300, QLatin1Char('x')) + "\nlast");
+        const QStringList lines = pdf::pages(printed(printer, "wide.pdf", text, testFont(12))).value(0);
+        QVERIFY(lines.size() > 4);
+        QCOMPARE(lines.join(' ').simplified().split(' ').mid(0, 60), words);
+        QCOMPARE(lines.join(QString()).count('x'), 300);
+        QCOMPARE(lines.last(), QString("last"));
     }
 
     // A tab reaches the next stop of 8 blanks, on the line it stands in.
     void tabsPrintEightBlanksWide()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString path = dir.filePath("tabs.pdf");
-        toPdf(printer, path);
-        const QString text("a\tb\n\t\tc\nd");
-        printPlainText(printer, text, testFont(10), Qt::black);
-        const QList<pdf::Word> words = pdf::words(path);
+        const QList<pdf::Word> words = pdf::words(printed(printer, "tabs.pdf", "a\tb\n\t\tc\nd", testFont(10)));
         QCOMPARE(words.size(), 4);
-        const QFontMetricsF metrics(QFont(testFont(10), &printer), &printer);
-        const qreal blank = metrics.horizontalAdvance(' ') * 72 / printer.resolution();
+        const qreal blank = QFontMetricsF(QFont(testFont(10), &printer), &printer).horizontalAdvance(' ') * 72 / printer.resolution();
         const qreal left = words[0].box.left();
         QVERIFY2(qAbs(words[1].box.left() - left - 8 * blank) < 0.5, qPrintable(QString::number(words[1].box.left() - left)));
         QVERIFY2(qAbs(words[2].box.left() - left - 16 * blank) < 0.5, qPrintable(QString::number(words[2].box.left() - left)));
@@ -137,40 +131,28 @@ private slots:
     void failingPrinterIsReportedAndClosed()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString blocked = dir.filePath("afile");
-        QFile file(blocked);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const QString unwritable = blocked + "/out.pdf"; // its folder is a file
-        toPdf(printer, unwritable);
-        const QString text("some text");
+        QFile blocker(dir.filePath("afile"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
         QString message;
         try {
-            printPlainText(printer, text, testFont(10), Qt::black);
+            printed(printer, "afile/out.pdf", "some text", testFont(10)); // its folder is a file
         } catch (const AppError &error) {
             message = error.message();
         }
-        QCOMPARE(message, "Cannot print to the file " + unwritable);
-        QVERIFY(!QFileInfo::exists(unwritable));
-
-        const QString path = dir.filePath("after.pdf");
-        toPdf(printer, path);
-        printPlainText(printer, text, testFont(10), Qt::black);
-        QCOMPARE(pdf::pages(path).value(0), QStringList{"some text"});
+        QCOMPARE(message, "Cannot print to the file " + dir.filePath("afile/out.pdf"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("afile/out.pdf")));
+        QCOMPARE(pdf::pages(printed(printer, "after.pdf", "some text", testFont(10))).value(0), QStringList{"some text"});
     }
 
     void tenMegabytePage()
     {
         QPrinter printer(QPrinter::HighResolution);
-        const QString path = dir.filePath("big.pdf");
-        toPdf(printer, path);
         const QString line = QStringLiteral("<P>%1</P>").arg(QString(93, QLatin1Char('m')));
         const int count = 10 * 1024 * 1024 / (line.size() + 2) + 1;
         QStringList lines(count, line);
         lines.last() = QStringLiteral("the very last line");
-        const QString text(lines.join('\n'));
-        lines.clear();
-        printPlainText(printer, text, testFont(8), Qt::black);
+        const QString path = printed(printer, "big.pdf", lines.join('\n'), testFont(8));
         const int perPage = linesPerPage(printer, testFont(8));
         const int pages = (count + perPage - 1) / perPage;
         QCOMPARE(pdf::pageCount(path), pages);

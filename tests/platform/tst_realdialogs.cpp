@@ -75,6 +75,10 @@ private slots:
         QCOMPARE(buttons.size(), 3);
         QVERIFY(helpKeptItOpen);
         QCOMPARE(help.topics, QList<int>{3003});
+        // Closing a question is Cancel.
+        answerWhenShown<QMessageBox>([](QMessageBox *box) { box->reject(); });
+        QCOMPARE(Messages::show(Messages::Kind::Plain, "Save first ?", Messages::Yes | Messages::No | Messages::Cancel),
+                 Messages::Cancel);
     }
 
     // Tags in a text are shown as written, not taken as markup.
@@ -128,60 +132,41 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(help.topics, (QList<int>{10, 10}));
 
-        QString title, okText;
         answerWhenShown<QPrintDialog>([&](QPrintDialog *dialog) {
-            title = dialog->windowTitle();
-            okText = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->text();
             askHelpTwice(dialog);
             dialog->accept();
         });
         QVERIFY(Dialogs::printerSetup(printer, 9));
-        QCOMPARE(title, QString("Printer setup"));
-        QCOMPARE(okText, QString("OK"));
         QCOMPARE(help.topics.mid(2), (QList<int>{9, 9}));
-    }
-
-    void closingAQuestionCancels()
-    {
-        answerWhenShown<QMessageBox>([](QMessageBox *box) { box->reject(); });
-        QCOMPARE(Messages::show(Messages::Kind::Plain, "Save first ?",
-                                Messages::Yes | Messages::No | Messages::Cancel),
-                 Messages::Cancel);
     }
 
     void openDialogStartsInAnExistingFolder()
     {
         QTemporaryDir dir;
-        QString shownFolder, shownTitle;
+        QString shownFolder;
         answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
             shownFolder = dialog->directory().absolutePath();
-            shownTitle = dialog->windowTitle();
             dialog->reject();
         });
         Dialogs::FileRequest request{"Choose file to open..", "HTML document|*.htm*|All files|*.*", "c:\\", "", 3};
         QVERIFY(Dialogs::openFiles(request).isEmpty());
-        QCOMPARE(shownTitle, QString("Choose file to open.."));
         QCOMPARE(shownFolder, QDir::homePath());
 
+        // The save dialog offers the given name, and adds the suffix to a typed one.
         answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
             shownFolder = dialog->directory().absolutePath();
-            dialog->selectFile(dir.filePath("new"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
         request.startFolder = dir.path();
-        request.defaultSuffix = "htm";
-        QCOMPARE(Dialogs::saveFile(request), dir.filePath("new.htm"));
-        QCOMPARE(shownFolder, dir.path());
-    }
-
-    void saveDialogOffersTheGivenName()
-    {
-        QTemporaryDir dir;
-        answerWhenShown<QFileDialog>([](QFileDialog *dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
-        Dialogs::FileRequest request;
-        request.startFolder = dir.path();
         request.fileName = "my page.htm";
         QCOMPARE(Dialogs::saveFile(request), dir.filePath("my page.htm"));
+        QCOMPARE(shownFolder, dir.path());
+        answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            dialog->selectFile(dir.filePath("new"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        request.defaultSuffix = "htm";
+        QCOMPARE(Dialogs::saveFile(request), dir.filePath("new.htm"));
     }
 
     void filterText()

@@ -8,12 +8,12 @@
 #include "editform.h"
 #include "mainform.h"
 #include "page.h"
+#include "files.h"
 #include "scripted.h"
 #include "settings.h"
 #include "tagtable.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -60,14 +60,7 @@ struct AppFixture {
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    QString writeFile(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(bytes);
-        return path(name);
-    }
+    QString writeFile(const QString &name, const QByteArray &bytes) const { return putFile(path(name), bytes); }
 
     // Writes a page and opens it in a new document window.
     Teditform *openPage(const QString &name, const QByteArray &bytes)
@@ -77,11 +70,7 @@ struct AppFixture {
         return active();
     }
 
-    QByteArray readFile(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString &name) const { return ::readFile(path(name)); }
 
     QString panel(DocumentHost::Panel which) const { return main->panel(which)->text(); }
     Teditform *active() const { return main->activeDocument(); }

@@ -3,6 +3,7 @@
 // Reading and writing whole files in tests.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -24,6 +25,16 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Puts the bytes into a file, making its folders; its path.
+inline QString putFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return path;
 }
 
 // Removes what a folder holds, also names that are not UTF-8, which Qt's

