@@ -8,7 +8,9 @@
 #include "support/scripted.h"
 #include "tagtable.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -183,6 +185,44 @@ private slots:
         QCOMPARE(mode(), shared);
         write("PASS1", "secret");
         QCOMPARE(mode(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // Another copy's write in progress holds the lock: a writer waits for it
+    // rather than failing, and a holder that is killed leaves no stale lock.
+    void writersWaitForTheLockHolder()
+    {
+        const auto holdLock = [this](const char *thenWhat) {
+            auto holder = std::make_unique<QProcess>();
+            holder->start("python3", {"-c", QString("import fcntl,sys,time\n"
+                                                    "f=open(sys.argv[1],'a'); fcntl.flock(f, fcntl.LOCK_EX)\n"
+                                                    "print('held', flush=True); %1")
+                                                .arg(thenWhat),
+                                      m_store + ".lock"});
+            if (!holder->waitForReadyRead(5000))
+                qFatal("the lock holder did not start");
+            return holder;
+        };
+        auto write = [] {
+            RegKey key;
+            const bool opened = key.openWrite();
+            if (opened)
+                key.writeString(QStringLiteral("VAR5"), QStringLiteral("Mono"));
+            return opened;
+        };
+        auto brief = holdLock("time.sleep(0.3)");
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(write());
+        QVERIFY(waited.elapsed() >= 200);
+        QVERIFY(brief->waitForFinished());
+
+        auto killed = holdLock("time.sleep(60)");
+        killed->kill();
+        QVERIFY(killed->waitForFinished());
+        waited.restart();
+        QVERIFY(write());
+        QVERIFY(waited.elapsed() < 1000);
+        QVERIFY(storeText().contains("\"VAR5\"=\"Mono\""));
     }
 
     void damagedStoreGivesDefaultsAndStaysAsItWas_data()
