@@ -74,13 +74,15 @@ KeystrokeCost keystrokeCost(Tmainform &main, const QString &path)
     constexpr int kKeys = 400;
     KeystrokeCost cost{};
     cost.handlingUs = bench::timeMs([&] {
-        for (int i = 0; i < kKeys * 10; ++i)
-            emit doc->CMemo1->textChanged();
-    }) * 1000 / (kKeys * 10);
+                          for (int i = 0; i < kKeys * 10; ++i)
+                              emit doc->CMemo1->textChanged();
+                      })
+                      * 1000 / (kKeys * 10);
     cost.wholeUs = bench::timeMs([&] {
-        for (int i = 0; i < kKeys; ++i)
-            QTest::keyClick(doc->CMemo1, i % 8 ? Qt::Key_A : Qt::Key_Space);
-    }) * 1000 / kKeys;
+                       for (int i = 0; i < kKeys; ++i)
+                           QTest::keyClick(doc->CMemo1, i % 8 ? Qt::Key_A : Qt::Key_Space);
+                   })
+                   * 1000 / kKeys;
     doc->closeWithoutQuery();
     QApplication::processEvents();
     return cost;
@@ -99,9 +101,10 @@ double bareKeystrokeUs(const QString &text)
     QApplication::processEvents();
     constexpr int kKeys = 400;
     return bench::timeMs([&] {
-        for (int i = 0; i < kKeys; ++i)
-            QTest::keyClick(&view, i % 8 ? Qt::Key_A : Qt::Key_Space);
-    }) * 1000 / kKeys;
+               for (int i = 0; i < kKeys; ++i)
+                   QTest::keyClick(&view, i % 8 ? Qt::Key_A : Qt::Key_Space);
+           })
+           * 1000 / kKeys;
 }
 
 } // namespace

@@ -79,8 +79,8 @@ std::unique_ptr<TimedMemo> showMemo(const QString &text)
 // middle of the view.
 double keystrokePassMs(TimedMemo &memo, int count)
 {
-    const QTextBlock middle = memo.firstVisibleBlock().document()->findBlockByNumber(
-        memo.firstVisibleBlock().blockNumber() + ViewLines / 2);
+    const QTextBlock middle =
+        memo.firstVisibleBlock().document()->findBlockByNumber(memo.firstVisibleBlock().blockNumber() + ViewLines / 2);
     QTextCursor cursor(middle);
     cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 40);
     memo.setTextCursor(cursor);
@@ -100,8 +100,7 @@ enum class RegexStyle { PerKeyword, PerList };
 class RegexHighlighter : public QSyntaxHighlighter
 {
 public:
-    RegexHighlighter(QTextDocument *document, RegexStyle style)
-        : QSyntaxHighlighter(document)
+    RegexHighlighter(QTextDocument *document, RegexStyle style) : QSyntaxHighlighter(document)
     {
         TDrawRules rules;
         setDocumentRules(rules);

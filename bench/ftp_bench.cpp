@@ -29,7 +29,8 @@ namespace {
 
 // Waits in the event loop until the component reports itself idle and
 // 'done' holds; no polling, so no delay of the harness's own is measured.
-bool waitIdle(TFTP &ftp, const std::function<bool()> &done = [] { return true; })
+bool waitIdle(
+    TFTP &ftp, const std::function<bool()> &done = [] { return true; })
 {
     const auto finished = [&] { return !ftp.busy() && done(); };
     QEventLoop loop;
@@ -46,8 +47,8 @@ bool waitIdle(TFTP &ftp, const std::function<bool()> &done = [] { return true; }
 // A server as the component and the curl command reach it.
 struct Endpoint {
     const char *name;
-    QString host;          // the account's host text
-    QString curlUrl;       // the folder the files are in, for curl
+    QString host;    // the account's host text
+    QString curlUrl; // the folder the files are in, for curl
     QStringList curlOptions;
     QByteArray certificate; // the certificate the account trusts
     QString folder;         // where the server keeps the files on this disk
@@ -142,10 +143,18 @@ int main(int argc, char **argv)
     const QString sftpPort = sftpServer.host().section(QLatin1Char(':'), -1);
     const Endpoint endpoints[] = {
         {"FTP", server.host(), QStringLiteral("ftp://%1/").arg(server.host()), {}, {}, server.path({})},
-        {"FTPS", tlsServer.host(), QStringLiteral("ftp://%1/").arg(tlsServer.host()),
-         {QStringLiteral("--ssl-reqd"), QStringLiteral("-k")}, trustServer(tlsServer.host()), tlsServer.path({})},
-        {"SFTP", sftpServer.host(), QStringLiteral("sftp://127.0.0.1:%1/~/").arg(sftpPort), {QStringLiteral("-k")},
-         trustServer(sftpServer.host()), sftpServer.path({})},
+        {"FTPS",
+         tlsServer.host(),
+         QStringLiteral("ftp://%1/").arg(tlsServer.host()),
+         {QStringLiteral("--ssl-reqd"), QStringLiteral("-k")},
+         trustServer(tlsServer.host()),
+         tlsServer.path({})},
+        {"SFTP",
+         sftpServer.host(),
+         QStringLiteral("sftp://127.0.0.1:%1/~/").arg(sftpPort),
+         {QStringLiteral("-k")},
+         trustServer(sftpServer.host()),
+         sftpServer.path({})},
     };
 
     // Each download goes to a file of its own: replacing a file frees the old

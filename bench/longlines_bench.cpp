@@ -197,7 +197,8 @@ int main(int argc, char *argv[])
     for (const int mebibytes : {1, 3, 10, 50})
         oneLine[mebibytes] = writePage(QStringLiteral("line%1.htm").arg(mebibytes), page(mebibytes, true));
     std::printf("one-line pages of dense HTML; document window against a bare QPlainTextEdit, word wrap on; "
-                "medians of %d runs\n", repeats);
+                "medians of %d runs\n",
+                repeats);
 
     for (const int mebibytes : {1, 3}) {
         const Figures idle = sideBySide(repeats, "--idle", {}, oneLine[mebibytes]);

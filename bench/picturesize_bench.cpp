@@ -49,9 +49,7 @@ int main()
     }
     std::sort(ratios.begin(), ratios.end());
     std::printf("JPEG size: %.0f KB picture %.1f us, %.1f MB picture %.1f us (last repeat medians)\n",
-                QFileInfo(small).size() / 1024.0, smallMedian,
-                QFileInfo(large).size() / 1048576.0, largeMedian);
-    std::printf("ratio large/small, median of 5 repeats: %.2f (target below 2)\n",
-                ratios[ratios.size() / 2]);
+                QFileInfo(small).size() / 1024.0, smallMedian, QFileInfo(large).size() / 1048576.0, largeMedian);
+    std::printf("ratio large/small, median of 5 repeats: %.2f (target below 2)\n", ratios[ratios.size() / 2]);
     return ratios[ratios.size() / 2] < 2.0 ? 0 : 2;
 }

@@ -60,7 +60,9 @@ int main(int argc, char **argv)
         toPdf(ourPrinter, dir.filePath(QStringLiteral("ours.pdf")));
         QPrinter qtPrinter(QPrinter::HighResolution);
         toPdf(qtPrinter, dir.filePath(QStringLiteral("qt.pdf")));
-        auto runOurs = [&] { return bench::timeMs([&] { printPlainText(ourPrinter, edit.document()->toRawText(), font, Qt::black); }); };
+        auto runOurs = [&] {
+            return bench::timeMs([&] { printPlainText(ourPrinter, edit.document()->toRawText(), font, Qt::black); });
+        };
         auto runQts = [&] { return bench::timeMs([&] { edit.print(&qtPrinter); }); };
         // In turns, so that neither always runs on a warmer machine.
         double ourTime, qtTime;
@@ -76,10 +78,9 @@ int main(int argc, char **argv)
         ratios.push_back(ourTime / qtTime);
     }
     const Spread print = spread(ratios);
-    std::printf("print 10,000 lines to PDF, %d rounds  median ms: ours %.1f, QPlainTextEdit::print %.1f\n",
-                rounds, bench::median(ours), bench::median(qts));
-    std::printf("  ratio ours/Qt: median %.2f (spread %.2f to %.2f), limit 3\n", print.median, print.low,
-                print.high);
+    std::printf("print 10,000 lines to PDF, %d rounds  median ms: ours %.1f, QPlainTextEdit::print %.1f\n", rounds,
+                bench::median(ours), bench::median(qts));
+    std::printf("  ratio ours/Qt: median %.2f (spread %.2f to %.2f), limit 3\n", print.median, print.low, print.high);
 
     const QString helpPath = QStringLiteral(QUENDEL_HELP_FILE);
     std::vector<double> opens;

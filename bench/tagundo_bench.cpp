@@ -73,7 +73,7 @@ int main(int argc, char **argv)
     std::printf("%-24s %12.3f %12.3f\n", "Undo undo", small.redo, large.redo);
     const double worstSmall = std::max({small.command, small.undo, small.redo});
     const double worstLarge = std::max({large.command, large.undo, large.redo});
-    std::printf("worst/limit: 100 KB %.2f, 10 MB %.2f (below 1 meets the target)\n",
-                worstSmall / 5.0, worstLarge / 150.0);
+    std::printf("worst/limit: 100 KB %.2f, 10 MB %.2f (below 1 meets the target)\n", worstSmall / 5.0,
+                worstLarge / 150.0);
     return worstSmall < 5.0 && worstLarge < 150.0 ? 0 : 2;
 }

@@ -103,8 +103,7 @@ int main(int argc, char **argv)
     const qsizetype MB = 1'000'000;
     const QString plain[2] = {pageText(MB, false), pageText(10 * MB, false)};
     const QString spaced[2] = {pageText(MB, true), pageText(10 * MB, true)};
-    std::printf("%d repeats, medians; 10 MB page: %lld quotes to replace\n", repeats,
-                qlonglong(plain[1].count(u'"')));
+    std::printf("%d repeats, medians; 10 MB page: %lld quotes to replace\n", repeats, qlonglong(plain[1].count(u'"')));
 
     Growth replaceAll, replaceScan, emptyLines, lineBreaks, qtLoad;
     for (int i = 0; i < repeats; ++i) {
@@ -121,8 +120,7 @@ int main(int argc, char **argv)
                     scan.replace();
                 (void)scan.takeEdit();
             }));
-            into(emptyLines).push_back(
-                timeOnPage(memo, spaced[size], [&] { TextCommands::removeEmptyLines(memo); }));
+            into(emptyLines).push_back(timeOnPage(memo, spaced[size], [&] { TextCommands::removeEmptyLines(memo); }));
             into(lineBreaks).push_back(timeOnPage(memo, plain[size], [&] {
                 memo.selectAll();
                 TextCommands::setLineBreaks(memo);
@@ -171,8 +169,8 @@ int main(int argc, char **argv)
         }
         std::printf("search 50 MB, %s, %lld matches: scan %.0f ms, with the view's text taken %.0f ms, indexOf "
                     "walk %.0f ms; ratios %.2f and %.2f (target <= 3)\n",
-                    exact ? "exact case" : "either case", qlonglong(found), bench::median(ours),
-                    bench::median(command), bench::median(plainWalk), bench::median(ours) / bench::median(plainWalk),
+                    exact ? "exact case" : "either case", qlonglong(found), bench::median(ours), bench::median(command),
+                    bench::median(plainWalk), bench::median(ours) / bench::median(plainWalk),
                     bench::median(command) / bench::median(plainWalk));
     }
     memo.setText(QString());

@@ -53,8 +53,8 @@ Tabout::Tabout(QWidget *parent)
     setFixedSize(kWidth, kHeight);
 
     const QMargins margins = layout->contentsMargins();
-    const int textWidth = kWidth - margins.left() - margins.right()
-                          - 2 * int(abmemo->document()->documentMargin()) - abmemo->cursorWidth();
+    const int textWidth = kWidth - margins.left() - margins.right() - 2 * int(abmemo->document()->documentMargin())
+                          - abmemo->cursorWidth();
     abmemo->setFont(fontFitting(abmemo->font(), lines(), textWidth, 6));
 }
 

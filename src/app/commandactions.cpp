@@ -51,8 +51,7 @@ QAction *newItem(QObject *owner, const char *name, const char *caption, const ch
 
 } // namespace
 
-CommandActions::CommandActions(Tmainform &main, QToolBar &toolbar)
-    : QObject(&main), m_main(main)
+CommandActions::CommandActions(Tmainform &main, QToolBar &toolbar) : QObject(&main), m_main(main)
 {
     QMenu *file = addMenu(m_pageMenus, 1, QStringLiteral("&File"));
     m_editMenu = addMenu(m_pageMenus, 2, QStringLiteral("&Edit"));

@@ -16,6 +16,7 @@ namespace {
 using Rule = ToolbarButton::Rule;
 using Bar = Tmainform::Bar;
 
+// clang-format off
 const Command kCommands[] = {
     // File
     {.menu = Menu::File, .name = "New1", .caption = "&New", .shortcut = "Ctrl+Alt+N",
@@ -173,6 +174,7 @@ const HostingLink kLinks[] = {
     {"Supportedfiletypes1", "Supported file types", "Shift+Alt+F", "/members/info/filetypes.html"},
     {"Contentguidelines1", "Content guidelines !!", "Shift+Alt+G", "/members/guidelines/guideline.html#guidelines"},
 };
+// clang-format on
 
 } // namespace
 
@@ -191,12 +193,9 @@ std::span<const HostingLink> hostingLinks()
 std::optional<bool> toolbarState(ToolbarButton::Rule rule, int openDocuments)
 {
     switch (rule) {
-    case Rule::Always:
-        return std::nullopt;
-    case Rule::Document:
-        return openDocuments >= 1;
-    case Rule::Documents:
-        return openDocuments >= 2;
+    case Rule::Always: return std::nullopt;
+    case Rule::Document: return openDocuments >= 1;
+    case Rule::Documents: return openDocuments >= 2;
     case Rule::OneDocument:
         if (openDocuments >= 2)
             return std::nullopt;

@@ -15,7 +15,7 @@ enum class Menu {
     FrameFile, // the File menu while no page is open
     Edit,
     View,
-    TagMenus,  // among the tag items, after the one named by afterTag
+    TagMenus, // among the tag items, after the one named by afterTag
     Window,
     Wizards,
     Help,
@@ -45,7 +45,7 @@ struct ToolbarButton {
 // does, and its toolbar button.
 struct Command {
     Menu menu;
-    const char *name;    // the menu item's object name
+    const char *name; // the menu item's object name
     const char *caption;
     const char *shortcut = ""; // portable text of a QKeySequence
     // What it does: on the main window, or on the page in front (nothing
@@ -55,7 +55,7 @@ struct Command {
     DocumentItem item = DocumentItem::None; // the state each page keeps for it
     bool checkable = false;
     bool separatorAfter = false;
-    bool alsoInFrameFile = false; // stands in the File menu without pages too
+    bool alsoInFrameFile = false;   // stands in the File menu without pages too
     const char *afterTag = nullptr; // in a tag menu: the handler of the tag item it follows
     ToolbarButton button = {};
 };

@@ -15,17 +15,16 @@ Outcome takeDirectory(const QString &field, QString &setting)
         setting = field;
         return Outcome::Taken;
     }
-    const QString question = QStringLiteral("The ") + field + QStringLiteral(" does not exist")
-                             + QStringLiteral("\r\n") + QStringLiteral("Do you want to create it now ?");
-    if (Messages::show(Messages::Kind::Confirmation, question,
-                       Messages::Yes | Messages::No | Messages::Help, HelpContext::kCreateStartingDirectory)
+    const QString question = QStringLiteral("The ") + field + QStringLiteral(" does not exist") + QStringLiteral("\r\n")
+                             + QStringLiteral("Do you want to create it now ?");
+    if (Messages::show(Messages::Kind::Confirmation, question, Messages::Yes | Messages::No | Messages::Help,
+                       HelpContext::kCreateStartingDirectory)
         != Messages::Yes)
         return Outcome::Kept;
     // A path that cannot be made (empty, a file in the way, no access) must
     // not become a starting directory.
     if (!NativeFiles::makeDirectories(field)) {
-        Messages::show(Messages::Kind::Error, QStringLiteral("Unable to create directory"),
-                       Messages::OK);
+        Messages::show(Messages::Kind::Error, QStringLiteral("Unable to create directory"), Messages::OK);
         return Outcome::Failed;
     }
     setting = field;

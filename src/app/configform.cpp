@@ -15,8 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-Tconfigform::Tconfigform(QWidget *parent)
-    : QDialog(parent, kCloseBoxOnly)
+Tconfigform::Tconfigform(QWidget *parent) : QDialog(parent, kCloseBoxOnly)
 {
     setFixedSize(276, 337);
     Label3 = new QLabel(QStringLiteral("Linebreak after last line"), this);
@@ -40,9 +39,8 @@ Tconfigform::Tconfigform(QWidget *parent)
     BitBtn1->setDefault(true);
 
     auto *layout = new QVBoxLayout(this);
-    for (QWidget *widget : std::initializer_list<QWidget *>{
-             Label3, Panel3, Label4, DirectoryEdit1, Label7, DirectoryEdit2, Label8,
-             DirectoryEdit3, BitBtn2, default1})
+    for (QWidget *widget : std::initializer_list<QWidget *>{Label3, Panel3, Label4, DirectoryEdit1, Label7,
+                                                            DirectoryEdit2, Label8, DirectoryEdit3, BitBtn2, default1})
         layout->addWidget(widget);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn4);

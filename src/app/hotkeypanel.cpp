@@ -21,11 +21,16 @@ struct Heading {
 };
 
 const Heading kHeadings[] = {
-    {"Structure(Ctrl+)", "&Structure"},    {"Objects(Ctrl+)", "&Objects"},
-    {"Text", "&Text"},                     {"Lists(Shift+Alt+)", "&Lists"},
-    {"Formtags(Shift+Ctrl+)", "Fo&rms"},   {"CSS(Ctrl+Alt+)", "&CSS"},
-    {"Javascripts(Alt+)", "&Javascripts"}, {"Meta(Shift+Ctrl+)", "&Meta tags"},
-    {"Geos(Shift+Alt+)", "&Geos"},         {"Misch.", "Misc &x"},
+    {"Structure(Ctrl+)", "&Structure"},
+    {"Objects(Ctrl+)", "&Objects"},
+    {"Text", "&Text"},
+    {"Lists(Shift+Alt+)", "&Lists"},
+    {"Formtags(Shift+Ctrl+)", "Fo&rms"},
+    {"CSS(Ctrl+Alt+)", "&CSS"},
+    {"Javascripts(Alt+)", "&Javascripts"},
+    {"Meta(Shift+Ctrl+)", "&Meta tags"},
+    {"Geos(Shift+Alt+)", "&Geos"},
+    {"Misch.", "Misc &x"},
 };
 
 // The legend lines under a heading, in their places.
@@ -36,8 +41,7 @@ std::vector<const LegendLine *> linesUnder(const Heading &heading)
         if (command.legend.text && std::strcmp(command.menu, heading.menu) == 0)
             lines.push_back(&command.legend);
     }
-    std::sort(lines.begin(), lines.end(),
-              [](const LegendLine *a, const LegendLine *b) { return a->place < b->place; });
+    std::sort(lines.begin(), lines.end(), [](const LegendLine *a, const LegendLine *b) { return a->place < b->place; });
     return lines;
 }
 
@@ -66,8 +70,7 @@ QFont pixelFont(const char *family, int pixels, bool bold)
 
 } // namespace
 
-HotKeyPanel::HotKeyPanel(QWidget *parent)
-    : QScrollArea(parent)
+HotKeyPanel::HotKeyPanel(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("ScrollBox1"));
     setFrameShape(QFrame::NoFrame);
@@ -98,8 +101,8 @@ void HotKeyPanel::buildLegend()
     // The designed fonts, made smaller where the fonts that stand in for
     // them here are too wide for the panel; the panel grows only when even
     // the smallest readable size does not fit.
-    const int inner = kPanelWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar())
-                      - 2 * kMargin;
+    const int inner =
+        kPanelWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar()) - 2 * kMargin;
     const QFont titleFont = fontFitting(pixelFont("Courier New", 13, true), {title}, inner, kSmallestPixels);
     const QFont headingFont = fontFitting(pixelFont("MS Sans Serif", 11, true), headings, inner, kSmallestPixels);
     const QFont itemFont = fontFitting(pixelFont("Arial", 9, false), items, inner - kIndent, kSmallestPixels);

@@ -41,8 +41,7 @@ constexpr int kPanelWidths[] = {240, 75, 75, 60, 50};
 
 } // namespace
 
-Tmainform::Tmainform(QWidget *parent)
-    : QMainWindow(parent)
+Tmainform::Tmainform(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("mainform"));
     m_mdi = new QMdiArea(this);
@@ -143,11 +142,10 @@ void Tmainform::formShow(const QStringList &arguments)
     }
 
     if (!g_settings.tagsInstalled) {
-        const auto answer = Messages::show(
-            Messages::Kind::Confirmation,
-            QStringLiteral("The HTML tags have not been installed yet!\r\n"
-                           "Do You wish to install the default tags now ?"),
-            Messages::Yes | Messages::No | Messages::Help, HelpContext::kInstallTags);
+        const auto answer = Messages::show(Messages::Kind::Confirmation,
+                                           QStringLiteral("The HTML tags have not been installed yet!\r\n"
+                                                          "Do You wish to install the default tags now ?"),
+                                           Messages::Yes | Messages::No | Messages::Help, HelpContext::kInstallTags);
         if (answer == Messages::Yes) {
             runCommand(installAllTags);
         } else {
@@ -348,7 +346,7 @@ void Tmainform::listWindows()
 
 void Tmainform::flipVisibility(Bar bar)
 {
-    QWidget *shown = bar == Bar::Toolbar ? static_cast<QWidget *>(ToolBar1)
+    QWidget *shown = bar == Bar::Toolbar   ? static_cast<QWidget *>(ToolBar1)
                      : bar == Bar::HotKeys ? static_cast<QWidget *>(ScrollBox1)
                                            : statusBar();
     shown->setHidden(!shown->isHidden());

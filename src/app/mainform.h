@@ -42,15 +42,15 @@ public:
     bool openDocument(const QString &path);
     void saveAll();
     void printerSetup();
-    void chooseFont();   // the font window; the page in front takes the font
-    void configure();    // the configuration window; every page takes the font
+    void chooseFont(); // the font window; the page in front takes the font
+    void configure();  // the configuration window; every page takes the font
     void about();
     void framesWizard();
     enum class Bar { Toolbar, HotKeys, StatusBar };
     void flipVisibility(Bar bar);
     void activatePrevious(); // wraps around
     void activateNext();
-    void tile();         // full width each, stacked top to bottom
+    void tile(); // full width each, stacked top to bottom
     void cascade();
     void arrangeIcons(); // the minimised windows, along the bottom
     // The printer chosen by the user, kept for every later print job.
@@ -84,7 +84,7 @@ private:
     HotKeyPanel *ScrollBox1 = nullptr;
     CommandActions *m_commands = nullptr;
     std::array<QLabel *, 5> m_panels{};
-    QPointer<QMdiSubWindow> m_lastNew; // the page opened last, where the next one goes from
-    QString m_openDialogFileName;      // the last file named to the open dialog
+    QPointer<QMdiSubWindow> m_lastNew;   // the page opened last, where the next one goes from
+    QString m_openDialogFileName;        // the last file named to the open dialog
     std::unique_ptr<QPrinter> m_printer; // made at its first use
 };

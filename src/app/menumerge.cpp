@@ -15,8 +15,7 @@ std::vector<QMenu *> mergeMenus(const std::vector<GroupedMenu> &mainMenus,
     std::vector<QMenu *> bar;
     for (const int group : groups) {
         const auto inGroup = [group](const GroupedMenu &m) { return m.group == group; };
-        const bool documentHasGroup =
-            std::any_of(documentMenus.begin(), documentMenus.end(), inGroup);
+        const bool documentHasGroup = std::any_of(documentMenus.begin(), documentMenus.end(), inGroup);
         for (const GroupedMenu &m : documentHasGroup ? documentMenus : mainMenus) {
             if (m.group == group)
                 bar.push_back(m.menu);

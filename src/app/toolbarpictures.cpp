@@ -238,8 +238,7 @@ void draw(Pen &pen, int place)
         p.drawRect(QRectF(1.5, 1.5, 8, 13));
         pen.arrow({6, 8}, {15, 8}, 0xc0392b);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -92,8 +92,8 @@ void cascadeAll(QMdiArea &area)
     }
     if (windows.isEmpty())
         return;
-    const QList<QRect> places = cascadePlaces(area.viewport()->rect(), windows.size(),
-                                              titleBarHeight(*windows.first()));
+    const QList<QRect> places =
+        cascadePlaces(area.viewport()->rect(), windows.size(), titleBarHeight(*windows.first()));
     for (int i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized())
             windows[i]->showNormal();

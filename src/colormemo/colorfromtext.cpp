@@ -8,10 +8,22 @@
 namespace {
 
 constexpr std::array<std::pair<const char *, TColor>, 16> namedColors{{
-    {"BLACK", 0x000000}, {"MAROON", 0x000080}, {"GREEN", 0x008000}, {"OLIVE", 0x008080},
-    {"NAVY", 0x800000}, {"PURPLE", 0x800080}, {"TEAL", 0x808000}, {"GRAY", 0x808080},
-    {"SILVER", 0xC0C0C0}, {"RED", 0x0000FF}, {"LIME", 0x00FF00}, {"YELLOW", 0x00FFFF},
-    {"BLUE", 0xFF0000}, {"FUCHSIA", 0xFF00FF}, {"AQUA", 0xFFFF00}, {"WHITE", 0xFFFFFF},
+    {"BLACK", 0x000000},
+    {"MAROON", 0x000080},
+    {"GREEN", 0x008000},
+    {"OLIVE", 0x008080},
+    {"NAVY", 0x800000},
+    {"PURPLE", 0x800080},
+    {"TEAL", 0x808000},
+    {"GRAY", 0x808080},
+    {"SILVER", 0xC0C0C0},
+    {"RED", 0x0000FF},
+    {"LIME", 0x00FF00},
+    {"YELLOW", 0x00FFFF},
+    {"BLUE", 0xFF0000},
+    {"FUCHSIA", 0xFF00FF},
+    {"AQUA", 0xFFFF00},
+    {"WHITE", 0xFFFFFF},
 }};
 
 // The integer syntax where '$' introduces hexadecimal digits: an optional

@@ -18,8 +18,7 @@ public:
     const std::vector<TKeyDescr> &cut(const TKeyDescrList &ranges);
 
 private:
-    struct Cell
-    {
+    struct Cell {
         TColor color;
         quint8 zOrder;
         quint8 isKey;

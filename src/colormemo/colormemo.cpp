@@ -40,9 +40,9 @@ std::pair<QString, int> lineAround(const QTextBlock &block)
 } // namespace
 
 TColorMemo::TColorMemo(QWidget *parent)
-    : QPlainTextEdit(parent)
-    , m_rules(new TDrawRules(this))
-    , m_hotSpot(new THotSpot(this))
+    : QPlainTextEdit(parent),
+      m_rules(new TDrawRules(this)),
+      m_hotSpot(new THotSpot(this))
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -146,8 +146,8 @@ void TColorMemo::followContents(int position, int removed, int added)
     // Only a change that reaches the last line can empty or fill it.
     if (position + added >= m_characters - 2) {
         const QTextDocument *doc = document();
-        m_lastLineEmpty = doc->blockCount() > 1 && doc->lastBlock().length() == 1
-                          && !DisplayBreaks::continues(doc->lastBlock());
+        m_lastLineEmpty =
+            doc->blockCount() > 1 && doc->lastBlock().length() == 1 && !DisplayBreaks::continues(doc->lastBlock());
     }
 }
 
@@ -360,8 +360,8 @@ void TColorMemo::paintColors(bool caretLineOnly)
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         const qreal height = blockBoundingRect(block).height();
         const QTextLayout *layout = block.layout();
-        const qreal lineHeight = layout && layout->lineCount() > 0 ? layout->lineAt(0).height()
-                                                                   : fontMetrics().height();
+        const qreal lineHeight =
+            layout && layout->lineCount() > 0 ? layout->lineAt(0).height() : fontMetrics().height();
         if (top + height <= 0 || (top >= 0 && top + lineHeight > viewHeight)) {
             cutBlock = block;
             cutTop = top;
@@ -375,8 +375,8 @@ void TColorMemo::paintColors(bool caretLineOnly)
     m_window.read(scanStart, m_breaks.modelStart(scanStart), last, cutBlock);
 
     m_inPass = true;
-    const std::vector<TKeyDescr> &runs = m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw,
-                                                    m_descriptors);
+    const std::vector<TKeyDescr> &runs =
+        m_pass.run(*m_rules, *m_hotSpot, view, m_window.window(), m_onDraw, m_descriptors);
     applyRuns(runs);
     if (!caretLineOnly)
         clearFormatsFrom(cutBlock, cutTop); // the blocks cut by the bottom edge show no colours
@@ -605,8 +605,7 @@ void TColorMemo::keyReleaseEvent(QKeyEvent *event)
 void TColorMemo::mousePressEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton
-        && event->modifiers() == Qt::NoModifier)
+    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton && event->modifiers() == Qt::NoModifier)
         paintColors(false);
 }
 
@@ -641,8 +640,8 @@ void TColorMemo::clickHotSpot(const QPoint &position)
 {
     const QTextCursor cursor = cursorForPosition(position);
     const auto [line, offset] = lineAround(cursor.block());
-    const std::optional<QString> src = hotSpotText(line, offset + cursor.positionInBlock(), m_hotSpot->BeginChar,
-                                                   m_hotSpot->EndChar);
+    const std::optional<QString> src =
+        hotSpotText(line, offset + cursor.positionInBlock(), m_hotSpot->BeginChar, m_hotSpot->EndChar);
     if (src && m_onHotSpotClick)
         m_onHotSpotClick(this, *src);
 }

@@ -41,8 +41,7 @@ public:
     using THotSpotClickEvent = std::function<void(TColorMemo *sender, const QString &src)>;
     // Draws a keyword run in place of the memo; the painter's pen already
     // has the run's colour, kColor is the memo's font colour.
-    using TKeyDrawEvent = std::function<void(QPainter &canvas, const QString &pKey, const QRect &rect,
-                                             TColor kColor)>;
+    using TKeyDrawEvent = std::function<void(QPainter &canvas, const QString &pKey, const QRect &rect, TColor kColor)>;
 
     explicit TColorMemo(QWidget *parent = nullptr);
     ~TColorMemo() override;
@@ -71,7 +70,7 @@ public:
     int selStart() const;
     void setSelStart(int position); // collapses the selection there
     int selLength() const;
-    void setSelLength(int length);  // selects from SelStart, shows the caret
+    void setSelLength(int length); // selects from SelStart, shows the caret
     QString selText() const;
     QString selModelText() const; // the same with '\n' breaks
     // Replaces the selection (or inserts at the caret); the caret ends after
@@ -133,8 +132,8 @@ private:
     // clears the blocks from 'block' (whose top is at 'top') to the view's bottom
     void clearFormatsFrom(QTextBlock block, qreal top);
     void drawKeysByHandler();
-    void drawKeyParts(QPainter &painter, TColor color, const QTextLayout &layout, const QString &text,
-                      QPointF topLeft, int from, int to);
+    void drawKeyParts(QPainter &painter, TColor color, const QTextLayout &layout, const QString &text, QPointF topLeft,
+                      int from, int to);
     void trackHotSpot(const QPoint &position);
     void clickHotSpot(const QPoint &position);
     void onScrolled(int side, bool byScrollBar); // side 1: vertical

@@ -18,8 +18,7 @@ constexpr quint8 MarkerZOrder = 253;
 constexpr quint8 HotSpotZOrder = 252;
 
 // The state of the view one pass colours, in model offsets.
-struct PassView
-{
+struct PassView {
     int selStart = 0;
     int selLength = 0;
     int caretLineStart = 0;

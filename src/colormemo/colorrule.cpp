@@ -2,8 +2,7 @@
 
 #include "keydescrlist.h"
 
-TColorRule::TColorRule(QObject *parent)
-    : QObject(parent)
+TColorRule::TColorRule(QObject *parent) : QObject(parent)
 {
 }
 
@@ -74,14 +73,8 @@ void TColorRule::Scan(TKeyDescrList &ranges, const ScanWindow &window, const TDr
     case dtKeyShow:
         scanKeywords(m_compiled, {m_keyCase, m_partWord, m_defKeyColor, m_zOrder}, window, m_keyScratch, ranges);
         break;
-    case dtEventDraw:
-        scanEventDraw(this, onDraw, descriptors, m_zOrder, window, ranges);
-        break;
-    case dtBeginEnd:
-        scanMarkers(m_markers, false, m_zOrder, window, ranges);
-        break;
-    case dtBeginLineEnd:
-        scanMarkers(m_markers, true, m_zOrder, window, ranges);
-        break;
+    case dtEventDraw: scanEventDraw(this, onDraw, descriptors, m_zOrder, window, ranges); break;
+    case dtBeginEnd: scanMarkers(m_markers, false, m_zOrder, window, ranges); break;
+    case dtBeginLineEnd: scanMarkers(m_markers, true, m_zOrder, window, ranges); break;
     }
 }

@@ -20,8 +20,7 @@ constexpr TColor clWindowText = 0x80000008;
 
 // One coloured range: offsets of its first and last character (inclusive),
 // counted from the start of the memo's text with CR LF line breaks.
-struct TKeyDescr
-{
+struct TKeyDescr {
     int StartPos = INT_MAX; // INT_MAX: the slot holds no range
     int EndPos = 0;
     TColor Color = 0;
@@ -32,8 +31,7 @@ struct TKeyDescr
 // The zero-terminated text the scans read: the whole lines of the scan
 // window with CR LF breaks. text[length] is zero; origin is the offset of
 // text[0] in the memo's text.
-struct ScanWindow
-{
+struct ScanWindow {
     const char16_t *text = u"";
     int length = 0;
     int origin = 0;

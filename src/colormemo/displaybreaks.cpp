@@ -133,8 +133,8 @@ QString DisplayBreaks::withoutBreaks(const QTextDocument &document, int from, QS
 {
     const int end = from + int(text.size());
     const auto first = std::upper_bound(m_blocks.begin(), m_blocks.end(), document.findBlock(from).blockNumber());
-    const auto last = std::upper_bound(
-        first, m_blocks.end(), document.findBlock(std::min(end, document.characterCount() - 1)).blockNumber());
+    const auto last = std::upper_bound(first, m_blocks.end(),
+                                       document.findBlock(std::min(end, document.characterCount() - 1)).blockNumber());
     if (first == last)
         return text;
     QString out(text.size() - (last - first), Qt::Uninitialized);

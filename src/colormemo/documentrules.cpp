@@ -8,6 +8,7 @@
 namespace {
 
 // Repeats are part of the lists: a key listed twice is found twice.
+// clang-format off
 const QStringList tagKeywords{
     QStringLiteral("<dd>"), QStringLiteral("</dd>"), QStringLiteral("<dl>"), QStringLiteral("</dl>"),
     QStringLiteral("<dt>"), QStringLiteral("</dt>"), QStringLiteral("<blockquote>"),
@@ -59,6 +60,7 @@ const QStringList scriptKeywords{
     QStringLiteral("function"), QStringLiteral("<!--"), QStringLiteral("//-->"), QStringLiteral("-->"),
     QStringLiteral("{"), QStringLiteral("}"),
 };
+// clang-format on
 
 void addKeyRule(TDrawRules &rules, TColor color, const QStringList &keywords)
 {

@@ -1,7 +1,6 @@
 #include "drawrules.h"
 
-TDrawRules::TDrawRules(QObject *memo)
-    : QObject(memo)
+TDrawRules::TDrawRules(QObject *memo) : QObject(memo)
 {
 }
 

@@ -12,8 +12,7 @@
 
 // A keyword to search for, as the compiled key string lists it: either with
 // its own colour, or taking the rule's default colour when it is scanned.
-struct CompiledKey
-{
+struct CompiledKey {
     std::u16string key;
     std::optional<TColor> color;
 };
@@ -22,8 +21,7 @@ struct CompiledKey
 // LINE*..."): every key stands between two '*', a key followed by "*+"
 // carries its colour in the four characters after the '+'. 'keys' is that
 // string walked once, in order; 'matcher' finds them all in one walk.
-struct CompiledKeywords
-{
+struct CompiledKeywords {
     std::u16string text = u"*";
     std::vector<CompiledKey> keys;
     KeyMatcher matcher;
@@ -32,8 +30,7 @@ struct CompiledKeywords
 CompiledKeywords compileKeywords(const QStringList &lines, bool keyCase, TColor defKeyColor);
 
 // Begin and end keys, matched with case; an empty begin key ends the table.
-struct Marker
-{
+struct Marker {
     std::u16string beginKey;
     std::u16string endKey;
     TColor color = 0;

@@ -17,7 +17,7 @@ public:
 
     // Calls found(keyIndex, startOfOccurrence) for every occurrence of every
     // key, in the order in which occurrences end; overlapping ones included.
-    template<typename Found>
+    template <typename Found>
     void matchAll(std::u16string_view text, Found &&found) const
     {
         if (m_keyLengths.empty())
@@ -41,15 +41,16 @@ private:
     {
         if (c < m_latin1Class.size())
             return m_latin1Class[c];
-        const auto found = std::lower_bound(m_otherClass.begin(), m_otherClass.end(), std::make_pair(c, std::uint16_t(0)));
+        const auto found =
+            std::lower_bound(m_otherClass.begin(), m_otherClass.end(), std::make_pair(c, std::uint16_t(0)));
         return found != m_otherClass.end() && found->first == c ? found->second : 0;
     }
     std::uint16_t addClass(char16_t c);
 
-    std::array<std::uint16_t, 256> m_latin1Class{}; // 0: no key has the character
+    std::array<std::uint16_t, 256> m_latin1Class{};               // 0: no key has the character
     std::vector<std::pair<char16_t, std::uint16_t>> m_otherClass; // sorted
     std::size_t m_classCount = 1;
-    std::vector<State> m_next;               // state * classes + class -> state
+    std::vector<State> m_next;                // state * classes + class -> state
     std::vector<std::uint32_t> m_outputStart; // keys ending in state s: outputs[start[s] .. start[s+1])
     std::vector<std::uint32_t> m_outputs;
     std::vector<std::size_t> m_keyLengths;

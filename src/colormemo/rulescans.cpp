@@ -43,8 +43,7 @@ void scanKeywords(const CompiledKeywords &compiled, const KeyScanOptions &option
             return;
         const std::size_t length = keys[key].key.size();
         scratch.nextAllowed[key] = at + length;
-        if (options.partWord
-            || ((at == 0 || !isLetter(text[at - 1])) && !isLetter(charAt(text, at + length))))
+        if (options.partWord || ((at == 0 || !isLetter(text[at - 1])) && !isLetter(charAt(text, at + length))))
             scratch.hits.emplace_back(key, at);
     });
     // stored key by key, each key's hits in text order (a counting sort)
@@ -64,12 +63,11 @@ void scanKeywords(const CompiledKeywords &compiled, const KeyScanOptions &option
     }
 }
 
-void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWindow &window,
-                 TKeyDescrList &ranges)
+void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWindow &window, TKeyDescrList &ranges)
 {
     const std::u16string_view text = window.view();
-    const auto used = std::find_if(table.begin(), table.end(),
-                                   [](const Marker &marker) { return marker.beginKey.empty(); });
+    const auto used =
+        std::find_if(table.begin(), table.end(), [](const Marker &marker) { return marker.beginKey.empty(); });
     if (used == table.begin())
         return;
     constexpr int notFound = INT_MAX;
@@ -102,15 +100,15 @@ void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWi
             const std::size_t end = text.find(winner->endKey, begin + 1);
             if (end == npos)
                 return; // a begin key without its end key stays uncoloured
-            ranges.add(start, qint64(window.origin) + qint64(end + winner->endKey.size()) - 1, winner->color,
-                       zOrder, 0);
+            ranges.add(start, qint64(window.origin) + qint64(end + winner->endKey.size()) - 1, winner->color, zOrder,
+                       0);
             position = end + 1;
         }
     }
 }
 
-void scanEventDraw(TColorRule *sender, const TDrawEvent &handler, std::span<TKeyDescr> descriptors,
-                   quint8 zOrder, const ScanWindow &window, TKeyDescrList &ranges)
+void scanEventDraw(TColorRule *sender, const TDrawEvent &handler, std::span<TKeyDescr> descriptors, quint8 zOrder,
+                   const ScanWindow &window, TKeyDescrList &ranges)
 {
     if (descriptors.empty())
         return;

@@ -11,8 +11,7 @@ class TKeyDescrList;
 class TColorRule;
 
 // What a keyword scan needs of its rule.
-struct KeyScanOptions
-{
+struct KeyScanOptions {
     bool keyCase = false;
     bool partWord = false;
     TColor defKeyColor = clRed;
@@ -20,8 +19,7 @@ struct KeyScanOptions
 };
 
 // Storage a keyword scan reuses from pass to pass.
-struct KeyScanScratch
-{
+struct KeyScanScratch {
     std::u16string upperText; // the window upper-cased, for keys that ignore case
     std::vector<std::size_t> nextAllowed;
     std::vector<std::pair<std::size_t, std::size_t>> hits; // key, start
@@ -36,15 +34,14 @@ void scanKeywords(const CompiledKeywords &compiled, const KeyScanOptions &option
 
 // From each begin key to its end key (across lines), or with 'toLineEnd' to
 // the end of the begin key's line. Keys match with case.
-void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWindow &window,
-                 TKeyDescrList &ranges);
+void scanMarkers(MarkerTable &table, bool toLineEnd, quint8 zOrder, const ScanWindow &window, TKeyDescrList &ranges);
 
 // OnDraw: Sender is the rule being scanned; 'window' is the scan window's text
 // (zero after its end); the handler fills records of 'a' with offsets counted
 // from the window's start and sets itemsCount to the number it filled.
-using TDrawEvent = std::function<void(TColorRule *sender, std::u16string_view window,
-                                      std::span<TKeyDescr> a, int &itemsCount)>;
+using TDrawEvent =
+    std::function<void(TColorRule *sender, std::u16string_view window, std::span<TKeyDescr> a, int &itemsCount)>;
 
 // The ranges an OnDraw handler reports, through the descriptor array.
-void scanEventDraw(TColorRule *sender, const TDrawEvent &handler, std::span<TKeyDescr> descriptors,
-                   quint8 zOrder, const ScanWindow &window, TKeyDescrList &ranges);
+void scanEventDraw(TColorRule *sender, const TDrawEvent &handler, std::span<TKeyDescr> descriptors, quint8 zOrder,
+                   const ScanWindow &window, TKeyDescrList &ranges);

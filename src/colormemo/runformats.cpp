@@ -10,27 +10,21 @@ QColor toQColor(TColor color, const QPalette &palette)
 {
     if (color & 0x80000000u) {
         switch (color & 0xFF) {
-        case 5:
-            return palette.color(QPalette::Base);
-        case 13:
-            return palette.color(QPalette::Highlight);
-        case 14:
-            return palette.color(QPalette::HighlightedText);
-        case 15:
-            return palette.color(QPalette::Button);
-        case 18:
-            return palette.color(QPalette::ButtonText);
-        default:
-            return palette.color(QPalette::Text);
+        case 5: return palette.color(QPalette::Base);
+        case 13: return palette.color(QPalette::Highlight);
+        case 14: return palette.color(QPalette::HighlightedText);
+        case 15: return palette.color(QPalette::Button);
+        case 18: return palette.color(QPalette::ButtonText);
+        default: return palette.color(QPalette::Text);
         }
     }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
 RunFormatter::RunFormatter(const QPalette &palette, bool underlineHotSpots, bool keysDrawnByHandler)
-    : m_palette(palette)
-    , m_underlineHotSpots(underlineHotSpots)
-    , m_keysDrawnByHandler(keysDrawnByHandler)
+    : m_palette(palette),
+      m_underlineHotSpots(underlineHotSpots),
+      m_keysDrawnByHandler(keysDrawnByHandler)
 {
 }
 
@@ -52,8 +46,7 @@ const QTextCharFormat &RunFormatter::formatFor(const TKeyDescr &run)
     return m_formats.back().second;
 }
 
-QList<QTextLayout::FormatRange> RunFormatter::forBlock(std::span<const TKeyDescr> runs, int blockStart,
-                                                       int blockLength)
+QList<QTextLayout::FormatRange> RunFormatter::forBlock(std::span<const TKeyDescr> runs, int blockStart, int blockLength)
 {
     QList<QTextLayout::FormatRange> formats;
     const int blockEnd = blockStart + blockLength - 1;

@@ -14,8 +14,7 @@
 class TextWindow
 {
 public:
-    struct Block
-    {
+    struct Block {
         QTextBlock block;
         int start;  // model offset of its first character
         int length; // without the line break

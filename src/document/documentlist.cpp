@@ -5,8 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-DocumentList::DocumentList(QMdiArea &area)
-    : m_area(area)
+DocumentList::DocumentList(QMdiArea &area) : m_area(area)
 {
     connect(&area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) { activate(member(sub)); });
 }

@@ -21,7 +21,9 @@
 #include <QVBoxLayout>
 
 Teditform::Teditform(DocumentHost *host, QWidget *parent)
-    : QWidget(parent), m_host(host), m_definedCaptions(g_tags.captions.begin(), g_tags.captions.end())
+    : QWidget(parent),
+      m_host(host),
+      m_definedCaptions(g_tags.captions.begin(), g_tags.captions.end())
 {
     CMemo1 = new TColorMemo(this);
     CMemo1->setObjectName(QStringLiteral("CMemo1"));
@@ -32,8 +34,7 @@ Teditform::Teditform(DocumentHost *host, QWidget *parent)
     setFocusProxy(CMemo1);
     m_page = new Page(*CMemo1, this);
     connect(m_page, &Page::renamed, this, &Teditform::showName);
-    connect(m_page, &Page::matchesItsFile, this,
-            [this] { m_host->setPanel(DocumentHost::ModifiedPanel, QString()); });
+    connect(m_page, &Page::matchesItsFile, this, [this] { m_host->setPanel(DocumentHost::ModifiedPanel, QString()); });
     connect(m_page, &Page::savedAs, this, [this] {
         // Both wait for the next change of the text.
         setItemEnabled(DocumentItem::Save, false);
@@ -155,8 +156,7 @@ void Teditform::formActivate()
     setItemEnabled(DocumentItem::LaunchBrowser, m_page->named());
     writeSizePanel();
     m_host->setPanel(DocumentHost::PathPanel, ByteText::displayed(m_page->fileName()));
-    m_host->setPanel(DocumentHost::ModifiedPanel,
-                     CMemo1->modified() ? QStringLiteral("modified") : QString());
+    m_host->setPanel(DocumentHost::ModifiedPanel, CMemo1->modified() ? QStringLiteral("modified") : QString());
     CMemo1->setFocus();
     CMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }

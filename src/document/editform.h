@@ -45,10 +45,10 @@ public:
     bool save();
     bool saveAs();
 
-    void closeWindow();   // Close: runs the close query first
+    void closeWindow();       // Close: runs the close query first
     void closeWithoutQuery(); // after the main window has asked already
-    void closeAll();      // Close all
-    bool formCloseQuery(); // true: the window may close
+    void closeAll();          // Close all
+    bool formCloseQuery();    // true: the window may close
     void toggleAutosave();
     void toggleWordWrapping();
     // Toolbar, Hot-Keys and Status Bar: each window's own mark flips with
@@ -65,7 +65,7 @@ public:
     void launchBrowser();
 
 signals:
-    void closed(); // the close handler has run; the window is about to go
+    void closed();  // the close handler has run; the window is about to go
     void renamed(); // the page took the name of a file
     void itemChanged(DocumentItem item);
 

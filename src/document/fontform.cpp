@@ -30,8 +30,7 @@ protected:
         const int typed = locale().toInt(text, &isNumber);
         if (!isNumber)
             return QSpinBox::validate(text, pos);
-        return typed >= minimum() && typed <= maximum() ? QValidator::Acceptable
-                                                        : QValidator::Intermediate;
+        return typed >= minimum() && typed <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
     }
 
     void fixup(QString &text) const override
@@ -45,8 +44,7 @@ protected:
 
 } // namespace
 
-Tfontform::Tfontform(QWidget *parent)
-    : QDialog(parent)
+Tfontform::Tfontform(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Font window"));
     Label1 = new QLabel(QStringLiteral("Choose your font and size"), this);
@@ -54,9 +52,8 @@ Tfontform::Tfontform(QWidget *parent)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::InsertAlphabetically);
-    ComboBox1->addItems({"Arial", "Arial Narrow", "Book Antiqua", "Courier", "Courier New",
-                         "Haettenschweiler", "Ms Sans Serif", "Ms Serif", "System", "Terminal",
-                         "Times New Roman", "Verdana"});
+    ComboBox1->addItems({"Arial", "Arial Narrow", "Book Antiqua", "Courier", "Courier New", "Haettenschweiler",
+                         "Ms Sans Serif", "Ms Serif", "System", "Terminal", "Times New Roman", "Verdana"});
     SpinEdit1 = new NearestSizeSpinBox(this);
     SpinEdit1->setRange(8, 18);
     CheckBox1 = new QCheckBox(QStringLiteral("Set chosen values as default"), this);

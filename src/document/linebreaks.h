@@ -26,8 +26,8 @@ QString setLineBreaks(QStringView text, bool afterLastLine);
 struct EmptyLinesResult {
     QString text;
     int deletions = 0;
-    int firstChange = -1;   // offset of the first deletion
-    int caret = -1;         // where the last deletion left the caret
+    int firstChange = -1; // offset of the first deletion
+    int caret = -1;       // where the last deletion left the caret
 };
 EmptyLinesResult removeEmptyLines(QStringView text);
 

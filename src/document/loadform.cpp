@@ -21,10 +21,10 @@
 QString g_lastLoadFile;
 
 Tloadform::Tloadform(QWidget *parent, PageEncoding page, bool pageHoldsOnlyAscii)
-    : QDialog(parent, kCloseBoxOnly)
-    , m_page(page)
-    , m_pageHoldsOnlyAscii(pageHoldsOnlyAscii)
-    , m_shownEncoding(page)
+    : QDialog(parent, kCloseBoxOnly),
+      m_page(page),
+      m_pageHoldsOnlyAscii(pageHoldsOnlyAscii),
+      m_shownEncoding(page)
 {
     memo1 = new TColorMemo(this);
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -115,8 +115,7 @@ bool Tloadform::eventFilter(QObject *watched, QEvent *event)
         // After the memo has handled it: the selection is the new one.
         QMetaObject::invokeMethod(this, &Tloadform::updateOk, Qt::QueuedConnection);
         break;
-    default:
-        break;
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -26,8 +26,7 @@ void showNoNameNotice()
                    Messages::OK);
 }
 
-Page::Page(TColorMemo &memo, QObject *parent)
-    : QObject(parent), m_memo(memo), m_bytes(memo)
+Page::Page(TColorMemo &memo, QObject *parent) : QObject(parent), m_memo(memo), m_bytes(memo)
 {
 }
 
@@ -88,10 +87,10 @@ bool Page::save()
         return saveAs();
     const QString folder = NativeFiles::folderOf(m_fileName);
     if (!NativeFiles::isDirectory(folder)) {
-        const auto answer = Messages::show(
-            Messages::Kind::Information,
-            QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
-            Messages::Yes | Messages::No | Messages::Help, HelpContext::kMissingFolder);
+        const auto answer =
+            Messages::show(Messages::Kind::Information,
+                           QStringLiteral("Specified directory does not exist+\r\nDo you want to to create it now ?"),
+                           Messages::Yes | Messages::No | Messages::Help, HelpContext::kMissingFolder);
         if (answer != Messages::Yes)
             return false;
         NativeFiles::makeDirectories(folder);

@@ -86,8 +86,7 @@ qint64 ExtraBytes::erase(qsizetype at, qsizetype count)
     return sum;
 }
 
-PageBytes::PageBytes(TColorMemo &memo)
-    : m_memo(memo)
+PageBytes::PageBytes(TColorMemo &memo) : m_memo(memo)
 {
     connect(memo.document(), &QTextDocument::contentsChange, this, &PageBytes::follow);
 }
@@ -148,7 +147,8 @@ void PageBytes::addCharacters(int position, int count)
             const QChar unit = text[k];
             if (unit.unicode() < oneByte)
                 continue;
-            const qint8 extra = extraOf(k > 0 ? text[k - 1] : QChar(), unit, k + 1 < text.size() ? text[k + 1] : QChar());
+            const qint8 extra =
+                extraOf(k > 0 ? text[k - 1] : QChar(), unit, k + 1 < text.size() ? text[k + 1] : QChar());
             values[readFrom + k - from] = extra;
             sum += extra;
             any = any || extra != 0;
@@ -172,8 +172,8 @@ void PageBytes::recountNeighbour(int index)
     const QChar unit = document->characterAt(index);
     if (!unit.isSurrogate())
         return; // only the halves of a pair count by their neighbours
-    const qint8 now = extraOf(index > 0 ? document->characterAt(index - 1) : QChar(), unit,
-                              document->characterAt(index + 1));
+    const qint8 now =
+        extraOf(index > 0 ? document->characterAt(index - 1) : QChar(), unit, document->characterAt(index + 1));
     const qint8 was = m_extra.exists() && index < m_extra.size() ? m_extra.at(index) : 0;
     if (now == was)
         return;

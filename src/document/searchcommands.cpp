@@ -9,7 +9,6 @@
 #include "textcommands.h"
 #include "textscan.h"
 
-
 namespace SearchCommands {
 
 namespace {
@@ -25,8 +24,7 @@ SearchChoice ask(TColorMemo &memo, QWidget *parent)
 
 ScanRange rangeFor(const TColorMemo &memo, const SearchChoice &choice)
 {
-    return scanRange(memo.textLength(), memo.selStart(), memo.selLength(), choice.selectionOnly,
-                     choice.text.size());
+    return scanRange(memo.textLength(), memo.selStart(), memo.selLength(), choice.selectionOnly, choice.text.size());
 }
 
 void select(TColorMemo &memo, qsizetype position, qsizetype length)
@@ -62,7 +60,8 @@ void search(TColorMemo &memo, QWidget *parent)
             memo.setFocus();
             select(memo, position, rule.length());
             if (Messages::show(Messages::Kind::Confirmation, QStringLiteral("Continue search ?"),
-                               Messages::Yes | Messages::No) != Messages::Yes)
+                               Messages::Yes | Messages::No)
+                != Messages::Yes)
                 break;
         }
     }
@@ -91,10 +90,10 @@ void replace(TColorMemo &memo, QWidget *parent)
                 continue;
             }
             select(memo, position, rule.length());
-            const auto answer = Messages::show(Messages::Kind::Confirmation, question,
-                                               Messages::Yes | Messages::No | Messages::Cancel | Messages::All
-                                                   | Messages::Help,
-                                               HelpContext::kReplaceQuestion);
+            const auto answer =
+                Messages::show(Messages::Kind::Confirmation, question,
+                               Messages::Yes | Messages::No | Messages::Cancel | Messages::All | Messages::Help,
+                               HelpContext::kReplaceQuestion);
             if (answer == Messages::Yes || answer == Messages::All) {
                 all = answer == Messages::All;
                 scan.replace();

@@ -12,8 +12,7 @@
 #include <QVBoxLayout>
 
 SearchDialog::SearchDialog(const QString &caption, const QString &lookFor, const QString &caseText,
-                           const QString &selectionText, bool selectionOnly, int helpContext,
-                           QWidget *parent)
+                           const QString &selectionText, bool selectionOnly, int helpContext, QWidget *parent)
     : QDialog(parent, kCloseBoxOnly)
 {
     setWindowTitle(caption);

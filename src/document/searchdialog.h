@@ -34,8 +34,8 @@ public:
     SearchChoice choice() const { return m_choice; }
 
 protected:
-    SearchDialog(const QString &caption, const QString &lookFor, const QString &caseText,
-                 const QString &selectionText, bool selectionOnly, int helpContext, QWidget *parent);
+    SearchDialog(const QString &caption, const QString &lookFor, const QString &caseText, const QString &selectionText,
+                 bool selectionOnly, int helpContext, QWidget *parent);
     // Rows of its own go in here, below the search text.
     QGridLayout *fields() const { return m_fields; }
     // OK: the window's texts become the choice.

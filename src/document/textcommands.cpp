@@ -60,8 +60,8 @@ void paste(TColorMemo &memo, TagUndo &undo)
 
 void deleteSelection(TColorMemo &memo)
 {
-    const auto answer = Messages::show(Messages::Kind::Warning, QStringLiteral("Are You sure ??"),
-                                       Messages::Yes | Messages::Cancel);
+    const auto answer =
+        Messages::show(Messages::Kind::Warning, QStringLiteral("Are You sure ??"), Messages::Yes | Messages::Cancel);
     if (answer == Messages::Yes)
         memo.setSelText(QString());
 }

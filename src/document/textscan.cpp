@@ -13,7 +13,8 @@ bool isAsciiLetter(QChar c)
 } // namespace
 
 MatchRule::MatchRule(const QString &needle, bool caseSensitive)
-    : m_needle(needle), m_caseSensitive(caseSensitive),
+    : m_needle(needle),
+      m_caseSensitive(caseSensitive),
       m_folds(!caseSensitive && std::any_of(needle.begin(), needle.end(), isAsciiLetter)),
       m_matcher(needle, Qt::CaseInsensitive)
 {
@@ -57,7 +58,9 @@ ScanRange scanRange(qsizetype textLength, qsizetype selStart, qsizetype selLengt
 }
 
 SearchScan::SearchScan(QStringView text, const MatchRule &rule, ScanRange range, qsizetype textFirst)
-    : m_text(text), m_rule(rule), m_last(range.last)
+    : m_text(text),
+      m_rule(rule),
+      m_last(range.last)
 {
     const qsizetype first = qMax<qsizetype>(1, range.first);
     m_from = textFirst < 0 ? first - 1 : textFirst;
@@ -86,8 +89,12 @@ qsizetype SearchScan::next()
 }
 
 ReplaceScan::ReplaceScan(QString text, const MatchRule &rule, QString replacement, ScanRange range)
-    : m_original(std::move(text)), m_rule(rule), m_replacement(std::move(replacement)), m_last(range.last),
-      m_from(qBound<qsizetype>(0, range.first - 1, m_original.size())), m_lengthAtTake(m_original.size())
+    : m_original(std::move(text)),
+      m_rule(rule),
+      m_replacement(std::move(replacement)),
+      m_last(range.last),
+      m_from(qBound<qsizetype>(0, range.first - 1, m_original.size())),
+      m_lengthAtTake(m_original.size())
 {
     m_done.reserve(m_original.size());
     m_done += QStringView(m_original).left(m_from);

@@ -26,7 +26,7 @@ public:
 private:
     QString m_needle;
     bool m_caseSensitive;
-    bool m_folds; // either case, and the text has ASCII letters (the only ones that fold)
+    bool m_folds;             // either case, and the text has ASCII letters (the only ones that fold)
     QStringMatcher m_matcher; // finds candidates when folding
 };
 
@@ -59,9 +59,9 @@ private:
     QStringView m_text;
     const MatchRule &m_rule;
     qsizetype m_last;
-    qsizetype m_from;       // in the text
-    qsizetype m_counted;    // separators are counted up to here
-    qsizetype m_breaks;     // separators before m_counted
+    qsizetype m_from;    // in the text
+    qsizetype m_counted; // separators are counted up to here
+    qsizetype m_breaks;  // separators before m_counted
     bool m_finished = false;
 };
 
@@ -75,8 +75,8 @@ class ReplaceScan
 public:
     ReplaceScan(QString text, const MatchRule &rule, QString replacement, ScanRange range);
 
-    qsizetype next();    // as SearchScan::next, over the text as it now stands
-    void replace();      // replaces the match next() returned last
+    qsizetype next(); // as SearchScan::next, over the text as it now stands
+    void replace();   // replaces the match next() returned last
     qsizetype length() const;
     QString text() const;
     // What the replacements since the last call changed, as one edit of the
@@ -92,10 +92,10 @@ private:
     const MatchRule &m_rule;
     const QString m_replacement;
     const qsizetype m_last;
-    QString m_done;       // the text before the scan position
-    QString m_pending;    // replacement text after the scan position
+    QString m_done;    // the text before the scan position
+    QString m_pending; // replacement text after the scan position
     qsizetype m_pendingFrom = 0;
-    qsizetype m_from;     // the rest of the text is m_original from here
+    qsizetype m_from; // the rest of the text is m_original from here
     bool m_atMatch = false;
     // The edit not yet taken: where it starts, where its last replacement ends.
     qsizetype m_changeStart = -1;

@@ -34,8 +34,7 @@ void wrapWords(TColorMemo &memo, bool wrap)
 void launchBrowser(const QString &fileName)
 {
     if (!NativeFiles::isFile(fileName)) {
-        Messages::show(Messages::Kind::Error, QStringLiteral("The file has not yet been saved !"),
-                       Messages::OK);
+        Messages::show(Messages::Kind::Error, QStringLiteral("The file has not yet been saved !"), Messages::OK);
         return;
     }
     Desktop::openFile(fileName);

@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-Tconform::Tconform(QWidget *parent)
-    : QDialog(parent, kCloseBoxOnly)
+Tconform::Tconform(QWidget *parent) : QDialog(parent, kCloseBoxOnly)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
     Label1 = new QLabel(QStringLiteral("Existing connections:"), this);

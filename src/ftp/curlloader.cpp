@@ -32,7 +32,9 @@ auto theirs(const char *name)
         void *handle = library(&error);
         void *found = handle ? ::dlsym(handle, name) : nullptr;
         if (!found)
-            qFatal("%s", qPrintable(handle ? QStringLiteral("%1 lacks %2").arg(QLatin1String(kLibrary), QLatin1String(name)) : error));
+            qFatal("%s",
+                   qPrintable(handle ? QStringLiteral("%1 lacks %2").arg(QLatin1String(kLibrary), QLatin1String(name))
+                                     : error));
         return reinterpret_cast<decltype(&Ours)>(found);
     }();
     return function;

@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tdataform::Tdataform(const FtpAccount &start, QWidget *parent)
-    : QDialog(parent, kCloseBoxOnly)
+Tdataform::Tdataform(const FtpAccount &start, QWidget *parent) : QDialog(parent, kCloseBoxOnly)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
     Label1 = new QLabel(QStringLiteral("Enter the name you want to call this connection"), this);
     nickedit = new QLineEdit(start.nick, this);
-    Label2 = new QLabel(QStringLiteral("Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\""), this);
+    Label2 =
+        new QLabel(QStringLiteral("Enter \"hostname\" (usually begins with \"ftp.\" and ends with \".com\""), this);
     hostedit = new QLineEdit(start.host, this);
     Label3 = new QLabel(QStringLiteral("Enter your membername isued from the space provider"), this);
     nameedit = new QLineEdit(start.user, this);

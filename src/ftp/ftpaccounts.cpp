@@ -21,7 +21,7 @@ AccountValues accountValues(int number)
 }
 
 // Runs `work` on the store's key opened for writing; silent when it cannot be.
-template<typename Work>
+template <typename Work>
 void writeStore(Work work)
 {
     try {
@@ -36,7 +36,7 @@ void writeStore(Work work)
 }
 
 // What `read` finds in the store; `fallback` when the store cannot be read.
-template<typename T, typename Read>
+template <typename T, typename Read>
 T readStore(Read read, T fallback)
 {
     try {
@@ -114,9 +114,11 @@ QByteArray trustedCertificate(int number)
 {
     if (number <= 0)
         return {};
-    return readStore([number](const RegKey &key) {
-        return QByteArray::fromHex(Stored::trustedCertificate[number].read(key).toLatin1());
-    }, QByteArray());
+    return readStore(
+        [number](const RegKey &key) {
+            return QByteArray::fromHex(Stored::trustedCertificate[number].read(key).toLatin1());
+        },
+        QByteArray());
 }
 
 void trustCertificate(int number, const QByteArray &fingerprint)

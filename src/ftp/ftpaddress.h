@@ -24,8 +24,7 @@ FtpAddress parseFtpHost(const QString &text, int port);
 // over SFTP from the top. With an empty name it is the URL of the folder
 // itself, which lists it. Empty when the host or port cannot be part of a
 // URL. It never carries the user or the password.
-QByteArray ftpUrl(const FtpAddress &address, const QList<QByteArray> &folders,
-                  const QByteArray &name = {});
+QByteArray ftpUrl(const FtpAddress &address, const QList<QByteArray> &folders, const QByteArray &name = {});
 
 // The same place as a path, "/a/b/name", its bytes as they are.
 QByteArray remotePath(const QList<QByteArray> &folders, const QByteArray &name);

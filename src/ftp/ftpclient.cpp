@@ -56,8 +56,7 @@ QByteArray existingFile(const QString &path)
 
 } // namespace
 
-TFTP::TFTP(QObject *parent)
-    : QObject(parent), m_cancel(std::make_shared<FtpCancel>())
+TFTP::TFTP(QObject *parent) : QObject(parent), m_cancel(std::make_shared<FtpCancel>())
 {
     initialiseCurl();
     m_thread = new QThread;
@@ -90,8 +89,8 @@ void TFTP::connectToHost(const QString &host, int port)
 {
     m_address = parseFtpHost(host, port);
     m_state = Closed;
-    QMetaObject::invokeMethod(this, [this] { emit OnProtocolStateChanged(LoginWanted); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit OnProtocolStateChanged(LoginWanted); }, Qt::QueuedConnection);
 }
 
 void TFTP::authenticate(const QString &user, const QString &password)
@@ -138,7 +137,8 @@ void TFTP::setType(int code)
     // libcurl sends the type with each transfer; a type the server refuses
     // fails that transfer.
     m_binary = code == kBinaryType;
-    QMetaObject::invokeMethod(this, [this] { emit OnType_(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit OnType_(); }, Qt::QueuedConnection);
 }
 
 void TFTP::sendFile(const QString &localPath, const QString &remoteName)
@@ -190,8 +190,8 @@ FtpRequest TFTP::request(FtpOperation operation, const QByteArray &url) const
     QString host = m_address.host;
     if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
         host = host.mid(1, host.size() - 2);
-    made.trust = {host.toUtf8(), TrustedCertificate,
-                  ByteText::nativePath(sshFile(QStringLiteral("known_hosts"))), m_acceptedHostKey};
+    made.trust = {host.toUtf8(), TrustedCertificate, ByteText::nativePath(sshFile(QStringLiteral("known_hosts"))),
+                  m_acceptedHostKey};
     if (m_address.sftp && m_password.isEmpty()) {
         for (const char *key : {"id_ed25519", "id_rsa"}) {
             made.privateKey = existingFile(sshFile(QLatin1String(key)));
@@ -212,8 +212,8 @@ void TFTP::run(const FtpRequest &request)
     m_busy = true;
     emit OnBusy(true);
     FtpWorker *worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker, request] { worker->perform(request); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker, request] { worker->perform(request); }, Qt::QueuedConnection);
 }
 
 void TFTP::workerListed(const QList<FTPDirItem> &items)
@@ -271,23 +271,12 @@ void TFTP::workerFinished(const FtpOutcome &outcome)
     }
     const qint64 size = outcome.bytes;
     switch (outcome.operation) {
-    case FtpOperation::Login:
-        emit OnProtocolStateChanged(Ready);
-        break;
-    case FtpOperation::List:
-        break;
-    case FtpOperation::ChangeDir:
-        emit OnChangeDir();
-        break;
-    case FtpOperation::ParentDir:
-        emit OnParentDir();
-        break;
-    case FtpOperation::Fetch:
-        emit OnDocOutput(DocEnd, size, size);
-        break;
-    case FtpOperation::Send:
-        emit OnDocInput(DocEnd, size, size);
-        break;
+    case FtpOperation::Login: emit OnProtocolStateChanged(Ready); break;
+    case FtpOperation::List: break;
+    case FtpOperation::ChangeDir: emit OnChangeDir(); break;
+    case FtpOperation::ParentDir: emit OnParentDir(); break;
+    case FtpOperation::Fetch: emit OnDocOutput(DocEnd, size, size); break;
+    case FtpOperation::Send: emit OnDocInput(DocEnd, size, size); break;
     }
 }
 

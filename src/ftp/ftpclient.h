@@ -124,7 +124,7 @@ private:
     QByteArray m_acceptedHostKey;
     QList<QByteArray> m_home; // SFTP: the log-in folder's path from the top
     FtpOperation m_running{};
-    QList<QByteArray> m_folders; // from the log-in folder on
-    QList<QByteArray> m_target;  // where a change of folder goes
+    QList<QByteArray> m_folders;         // from the log-in folder on
+    QList<QByteArray> m_target;          // where a change of folder goes
     QHash<QString, FTPDirItem> m_listed; // the current folder's entries by name
 };

@@ -42,12 +42,11 @@ void FTP1Click(const Teditform *page, QWidget *parent)
     }
     const QString path = page->page().fileName();
     if (page->CMemo1->modified()) {
-        const auto answer = Messages::show(
-            Messages::Kind::Confirmation,
-            QStringLiteral("The file has been changed since the last save !\r\n"
-                           "Do you wish to continue ?\r\n"
-                           "Click \"No\" to go back and save it."),
-            Messages::Yes | Messages::No);
+        const auto answer = Messages::show(Messages::Kind::Confirmation,
+                                           QStringLiteral("The file has been changed since the last save !\r\n"
+                                                          "Do you wish to continue ?\r\n"
+                                                          "Click \"No\" to go back and save it."),
+                                           Messages::Yes | Messages::No);
         if (answer != Messages::Yes)
             return;
     }

@@ -58,7 +58,8 @@ QIcon fileIcon(const QStyle *style, int index)
 
 Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     : QDialog(parent, kCloseBoxOnly),
-      m_mode(mode), m_uploadPath(uploadPath)
+      m_mode(mode),
+      m_uploadPath(uploadPath)
 {
     setWindowTitle(QStringLiteral("Quendel FTP"));
     for (int icon = 0; icon < 3; ++icon)
@@ -69,7 +70,8 @@ Tftpform::Tftpform(Mode mode, const QString &uploadPath, QWidget *parent)
     ListView2 = listView(this, {QStringLiteral("Filename"), QStringLiteral("Size")});
     ListView2->setColumnWidth(0, 150);
     // Wide enough for the widest size text in the font at hand.
-    ListView2->setColumnWidth(1, qMax(60, ListView2->fontMetrics().horizontalAdvance(QStringLiteral("1024 bytes")) + 12));
+    ListView2->setColumnWidth(1,
+                              qMax(60, ListView2->fontMetrics().horizontalAdvance(QStringLiteral("1024 bytes")) + 12));
     ListView2->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     uploadb = new QPushButton(QStringLiteral("Upload"), this);
     downloadb = new QPushButton(QStringLiteral("Download"), this);
@@ -131,9 +133,10 @@ void Tftpform::showEvent(QShowEvent *event)
 void Tftpform::FormShow()
 {
     m_step = Step::Start;
-    StatusLabel->setText(m_mode == Mode::Up
-                             ? QStringLiteral("Choose the target directory. Move around by double-clicking the folders.")
-                             : QStringLiteral("\"Select\" the file to download. Move around by double-clicking the folders."));
+    StatusLabel->setText(
+        m_mode == Mode::Up
+            ? QStringLiteral("Choose the target directory. Move around by double-clicking the folders.")
+            : QStringLiteral("\"Select\" the file to download. Move around by double-clicking the folders."));
     uploadb->setEnabled(false);
     downloadb->setEnabled(false);
     FTP1->RemoteHost = g_connection.host;

@@ -74,7 +74,7 @@ private:
     bool m_downloaded = false;
     QString m_downloadedFile;
     bool m_busyCursor = false;
-    bool m_enteringLink = false; // a link that may be no folder is being tried
-    QIcon m_fileIcons[3];                        // pages, style sheets, text files
+    bool m_enteringLink = false;                   // a link that may be no folder is being tried
+    QIcon m_fileIcons[3];                          // pages, style sheets, text files
     std::vector<QTreeWidgetItem *> m_pendingFiles; // listed, not yet shown
 };

@@ -35,8 +35,7 @@ QString fingerprintText(const PeerIdentity &identity)
 QString fingerprintText(PeerIdentity::Kind kind, const QByteArray &sha256)
 {
     if (kind == PeerIdentity::Kind::HostKey)
-        return QStringLiteral("SHA256:")
-               + QString::fromLatin1(sha256.toBase64(QByteArray::OmitTrailingEquals));
+        return QStringLiteral("SHA256:") + QString::fromLatin1(sha256.toBase64(QByteArray::OmitTrailingEquals));
     return QString::fromLatin1(sha256.toHex(':').toUpper());
 }
 
@@ -109,7 +108,8 @@ bool addKnownHost(const QString &path, const QByteArray &hostName, const QByteAr
         return false;
     // A file that does not end its last line gets its line end first.
     bool needsLineEnd = false;
-    struct stat status {};
+    struct stat status {
+    };
     if (::fstat(file, &status) == 0 && status.st_size > 0) {
         const int reader = ::open(ByteText::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
         char last = '\n';

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kListBatch = 500;       // entries handed over at once
+constexpr int kListBatch = 500; // entries handed over at once
 constexpr qint64 kProgressEveryMs = 50;
 constexpr long kBufferBytes = 256 * 1024;
 constexpr long kUploadBufferBytes = 2 * 1024 * 1024;
@@ -34,10 +34,8 @@ bool connectionFailure(CURLcode code)
     case CURLE_FTP_WEIRD_227_FORMAT:
     case CURLE_FTP_CANT_GET_HOST:
     case CURLE_SSH:
-    case CURLE_SSL_CONNECT_ERROR:
-        return true;
-    default:
-        return false;
+    case CURLE_SSL_CONNECT_ERROR: return true;
+    default: return false;
     }
 }
 
@@ -79,8 +77,7 @@ int FtpCancel::close(curl_socket_t socket)
     return ::close(socket);
 }
 
-FtpWorker::FtpWorker(std::shared_ptr<FtpCancel> cancel)
-    : m_cancel(std::move(cancel))
+FtpWorker::FtpWorker(std::shared_ptr<FtpCancel> cancel) : m_cancel(std::move(cancel))
 {
 }
 
@@ -116,15 +113,9 @@ void FtpWorker::perform(const FtpRequest &request)
         curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
         result = outcome(request, transfer());
         break;
-    case FtpOperation::List:
-        result = list(request);
-        break;
-    case FtpOperation::Fetch:
-        result = fetch(request);
-        break;
-    case FtpOperation::Send:
-        result = send(request);
-        break;
+    case FtpOperation::List: result = list(request); break;
+    case FtpOperation::Fetch: result = fetch(request); break;
+    case FtpOperation::Send: result = send(request); break;
     }
     m_request = nullptr;
     emit finished(result);
@@ -231,8 +222,7 @@ bool FtpWorker::lostIdleConnection(CURLcode code) const
     curl_easy_getinfo(m_curl, CURLINFO_SIZE_DOWNLOAD_T, &received);
     curl_easy_getinfo(m_curl, CURLINFO_SIZE_UPLOAD_T, &sent);
     return newConnections == 0 && received == 0 && sent == 0 && !m_cancel->aborted()
-           && m_peerCheck.refused().kind == PeerIdentity::Kind::None
-           && (connectionFailure(code) || response == 421);
+           && m_peerCheck.refused().kind == PeerIdentity::Kind::None && (connectionFailure(code) || response == 421);
 }
 
 FtpOutcome FtpWorker::list(const FtpRequest &request)
@@ -264,8 +254,8 @@ FtpOutcome FtpWorker::fetch(const FtpRequest &request)
     // libcurl takes no control characters in an FTP URL: a name with one
     // (a tab) is fetched as a listing of its folder whose command is RETR,
     // in binary mode.
-    const bool controlCharacter = !request.sftp && std::any_of(request.name.begin(), request.name.end(),
-                                                               [](char c) { return uchar(c) < 0x20; });
+    const bool controlCharacter =
+        !request.sftp && std::any_of(request.name.begin(), request.name.end(), [](char c) { return uchar(c) < 0x20; });
     prepare(request, controlCharacter ? request.folderUrl : request.url);
     curl_slist *binary = nullptr;
     const QByteArray retrieve = "RETR " + request.name;
@@ -349,8 +339,8 @@ CURLcode FtpWorker::moveIntoPlace(const FtpRequest &request)
         runCommands(request, {renameCommand(request, request.asideName, request.name)});
         return moved;
     }
-    const QByteArray aside = request.sftp ? "rm " + quoted(request.folderPath + request.asideName)
-                                          : "DELE " + request.asideName;
+    const QByteArray aside =
+        request.sftp ? "rm " + quoted(request.folderPath + request.asideName) : "DELE " + request.asideName;
     runCommands(request, {aside});
     return CURLE_OK;
 }
@@ -394,9 +384,8 @@ FtpOutcome FtpWorker::outcome(const FtpRequest &request, CURLcode code) const
 {
     FtpOutcome result{request.operation, {int(code), 0}, {}, false, 0, {}, false, false, {}};
     curl_off_t bytes = 0;
-    curl_easy_getinfo(m_curl, request.operation == FtpOperation::Send ? CURLINFO_SIZE_UPLOAD_T
-                                                                      : CURLINFO_SIZE_DOWNLOAD_T,
-                      &bytes);
+    curl_easy_getinfo(
+        m_curl, request.operation == FtpOperation::Send ? CURLINFO_SIZE_UPLOAD_T : CURLINFO_SIZE_DOWNLOAD_T, &bytes);
     result.bytes = bytes;
     if (code == CURLE_OK) {
         result.encrypted = request.sftp || m_peerCheck.tlsStarted();
@@ -509,8 +498,7 @@ size_t FtpWorker::readUpload(char *data, size_t size, size_t count, void *self)
     return size_t(bytes);
 }
 
-int FtpWorker::progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal,
-                        curl_off_t upNow)
+int FtpWorker::progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow)
 {
     auto *worker = static_cast<FtpWorker *>(self);
     if (worker->m_cleaningUp)

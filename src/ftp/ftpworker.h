@@ -66,11 +66,11 @@ struct FtpRequest {
 
 struct FtpOutcome {
     FtpOperation operation;
-    FtpFailure failure; // curlCode 0 on success
-    QString text;       // libcurl's explanation, or the local file's message
-    bool localFile = false; // the local file could not be read or written
-    qint64 bytes = 0;       // bytes sent or received
-    PeerIdentity refused;   // the server was not trusted
+    FtpFailure failure;             // curlCode 0 on success
+    QString text;                   // libcurl's explanation, or the local file's message
+    bool localFile = false;         // the local file could not be read or written
+    qint64 bytes = 0;               // bytes sent or received
+    PeerIdentity refused;           // the server was not trusted
     bool encryptionRefused = false; // TLS was required and not offered
     bool encrypted = false;         // a log-in that went over TLS or SSH
     QByteArray entryPath;           // the log-in folder, as a log-in found it
@@ -117,8 +117,7 @@ private:
     static size_t writeListing(char *data, size_t size, size_t count, void *self);
     static size_t writeDownload(char *data, size_t size, size_t count, void *self);
     static size_t readUpload(char *data, size_t size, size_t count, void *self);
-    static int progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal,
-                        curl_off_t upNow);
+    static int progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow);
     static curl_socket_t openSocket(void *self, curlsocktype purpose, curl_sockaddr *address);
     static int closeSocket(void *cancel, curl_socket_t socket);
 
@@ -133,10 +132,10 @@ private:
     LocalReplacement *m_download = nullptr;
     LocalSource *m_upload = nullptr;
     bool m_localFailed = false;
-    QByteArray m_listingLine;            // a line not yet ended
-    QList<FTPDirItem> m_listedEntries;   // the whole folder, for its links
-    QList<qsizetype> m_links;            // which of them are links
-    QList<FTPDirItem> m_listed;          // not yet handed over
+    QByteArray m_listingLine;          // a line not yet ended
+    QList<FTPDirItem> m_listedEntries; // the whole folder, for its links
+    QList<qsizetype> m_links;          // which of them are links
+    QList<FTPDirItem> m_listed;        // not yet handed over
     QElapsedTimer m_sinceProgress;
     qint64 m_reportedDone = -1;
 };

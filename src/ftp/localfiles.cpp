@@ -40,7 +40,8 @@ LocalSource::~LocalSource()
 bool LocalSource::open(const QString &path)
 {
     m_file = ::open(ByteText::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat status {};
+    struct stat status {
+    };
     if (m_file < 0 || ::fstat(m_file, &status) != 0 || !S_ISREG(status.st_mode))
         return false;
     m_size = status.st_size;
@@ -103,8 +104,8 @@ bool LocalReplacement::commit()
         const std::optional<QByteArray> bytes = NativeFiles::read(ByteText::fromNativePath(m_temporary));
         replaced = bytes && NativeFiles::write(target, *bytes);
     } else if (whole && closed && ::rename(m_temporary.constData(), m_target.constData()) == 0) {
-        const int folder = ::open(NativeFiles::nativeFolderOf(m_target).constData(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int folder =
+            ::open(NativeFiles::nativeFolderOf(m_target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (folder >= 0) {
             ::fsync(folder);
             ::close(folder);

@@ -40,8 +40,8 @@ QByteArray certificateFingerprint(X509 *certificate)
     const int length = i2d_X509(certificate, &der);
     if (length <= 0)
         return {};
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char *>(der), length), QCryptographicHash::Sha256);
+    const QByteArray digest = QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char *>(der), length),
+                                                       QCryptographicHash::Sha256);
     OPENSSL_free(der);
     return digest;
 }
@@ -118,8 +118,8 @@ int PeerCheck::sshKey(CURL *, const curl_khkey *, const curl_khkey *found, curl_
     auto *check = static_cast<PeerCheck *>(self);
     if (match == CURLKHMATCH_OK)
         return CURLKHSTAT_FINE;
-    const QByteArray key = found->len ? QByteArray(found->key, qsizetype(found->len))
-                                      : QByteArray::fromBase64(QByteArray(found->key));
+    const QByteArray key =
+        found->len ? QByteArray(found->key, qsizetype(found->len)) : QByteArray::fromBase64(QByteArray(found->key));
     if (match == CURLKHMATCH_MISSING && !key.isEmpty() && key == check->m_trust->acceptedHostKey)
         return CURLKHSTAT_FINE;
     check->m_refused.kind = PeerIdentity::Kind::HostKey;

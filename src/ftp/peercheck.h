@@ -33,8 +33,7 @@ public:
 private:
     static CURLcode sslContext(CURL *curl, void *context, void *self);
     static int verify(int ok, x509_store_ctx_st *store);
-    static int sshKey(CURL *curl, const curl_khkey *known, const curl_khkey *found, curl_khmatch match,
-                      void *self);
+    static int sshKey(CURL *curl, const curl_khkey *known, const curl_khkey *found, curl_khmatch match, void *self);
 
     const PeerTrust *m_trust = nullptr;
     bool m_tlsStarted = false;

@@ -1,8 +1,7 @@
 #include "apperror.h"
 #include "messages.h"
 
-AppError::AppError(const QString &message)
-    : std::runtime_error(message.toStdString()), m_message(message)
+AppError::AppError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message)
 {
 }
 

@@ -72,8 +72,7 @@ QByteArray encode(QStringView text)
             bytes.append(char(u));
         } else if (isEscapedByte(QChar(u))) {
             bytes.append(char(u - kFirstEscape + 0x80));
-        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size()
-                   && text[i + 1].isLowSurrogate()) {
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             bytes.append(text.sliced(i, 2).toUtf8());
             ++i;
         } else {

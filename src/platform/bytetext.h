@@ -29,7 +29,13 @@ QString displayed(QStringView text);
 
 // A path as Qt holds it (possibly carrying bytes) and as the file system
 // knows it.
-inline QByteArray nativePath(QStringView path) { return encode(path); }
-inline QString fromNativePath(QByteArrayView path) { return decode(path); }
+inline QByteArray nativePath(QStringView path)
+{
+    return encode(path);
+}
+inline QString fromNativePath(QByteArrayView path)
+{
+    return decode(path);
+}
 
 } // namespace ByteText

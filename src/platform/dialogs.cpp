@@ -27,8 +27,7 @@ void offerHelp(QDialog &dialog, int helpContext)
         buttons->addButton(QDialogButtonBox::Help);
         QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, showTopic);
     }
-    QObject::connect(new QShortcut(QKeySequence::HelpContents, &dialog), &QShortcut::activated, &dialog,
-                     showTopic);
+    QObject::connect(new QShortcut(QKeySequence::HelpContents, &dialog), &QShortcut::activated, &dialog, showTopic);
 }
 
 // A file dialog of our own widgets, which can carry the Help button.
@@ -56,8 +55,8 @@ public:
     {
         if (!fileName.isEmpty()) {
             // An open dialog offers the name in its own folder.
-            const QString offered = acceptMode() == AcceptOpen
-                ? fileName.sliced(fileName.lastIndexOf(u'/') + 1) : fileName;
+            const QString offered =
+                acceptMode() == AcceptOpen ? fileName.sliced(fileName.lastIndexOf(u'/') + 1) : fileName;
             selectFile(ByteText::displayed(offered));
         }
         QStringList chosen;
@@ -106,8 +105,7 @@ public:
 
     QString folder(const QString &title, const QString &startFolder) override
     {
-        return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
-                                                 usableFolder(startFolder));
+        return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, usableFolder(startFolder));
     }
 
     QString openFile(const FileRequest &request) override
@@ -147,14 +145,23 @@ Provider &provider()
 
 } // namespace
 
-QStringList openFiles(const FileRequest &request) { return provider().openFiles(request); }
-QString saveFile(const FileRequest &request) { return provider().saveFile(request); }
+QStringList openFiles(const FileRequest &request)
+{
+    return provider().openFiles(request);
+}
+QString saveFile(const FileRequest &request)
+{
+    return provider().saveFile(request);
+}
 QString folder(const QString &title, const QString &startFolder)
 {
     return provider().folder(title, startFolder);
 }
 
-QString openFile(const FileRequest &request) { return provider().openFile(request); }
+QString openFile(const FileRequest &request)
+{
+    return provider().openFile(request);
+}
 QColor color(const QColor &initial, int helpContext)
 {
     return provider().color(initial, helpContext);
@@ -171,7 +178,10 @@ QColor Provider::color(const QColor &, int)
     return {};
 }
 
-bool print(QPrinter &printer, int helpContext) { return provider().print(printer, helpContext); }
+bool print(QPrinter &printer, int helpContext)
+{
+    return provider().print(printer, helpContext);
+}
 bool printerSetup(QPrinter &printer, int helpContext)
 {
     return provider().printerSetup(printer, helpContext);
@@ -187,7 +197,10 @@ bool Provider::printerSetup(QPrinter &, int)
     return false;
 }
 
-void setProvider(Provider *provider) { g_provider = provider; }
+void setProvider(Provider *provider)
+{
+    g_provider = provider;
+}
 
 QString qtFilter(const QString &filter)
 {

@@ -9,7 +9,9 @@
 #include <QToolButton>
 
 DirectoryEdit::DirectoryEdit(const QString &chooserTitle, QWidget *parent)
-    : QWidget(parent), field(new QLineEdit(this)), browse(new QToolButton(this)),
+    : QWidget(parent),
+      field(new QLineEdit(this)),
+      browse(new QToolButton(this)),
       m_title(chooserTitle)
 {
     browse->setText(QStringLiteral("..."));
@@ -20,8 +22,14 @@ DirectoryEdit::DirectoryEdit(const QString &chooserTitle, QWidget *parent)
     connect(browse, &QToolButton::clicked, this, &DirectoryEdit::browseClick);
 }
 
-QString DirectoryEdit::text() const { return field->text(); }
-void DirectoryEdit::setText(const QString &text) { field->setText(text); }
+QString DirectoryEdit::text() const
+{
+    return field->text();
+}
+void DirectoryEdit::setText(const QString &text)
+{
+    field->setText(text);
+}
 
 void DirectoryEdit::setBrowseKey(const QKeySequence &key)
 {

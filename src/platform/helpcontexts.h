@@ -30,10 +30,29 @@ inline constexpr int kAutosaveUnsaved = 20002;
 
 // Every one of them.
 inline constexpr int kAll[] = {
-    kOpenDialog, kSaveDialog, kInsertTextFile, kTextFileLoad, kPrinterSetup, kPrint, kSearch,
-    kReplaceQuestion, kConfiguration, kFontAndImage, kFtp, kColour, kReplace, kTagSettings,
-    kInstallTags, kCreateStartingDirectory, kFrameLayouts, kFrameSizes, kFrameNames, kFrameOptions,
-    kFrameDirectory, kMissingFolder, kAutosaveUnsaved,
+    kOpenDialog,
+    kSaveDialog,
+    kInsertTextFile,
+    kTextFileLoad,
+    kPrinterSetup,
+    kPrint,
+    kSearch,
+    kReplaceQuestion,
+    kConfiguration,
+    kFontAndImage,
+    kFtp,
+    kColour,
+    kReplace,
+    kTagSettings,
+    kInstallTags,
+    kCreateStartingDirectory,
+    kFrameLayouts,
+    kFrameSizes,
+    kFrameNames,
+    kFrameOptions,
+    kFrameDirectory,
+    kMissingFolder,
+    kAutosaveUnsaved,
 };
 
 } // namespace HelpContext

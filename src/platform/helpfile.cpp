@@ -127,12 +127,9 @@ QString HelpFile::problem() const
                               "Quendel looked for it here:</p><ul>%1</ul>")
             .arg(places);
     }
-    case State::Unreadable:
-        return QStringLiteral("<p>The help file %1 could not be read.</p>").arg(shownPath(m_path));
-    case State::NoTopics:
-        return QStringLiteral("<p>The help file %1 holds no help topics.</p>").arg(shownPath(m_path));
-    case State::Loaded:
-        break;
+    case State::Unreadable: return QStringLiteral("<p>The help file %1 could not be read.</p>").arg(shownPath(m_path));
+    case State::NoTopics: return QStringLiteral("<p>The help file %1 holds no help topics.</p>").arg(shownPath(m_path));
+    case State::Loaded: break;
     }
     return {};
 }

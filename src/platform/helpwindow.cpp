@@ -20,10 +20,7 @@ const QString kScheme = QStringLiteral("help");
 class HelpBrowser : public QTextBrowser
 {
 public:
-    HelpBrowser(const HelpFile &file, QWidget *parent)
-        : QTextBrowser(parent), m_file(file)
-    {
-    }
+    HelpBrowser(const HelpFile &file, QWidget *parent) : QTextBrowser(parent), m_file(file) {}
 
     QVariant loadResource(int type, const QUrl &name) override
     {
@@ -40,8 +37,7 @@ private:
 
 } // namespace
 
-HelpWindow::HelpWindow(HelpFile file, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_file(std::move(file))
+HelpWindow::HelpWindow(HelpFile file, QWidget *parent) : QWidget(parent, Qt::Window), m_file(std::move(file))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quendel help"));
@@ -126,7 +122,8 @@ void HelpWindow::findNext()
 void HelpWindow::present()
 {
     // The active modal window may be this one, already above a dialog.
-    const bool overModal = QApplication::activeModalWidget() != nullptr;    if (isVisible() && overModal != (windowModality() == Qt::ApplicationModal))
+    const bool overModal = QApplication::activeModalWidget() != nullptr;
+    if (isVisible() && overModal != (windowModality() == Qt::ApplicationModal))
         hide(); // a window's modality changes only while it is hidden
     setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
     show();

@@ -22,9 +22,8 @@ public:
         box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.setIcon(icon(request.kind));
         const std::pair<Button, QMessageBox::StandardButton> map[] = {
-            {Yes, QMessageBox::Yes}, {No, QMessageBox::No},
-            {OK, QMessageBox::Ok}, {Cancel, QMessageBox::Cancel},
-            {All, QMessageBox::YesToAll}, {Help, QMessageBox::Help},
+            {Yes, QMessageBox::Yes},       {No, QMessageBox::No},        {OK, QMessageBox::Ok},
+            {Cancel, QMessageBox::Cancel}, {All, QMessageBox::YesToAll}, {Help, QMessageBox::Help},
         };
         for (const auto &[ours, theirs] : map) {
             if (!request.buttons.testFlag(ours))

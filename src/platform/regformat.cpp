@@ -7,7 +7,10 @@
 namespace RegFormat {
 namespace {
 
-QString folded(const QString &name) { return name.toCaseFolded(); }
+QString folded(const QString &name)
+{
+    return name.toCaseFolded();
+}
 
 // The file's lines, each with its line end ("\n" or "\r\n"; the last line
 // may have none).
@@ -150,9 +153,8 @@ bool hexContinues(QByteArrayView value)
 QByteArray stringText(const QString &text)
 {
     const QByteArray bytes = ByteText::encode(text);
-    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [](char c) {
-        return uchar(c) < 0x20 || uchar(c) == 0x7f;
-    });
+    const bool plain =
+        std::none_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x20 || uchar(c) == 0x7f; });
     if (plain)
         return quoted(bytes);
     // Line breaks and other control characters would break the line:
@@ -285,8 +287,7 @@ void Document::remove(const QString &name)
 {
     const QString key = folded(name);
     m_values.remove(key);
-    m_lines.erase(std::remove_if(m_lines.begin(), m_lines.end(),
-                                 [&key](const Line &l) { return l.key == key; }),
+    m_lines.erase(std::remove_if(m_lines.begin(), m_lines.end(), [&key](const Line &l) { return l.key == key; }),
                   m_lines.end());
 }
 
@@ -303,8 +304,7 @@ QByteArray Document::lineEnd() const
 qsizetype Document::insertionPoint()
 {
     const QByteArray end = lineEnd();
-    const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(),
-                                   [](const Line &l) { return l.anchor; });
+    const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(), [](const Line &l) { return l.anchor; });
     if (last != m_lines.rend()) {
         Line &before = *last;
         if (lineEndOf(before.bytes).isEmpty())

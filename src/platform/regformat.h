@@ -56,9 +56,9 @@ public:
 
 private:
     struct Line {
-        QByteArray bytes;     // as in the file, line end included
-        QString key;          // folded name of a value of ours, else empty
-        bool anchor = false;  // our section's header or one of its values
+        QByteArray bytes;    // as in the file, line end included
+        QString key;         // folded name of a value of ours, else empty
+        bool anchor = false; // our section's header or one of its values
     };
 
     void set(const QString &name, const Value &value, const QByteArray &text);

@@ -30,7 +30,7 @@ void Marker::set(RegKey &key) const
     key.writeInteger(text(), 1);
 }
 
-template<typename T>
+template <typename T>
 T Value<T>::fallback() const
 {
     if constexpr (std::is_same_v<T, QString>)
@@ -39,7 +39,7 @@ T Value<T>::fallback() const
         return m_fallback;
 }
 
-template<typename T>
+template <typename T>
 void Value<T>::readInto(const RegKey &key, T &into) const
 {
     const QString name = text();
@@ -51,7 +51,7 @@ void Value<T>::readInto(const RegKey &key, T &into) const
         into = key.readInteger(name);
 }
 
-template<typename T>
+template <typename T>
 T Value<T>::read(const RegKey &key) const
 {
     T value = fallback();
@@ -59,7 +59,7 @@ T Value<T>::read(const RegKey &key) const
     return value;
 }
 
-template<typename T>
+template <typename T>
 void Value<T>::write(RegKey &key, const T &value) const
 {
     if constexpr (std::is_same_v<T, QString>)
@@ -80,14 +80,14 @@ void Folder::readInto(const RegKey &key, QString &into) const
         into = fallback();
 }
 
-template<typename T>
+template <typename T>
 Value<T> Family<T>::operator[](int number) const
 {
     Q_ASSERT(number >= m_first && number <= m_last);
     return Value<T>(m_prefix, m_fallback, number);
 }
 
-template<typename T>
+template <typename T>
 bool Family<T>::hasForm(const QString &name) const
 {
     const QLatin1String prefix(m_prefix);

@@ -29,21 +29,31 @@ private:
 };
 
 // How each type is written in the table below: strings as literals.
-template<typename T> struct Literal;
-template<> struct Literal<QString> { using Type = const char *; };
-template<> struct Literal<qint32> { using Type = qint32; };
+template <typename T>
+struct Literal;
+template <>
+struct Literal<QString> {
+    using Type = const char *;
+};
+template <>
+struct Literal<qint32> {
+    using Type = qint32;
+};
 
 // A value of type T: QString values are strings, qint32 values integers.
 // Reading a value the store holds with another type throws the store's
 // "Invalid data type" AppError.
-template<typename T>
+template <typename T>
 class Value : public Name
 {
 public:
     using Default = typename Literal<T>::Type;
 
     constexpr Value(const char *prefix, Default fallback, int number = kNoNumber)
-        : Name(prefix, number), m_fallback(fallback) {}
+        : Name(prefix, number),
+          m_fallback(fallback)
+    {
+    }
 
     // What holds while the store lacks the value.
     T fallback() const;
@@ -79,12 +89,17 @@ public:
 };
 
 // Values numbered first to last.
-template<typename T>
+template <typename T>
 class Family
 {
 public:
     constexpr Family(const char *prefix, int first, int last, typename Value<T>::Default fallback = {})
-        : m_prefix(prefix), m_first(first), m_last(last), m_fallback(fallback) {}
+        : m_prefix(prefix),
+          m_first(first),
+          m_last(last),
+          m_fallback(fallback)
+    {
+    }
 
     constexpr int first() const { return m_first; }
     constexpr int last() const { return m_last; }

@@ -27,8 +27,8 @@ bool s_writesHeld = false;
 constexpr int kLockWaitMs = 5000;
 
 constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
-constexpr QFile::Permissions kGroupOrOther = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-                                             | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+constexpr QFile::Permissions kGroupOrOther =
+    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 enum class StoreRead { Missing, Read, Unreadable, Damaged };
 
@@ -135,15 +135,13 @@ bool RegKey::openRead()
     m_path = storePath();
     auto document = std::make_unique<RegFormat::Document>();
     switch (readStore(m_path, m_original, *document)) {
-    case StoreRead::Missing:
-        return false;
-    case StoreRead::Unreadable:
-        throw AppError(QStringLiteral("The settings file %1 cannot be read.").arg(m_path));
+    case StoreRead::Missing: return false;
+    case StoreRead::Unreadable: throw AppError(QStringLiteral("The settings file %1 cannot be read.").arg(m_path));
     case StoreRead::Damaged:
         throw AppError(QStringLiteral("The settings file %1 is damaged and cannot be read; "
-                                      "the default settings are used.").arg(m_path));
-    case StoreRead::Read:
-        break;
+                                      "the default settings are used.")
+                           .arg(m_path));
+    case StoreRead::Read: break;
     }
     m_document = std::move(document);
     return true;

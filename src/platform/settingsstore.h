@@ -3,7 +3,9 @@
 #include <QString>
 #include <memory>
 
-namespace RegFormat { class Document; }
+namespace RegFormat {
+class Document;
+}
 
 // One access to the settings store: open the key, work, close it again.
 // The store is a single file in registry-export format (see regformat.h).
@@ -36,8 +38,8 @@ public:
     bool openWrite();
 
     bool valueExists(const QString &name) const;
-    QString readString(const QString &name) const;   // throws AppError
-    qint32 readInteger(const QString &name) const;   // throws AppError
+    QString readString(const QString &name) const; // throws AppError
+    qint32 readInteger(const QString &name) const; // throws AppError
     void writeString(const QString &name, const QString &value);
     void writeInteger(const QString &name, qint32 value);
     void deleteValue(const QString &name);

@@ -36,8 +36,7 @@ void printPlainText(QPrinter &printer, QStringView text, const QFont &font, cons
     // distance is given in the screen's units.
     const QScreen *screen = QGuiApplication::primaryScreen();
     const qreal screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-    option.setTabStopDistance(8 * metrics.horizontalAdvance(QLatin1Char(' ')) * screenDpi
-                              / printer.logicalDpiY());
+    option.setTabStopDistance(8 * metrics.horizontalAdvance(QLatin1Char(' ')) * screenDpi / printer.logicalDpiY());
     painter.setPen(colour);
 
     qreal y = 0;

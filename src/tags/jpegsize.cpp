@@ -27,7 +27,9 @@ struct ReturningErrors {
 }
 
 // Warnings about damaged data would go to stderr; the header decides alone.
-void keepQuiet(j_common_ptr) {}
+void keepQuiet(j_common_ptr)
+{
+}
 
 struct Header {
     JDIMENSION width = 0;

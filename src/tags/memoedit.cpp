@@ -32,12 +32,10 @@ void replaceRawText(TColorMemo &memo, const QString &rawText)
     const QChar *oldBegin = current.constData();
     const QChar *newBegin = rawText.constData();
     const qsizetype shorter = std::min(current.size(), rawText.size());
-    const qsizetype prefix =
-        std::mismatch(oldBegin, oldBegin + shorter, newBegin).first - oldBegin;
+    const qsizetype prefix = std::mismatch(oldBegin, oldBegin + shorter, newBegin).first - oldBegin;
     const auto oldTail = std::make_reverse_iterator(oldBegin + current.size());
     const auto newTail = std::make_reverse_iterator(newBegin + rawText.size());
-    const qsizetype suffix =
-        std::mismatch(oldTail, oldTail + (shorter - prefix), newTail).first - oldTail;
+    const qsizetype suffix = std::mismatch(oldTail, oldTail + (shorter - prefix), newTail).first - oldTail;
     const qsizetype oldEnd = current.size() - suffix;
     const qsizetype newEnd = rawText.size() - suffix;
     if (prefix == oldEnd && prefix == newEnd)

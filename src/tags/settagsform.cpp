@@ -33,8 +33,7 @@ QLineEdit *shownOnly(QWidget *parent)
 } // namespace
 
 Tsettagsform::Tsettagsform(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("settagsform"));
     QFont labelFont(QStringLiteral("MS Sans Serif"));
@@ -45,8 +44,8 @@ Tsettagsform::Tsettagsform(QWidget *parent)
     Label2 = new QLabel(QStringLiteral("Closing tag:"), this);
     Label3 = new QLabel(QStringLiteral("Change the opening tag here:"), this);
     Label4 = new QLabel(QStringLiteral("Closing tag:"), this);
-    Label5 = new QLabel(
-        QStringLiteral("Place the cursor where You want it to appear, before You Click \"set\" !"), this);
+    Label5 =
+        new QLabel(QStringLiteral("Place the cursor where You want it to appear, before You Click \"set\" !"), this);
     QFont smallItalic = labelFont;
     smallItalic.setPixelSize(11);
     smallItalic.setItalic(true);
@@ -106,8 +105,7 @@ Tsettagsform::Tsettagsform(QWidget *parent)
     connect(setbutton, &QPushButton::clicked, this, [this] { runCommand([this] { setbuttonClick(); }); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { runCommand([this] { BitBtn1Click(); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [] { Help::showTopic(HelpContext::kTagSettings); });
-    connect(setallbutton, &QPushButton::clicked, this,
-            [this] { runCommand([this] { setallbuttonClick(); }); });
+    connect(setallbutton, &QPushButton::clicked, this, [this] { runCommand([this] { setallbuttonClick(); }); });
     connect(closeb, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -168,8 +166,8 @@ void Tsettagsform::showSlot()
     const TagSlot &slot = g_tags.slot(m_slot);
     // Each field shows its text from the start; Edit3 then as much as
     // shows its caret.
-    for (auto [edit, text] : {std::pair{Edit1, slot.opening}, {Edit2, slot.closing},
-                              {Edit3, slot.opening}, {Edit4, slot.closing}}) {
+    for (auto [edit, text] :
+         {std::pair{Edit1, slot.opening}, {Edit2, slot.closing}, {Edit3, slot.opening}, {Edit4, slot.closing}}) {
         edit->setText(text);
         edit->home(false);
     }
@@ -185,8 +183,7 @@ void Tsettagsform::setbuttonClick()
 
 void Tsettagsform::BitBtn1Click()
 {
-    if (Messages::show(Messages::Kind::Confirmation,
-                       QStringLiteral("Are You sure You want to reset this tag ?"),
+    if (Messages::show(Messages::Kind::Confirmation, QStringLiteral("Are You sure You want to reset this tag ?"),
                        Messages::Yes | Messages::No)
         == Messages::Yes)
         resetTag(m_slot);

@@ -4,6 +4,7 @@
 
 namespace {
 
+// clang-format off
 const TagCommand kCommands[] = {
     {"&Structure", "body", "Ctrl+B", "BODY1Click", 1, TagPattern::Block, "", {"B: Body", 1}},
     {"&Structure", "frameset", "Ctrl+F", "Frameset11Click", 2, TagPattern::Block, "", {"F: Frameset", 2}},
@@ -79,6 +80,7 @@ const TagCommand kCommands[] = {
     {"Misc &x", "Get color", "Ctrl+Shift+C", "colorbuttonClick", 0, TagPattern::Colour, "", {"Color(Ctrl+Shift+C)", 4}},
     {"Misc &x", "Link to Quendel", "Ctrl+Shift+L", "LinktoQuendel1Click", 0, TagPattern::HomeLink, "", {}},
 };
+// clang-format on
 
 } // namespace
 
@@ -90,8 +92,8 @@ std::span<const TagCommand> tagCommands()
 bool separatorFollows(const char *handler)
 {
     static const char *const after[] = {
-        "NOFRAMES1Click", "EMBED2Click", "SCRIPT1Click", "UNDERLINE1Click",
-        "BLOCKQUOTE1Click", "FONTFACE1Click", "LI1Click", "colorbuttonClick",
+        "NOFRAMES1Click",   "EMBED2Click",    "SCRIPT1Click", "UNDERLINE1Click",
+        "BLOCKQUOTE1Click", "FONTFACE1Click", "LI1Click",     "colorbuttonClick",
     };
     for (const char *name : after) {
         if (std::strcmp(name, handler) == 0)

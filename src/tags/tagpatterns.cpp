@@ -37,8 +37,7 @@ TagPlan atBareCaret(const QString &text, qint32 back, bool movesCaret, int k)
 
 } // namespace
 
-TagPlan planTag(const TagCommand &command, const TagSlot &slot,
-                const QString &s, int k)
+TagPlan planTag(const TagCommand &command, const TagSlot &slot, const QString &s, int k)
 {
     const QString &open = slot.opening;
     const QString &close = slot.closing;
@@ -49,43 +48,33 @@ TagPlan planTag(const TagCommand &command, const TagSlot &slot,
                         command.pattern == TagPattern::BlockReselect);
     case TagPattern::Line:
     case TagPattern::LineReselect:
-        return wrapping(open + s + close + kBreak, slot, k,
-                        command.pattern == TagPattern::LineReselect);
+        return wrapping(open + s + close + kBreak, slot, k, command.pattern == TagPattern::LineReselect);
     case TagPattern::Inline:
     case TagPattern::InlineReselect:
-        return wrapping(open + s + close, slot, k,
-                        command.pattern == TagPattern::InlineReselect);
+        return wrapping(open + s + close, slot, k, command.pattern == TagPattern::InlineReselect);
     case TagPattern::Script:
-        return wrapping(open + kBreak + QStringLiteral("<!--") + kBreak + s + kBreak
-                            + QStringLiteral("//-->") + kBreak + close + kBreak,
+        return wrapping(open + kBreak + QStringLiteral("<!--") + kBreak + s + kBreak + QStringLiteral("//-->") + kBreak
+                            + close + kBreak,
                         slot, k, false);
     case TagPattern::StyleBlock:
-        return wrapping(open + kBreak + QStringLiteral("<!--") + kBreak + QStringLiteral(" ") + s
-                            + kBreak + QStringLiteral("//-->") + kBreak + close + kBreak,
+        return wrapping(open + kBreak + QStringLiteral("<!--") + kBreak + QStringLiteral(" ") + s + kBreak
+                            + QStringLiteral("//-->") + kBreak + close + kBreak,
                         slot, k, false);
-    case TagPattern::Option:
-        return wrapping(open + s + kBreak, slot, k, false);
-    case TagPattern::Definition:
-        return wrapping(open + kBreak + s + kBreak, slot, k, false);
+    case TagPattern::Option: return wrapping(open + s + kBreak, slot, k, false);
+    case TagPattern::Definition: return wrapping(open + kBreak + s + kBreak, slot, k, false);
     case TagPattern::SingleLine:
-    case TagPattern::Image:
-        return atBareCaret(open + kBreak, slot.back, true, k);
-    case TagPattern::SingleLineCaretStays:
-        return atBareCaret(open + kBreak, 0, false, k);
-    case TagPattern::Attribute:
-        return atBareCaret(open, slot.back, true, k);
-    case TagPattern::AttributeCaretStays:
-        return atBareCaret(open, 0, false, k);
-    case TagPattern::Literal:
-        return atBareCaret(QString::fromLatin1(command.literal), 0, false, k);
+    case TagPattern::Image: return atBareCaret(open + kBreak, slot.back, true, k);
+    case TagPattern::SingleLineCaretStays: return atBareCaret(open + kBreak, 0, false, k);
+    case TagPattern::Attribute: return atBareCaret(open, slot.back, true, k);
+    case TagPattern::AttributeCaretStays: return atBareCaret(open, 0, false, k);
+    case TagPattern::Literal: return atBareCaret(QString::fromLatin1(command.literal), 0, false, k);
     case TagPattern::HomeLink: {
         // Records its undo point even when a selection keeps it from inserting.
         TagPlan plan = atBareCaret(homeLinkBlock(), 0, false, k);
         plan.recordsUndo = true;
         return plan;
     }
-    case TagPattern::Colour:
-        break;
+    case TagPattern::Colour: break;
     }
     return {};
 }

@@ -14,14 +14,13 @@ struct TagPlan {
     QString text;             // inserted at a bare caret when nothing is selected
     bool movesCaret = false;  // caret goes to end - back - k afterwards
     qint32 back = 0;
-    qint32 wrapped = 0;       // k, the selection length that was wrapped
-    bool reselects = false;   // select k characters from the new caret
+    qint32 wrapped = 0;     // k, the selection length that was wrapped
+    bool reselects = false; // select k characters from the new caret
 };
 
 // Plans the wrapping and single-line patterns and the literals; the image,
 // colour and home-link commands only use it for their first insertion.
-TagPlan planTag(const TagCommand &command, const TagSlot &slot,
-                const QString &selected, int selectionLength);
+TagPlan planTag(const TagCommand &command, const TagSlot &slot, const QString &selected, int selectionLength);
 
 // Where the caret lands after the plan's text was inserted at insertStart,
 // kept inside a text of textLength characters.

@@ -6,6 +6,7 @@ TagTable g_tags;
 
 namespace {
 
+// clang-format off
 const TagDefault kDefaults[TagTable::kSlots] = {
     {"Body tag", "<BODY bgcolor=\"#\" background=\"\" text=\"#\" link=\"#\" alink=\"#\" vlink=\"#\">", "</BODY>", 67, 6, 16, "BODY1Click", false}, // 1
     {"Frameset tag", "<FRAMESET COLS=\"\" ROWS=\"\" BORDER=\"\" FRAMEBORDER=\"\">", "</FRAMESET>", 52, 6, 16, "Frameset11Click", false}, // 2
@@ -77,7 +78,7 @@ const TagDefault kDefaults[TagTable::kSlots] = {
     {"", "<DD>", "", 4, 2, 4, "definitionitem1Click", false}, // 68
     {"", "<DT>", "", 4, 2, 4, "definitionterm1Click", false}, // 69
 };
-
+// clang-format on
 
 void setToDefault(int n, bool definedEmpty)
 {

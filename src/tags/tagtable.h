@@ -34,14 +34,14 @@ extern TagTable g_tags;
 
 // The factory contents of one slot.
 struct TagDefault {
-    const char *listName;  // entry in the tag settings list ("" for 66..69)
+    const char *listName; // entry in the tag settings list ("" for 66..69)
     const char *opening;
     const char *closing;
     qint32 back;
     qint32 extra;
-    int caretOffset;       // where the caret lands, from the start of the insertion
-    const char *handler;   // the command that uses the slot
-    bool keepsExtra;       // install-all and reset-one leave its extra count alone
+    int caretOffset;     // where the caret lands, from the start of the insertion
+    const char *handler; // the command that uses the slot
+    bool keepsExtra;     // install-all and reset-one leave its extra count alone
 };
 
 const TagDefault &tagDefault(int n); // n = 1..69

@@ -3,8 +3,7 @@
 #include "colormemo.h"
 #include "memoedit.h"
 
-TagUndo::TagUndo(TColorMemo &memo, QObject *parent)
-    : QObject(parent), m_memo(memo)
+TagUndo::TagUndo(TColorMemo &memo, QObject *parent) : QObject(parent), m_memo(memo)
 {
 }
 

@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-Tdirdia::Tdirdia(QWidget *parent)
-    : WizardDialog(QStringLiteral("Frame wizard"), 4006, parent)
+Tdirdia::Tdirdia(QWidget *parent) : WizardDialog(QStringLiteral("Frame wizard"), 4006, parent)
 {
     text = new QLabel(QStringLiteral("Choose the directory where the files will be saved to"), this);
     directory = new DirectoryEdit(QStringLiteral("Look up the directory , then click \"Ok\""), this);

@@ -20,10 +20,7 @@ namespace {
 class PageNameEdit : public QLineEdit
 {
 public:
-    explicit PageNameEdit(QWidget *parent)
-        : QLineEdit(QStringLiteral(".htm"), parent)
-    {
-    }
+    explicit PageNameEdit(QWidget *parent) : QLineEdit(QStringLiteral(".htm"), parent) {}
 
 protected:
     void focusInEvent(QFocusEvent *event) override
@@ -66,7 +63,8 @@ FrameNamesForm::FrameNamesForm(const NamesWindowContents &contents, QWidget *par
     }
     framesetLabel = new QLabel(QStringLiteral("Enter the filename for the framespage"), this);
     framesetField = new PageNameEdit(this);
-    note = new QLabel(QStringLiteral("Remeber to enter the  filename for each frame, even if the file already exists"), this);
+    note = new QLabel(QStringLiteral("Remeber to enter the  filename for each frame, even if the file already exists"),
+                      this);
     QFont bold = note->font();
     bold.setBold(true);
     note->setFont(bold);

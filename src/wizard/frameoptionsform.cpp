@@ -20,8 +20,8 @@ const char *const kScrollingValues[] = {"No", "Auto", "Yes"};
 QWidget *choiceGroup(QWidget *parent, Qt::Orientation orientation)
 {
     auto *group = new QWidget(parent);
-    auto *layout = new QBoxLayout(
-        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, group);
+    auto *layout =
+        new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, group);
     layout->setContentsMargins(0, 0, 0, 0);
     return group;
 }

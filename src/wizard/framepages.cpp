@@ -17,14 +17,17 @@ int frameOfCode(int layout, QStringView code)
     return -1;
 }
 
-bool knownLayout(int layout) { return layout >= 1 && layout <= 4; }
+bool knownLayout(int layout)
+{
+    return layout >= 1 && layout <= 4;
+}
 
 // "\r\n<frameset cols=\"50%,*\" border=\"0\" frameborder=\"0\">" without
 // its leading line break.
 QString frameset(Division division, const QString &size, bool border)
 {
-    return QLatin1String(division == Division::Columns ? "<frameset cols=\"" : "<frameset rows=\"")
-           + size + QLatin1String(",*\" ")
+    return QLatin1String(division == Division::Columns ? "<frameset cols=\"" : "<frameset rows=\"") + size
+           + QLatin1String(",*\" ")
            + QLatin1String(border ? "border=\"1\" frameborder=\"1\">" : "border=\"0\" frameborder=\"0\">");
 }
 
@@ -37,9 +40,8 @@ QString fileNamePart(const QString &path)
 // text that follows writes it.
 QString frameElement(const FrameChoice &frame)
 {
-    QString element = QLatin1String("\r\n<frame src=\"") + fileNamePart(frame.file)
-                      + QLatin1String("\" name=\"") + frame.name + QLatin1String("\" scrolling=\"")
-                      + frame.scrolling + QLatin1Char('"');
+    QString element = QLatin1String("\r\n<frame src=\"") + fileNamePart(frame.file) + QLatin1String("\" name=\"")
+                      + frame.name + QLatin1String("\" scrolling=\"") + frame.scrolling + QLatin1Char('"');
     if (frame.noResize)
         element += QLatin1String(" noresize");
     if (!frame.horizontalMargin)
@@ -56,8 +58,7 @@ QString framesetPage(const FrameWizardChoices &choices)
                    + frameElement(choices.frame[0]) + QLatin1Char('>');
     if (!hasInnerDivision(layout))
         return page + frameElement(choices.frame[1]) + QLatin1String(">\r\n</frameset>\r\n</html>");
-    return page + QLatin1String("\r\n")
-           + frameset(innerDivision(layout), choices.innerSize, choices.innerBorder)
+    return page + QLatin1String("\r\n") + frameset(innerDivision(layout), choices.innerSize, choices.innerBorder)
            + frameElement(choices.frame[1]) + QLatin1Char('>') + frameElement(choices.frame[2])
            + QLatin1String(">\r\n</frameset>\r\n</frameset>\r\n</html>");
 }

@@ -13,8 +13,8 @@ namespace {
 
 Messages::Button ask(const QString &question)
 {
-    return Messages::show(Messages::Kind::Confirmation, question,
-                          Messages::Yes | Messages::No | Messages::Help, HelpContext::kFrameDirectory);
+    return Messages::show(Messages::Kind::Confirmation, question, Messages::Yes | Messages::No | Messages::Help,
+                          HelpContext::kFrameDirectory);
 }
 
 bool directoryReady(const QString &directory)

@@ -124,8 +124,8 @@ void FrameSizeForm::updatePreview()
 void FrameSizeForm::fill(FrameWizardChoices &choices) const
 {
     for (const SizeRow &row : rows) {
-        const QString size = row.percent->isChecked() ? QString::number(row.spin->value()) + QLatin1Char('%')
-                                                      : row.pixelField->text();
+        const QString size =
+            row.percent->isChecked() ? QString::number(row.spin->value()) + QLatin1Char('%') : row.pixelField->text();
         (row.outer ? choices.outerSize : choices.innerSize) = size;
     }
 }

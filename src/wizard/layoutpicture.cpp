@@ -5,8 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-LayoutPicture::LayoutPicture(int layout, QWidget *parent)
-    : QAbstractButton(parent), m_layout(layout)
+LayoutPicture::LayoutPicture(int layout, QWidget *parent) : QAbstractButton(parent), m_layout(layout)
 {
     setFixedSize(80, 60);
     setCursor(Qt::PointingHandCursor);

@@ -4,8 +4,7 @@
 
 #include <QPainter>
 
-LayoutPreview::LayoutPreview(int layout, QWidget *parent)
-    : QWidget(parent), m_layout(layout)
+LayoutPreview::LayoutPreview(int layout, QWidget *parent) : QWidget(parent), m_layout(layout)
 {
     setFixedSize(kArea);
 }

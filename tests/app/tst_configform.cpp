@@ -100,7 +100,8 @@ private slots:
             const QString before = g_settings.textDirectory;
             form.DirectoryEdit3->setText(fresh);
             form.BitBtn1->click();
-            QCOMPARE(messages.texts(), QStringList{"The " + fresh + " does not exist\r\nDo you want to create it now ?"});
+            QCOMPARE(messages.texts(),
+                     QStringList{"The " + fresh + " does not exist\r\nDo you want to create it now ?"});
             QCOMPARE(QDir(fresh).exists(), yes);
             QCOMPARE(g_settings.textDirectory, yes ? fresh : before);
             QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -111,7 +112,9 @@ private slots:
     // A folder whose name is not UTF-8 is made, and then found, under its own bytes.
     void eightBitDirectoryKeepsItsBytes()
     {
-        const QByteArray native = QFile::encodeName(dir.path()) + "/\xdc" "bungen";
+        const QByteArray native = QFile::encodeName(dir.path())
+                                  + "/\xdc"
+                                    "bungen";
         ScriptedMessages messages;
         messages.answers << Messages::Yes;
         config->DirectoryEdit3->setText(ByteText::decode(native));

@@ -122,11 +122,13 @@ private slots:
         QProcess process;
         process.setWorkingDirectory(m_dir.filePath("site"));
         // The shell hands the name's own bytes on: QProcess would not.
-        startProgram(process, store, {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
+        startProgram(process, store,
+                     {"-c", "exec \"$0\" \"$(printf 'caf\\351.html')\"", qEnvironmentVariable("QUENDEL_BINARY")},
                      "/bin/sh");
         const auto removePage = qScopeGuard([&] { removeContents(m_dir.filePath("site")); });
         QTRY_COMPARE_WITH_TIMEOUT(g_x->windows(process.processId()).values(), QStringList{kMainCaption}, 20000);
-        g_x->run("xdotool", {"windowfocus", "--sync", QString::fromLatin1(g_x->windows(process.processId()).firstKey())});
+        g_x->run("xdotool",
+                 {"windowfocus", "--sync", QString::fromLatin1(g_x->windows(process.processId()).firstKey())});
         g_x->run("xdotool", {"type", "x"});
         g_x->run("xdotool", {"key", "ctrl+alt+s"});
         QTRY_COMPARE_WITH_TIMEOUT(NativeFiles::read(page).value_or("unread"), QByteArray("x<P>"), 20000);

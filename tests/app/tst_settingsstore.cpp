@@ -86,15 +86,15 @@ private slots:
     {
         QFETCH(bool, install);
         AppFixture app(false);
-        const QByteArray stored = kHeader + "\"VAR6\"=\"12\"\n\"tagsins\"=dword:00000001\n"
-                                  "\"TAG5\"=\"<TABLE mine>\"\n\"TAG56\"=\"<MINE>\"\n\"DEF0\"=\"Mine\"\n";
+        const QByteArray stored = kHeader
+                                  + "\"VAR6\"=\"12\"\n\"tagsins\"=dword:00000001\n"
+                                    "\"TAG5\"=\"<TABLE mine>\"\n\"TAG56\"=\"<MINE>\"\n\"DEF0\"=\"Mine\"\n";
         app.writeFile("Quendel.reg", stored);
         app.messages.answers << Messages::OK << (install ? Messages::Yes : Messages::No);
         app.start();
         QCOMPARE(app.messages.texts().mid(0, 2),
-                 (QStringList{"Invalid data type for 'VAR6'",
-                              "The HTML tags have not been installed yet!\r\n"
-                              "Do You wish to install the default tags now ?"}));
+                 (QStringList{"Invalid data type for 'VAR6'", "The HTML tags have not been installed yet!\r\n"
+                                                              "Do You wish to install the default tags now ?"}));
         QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
         QCOMPARE(g_tags.slot(56).opening, QString("----------"));
         saveGeneralSettings();
@@ -145,19 +145,21 @@ private slots:
         saveGeneralSettings();
         const QByteArray home = QFile::encodeName(QDir::homePath());
         QCOMPARE(storeText(), foreign + kept + "\"VAR3\"=\"0\"\n\"VAR4\"=\"" + home
-                                  + "\"\n\"VAR5\"=\"Mono \\\"Bold\\\"\"\n\"VAR6\"=dword:0000000e\n\"VAR8\"=\""
-                                  + home + "\"\n\"VAR9\"=\"" + home + "\"\n");
+                                  + "\"\n\"VAR5\"=\"Mono \\\"Bold\\\"\"\n\"VAR6\"=dword:0000000e\n\"VAR8\"=\"" + home
+                                  + "\"\n\"VAR9\"=\"" + home + "\"\n");
     }
 
     // 8-bit text keeps its bytes through start-up's writes and a save.
     void eightBitBytesSurvive()
     {
-        writeStore("\"VAR4\"=\"/tmp/\xdc" "bungen\"\n\"tagsins\"=dword:1\n\"TAG5\"=\"M\xfcller\"\n");
+        writeStore("\"VAR4\"=\"/tmp/\xdc"
+                   "bungen\"\n\"tagsins\"=dword:1\n\"TAG5\"=\"M\xfcller\"\n");
         QVERIFY(load().isEmpty());
         repairTagTable();
         saveGeneralSettings();
         const QByteArray text = storeText();
-        QVERIFY(text.contains("\n\"VAR4\"=\"/tmp/\xdc" "bungen\"\n"));
+        QVERIFY(text.contains("\n\"VAR4\"=\"/tmp/\xdc"
+                              "bungen\"\n"));
         QVERIFY(text.contains("\n\"TAG5\"=\"M\xfcller\"\n"));
         QVERIFY(!text.contains("\xef\xbf\xbd"));
     }
@@ -193,10 +195,11 @@ private slots:
     {
         const auto holdLock = [this](const char *thenWhat) {
             auto holder = std::make_unique<QProcess>();
-            holder->start("python3", {"-c", QString("import fcntl,sys,time\n"
-                                                    "f=open(sys.argv[1],'a'); fcntl.flock(f, fcntl.LOCK_EX)\n"
-                                                    "print('held', flush=True); %1")
-                                                .arg(thenWhat),
+            holder->start("python3", {"-c",
+                                      QString("import fcntl,sys,time\n"
+                                              "f=open(sys.argv[1],'a'); fcntl.flock(f, fcntl.LOCK_EX)\n"
+                                              "print('held', flush=True); %1")
+                                          .arg(thenWhat),
                                       m_store + ".lock"});
             if (!holder->waitForReadyRead(5000))
                 qFatal("the lock holder did not start");

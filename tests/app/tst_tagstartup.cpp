@@ -31,8 +31,7 @@ private slots:
     void defaultBackOffsetsMatchTheCaretOffsets()
     {
         for (int n = 1; n <= TagTable::kSlots; ++n) {
-            if (n == 25 || n == 39 || n == 46 || n == 68 || n == 69
-                || (n >= TagTable::kFirstDefined && n < 66))
+            if (n == 25 || n == 39 || n == 46 || n == 68 || n == 69 || (n >= TagTable::kFirstDefined && n < 66))
                 continue;
             const TagDefault &d = tagDefault(n);
             const int expected = int(strlen(d.opening)) - d.caretOffset + d.extra + int(strlen(d.closing));

@@ -10,7 +10,7 @@
 
 // Ranges written "start-end:color" (color in hex), joined by spaces, so a
 // test can state a whole scan result in one readable line.
-template<typename Ranges>
+template <typename Ranges>
 QString rangeText(const Ranges &ranges)
 {
     QStringList parts;

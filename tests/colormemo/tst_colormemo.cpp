@@ -16,8 +16,8 @@ namespace {
 class RecordingMemo : public TColorMemo
 {
 public:
-    using TColorMemo::TColorMemo;
     using TColorMemo::firstVisibleBlock;
+    using TColorMemo::TColorMemo;
     QList<bool> passes;
     void paintColors(bool caretLineOnly) override
     {
@@ -36,7 +36,7 @@ bool isDark(QRgb pixel)
     return qGray(pixel) < 80;
 }
 
-template<typename Pred>
+template <typename Pred>
 int countPixels(const QImage &image, const QRect &rect, Pred pred)
 {
     int count = 0;
@@ -245,7 +245,7 @@ private slots:
         m_memo->HotSpot().MarkerColor = clGreen;
         m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         m_memo->setModelText(QStringLiteral("see \x1Ehome\x1F page\n") + QString(piece - 3, u'x')
-                              + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
+                             + QStringLiteral("\x1Ehome\x1F") + QString(3000, u'x'));
         QStringList clicks;
         m_memo->setOnHotSpotClick([&](TColorMemo *, const QString &src) { clicks << src; });
         QWidget *view = m_memo->viewport();
@@ -373,7 +373,7 @@ private slots:
         const int piece = DisplayLines::PieceLength;
         m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         m_memo->setModelText(QString(piece - 1, u'x') + QStringLiteral("<b>") + QString(8 * piece, u'x')
-                              + QStringLiteral("\nmore").repeated(40));
+                             + QStringLiteral("\nmore").repeated(40));
         m_memo->verticalScrollBar()->setValue(1);
         QCOMPARE(m_memo->firstVisibleBlock().blockNumber(), 1);
         QVERIFY(countPixels(render(), charsRect(piece + 1, piece + 2), isGreen) > 10); // the 'b'

@@ -165,8 +165,8 @@ private slots:
     void formatsFollowRunsPerBlock()
     {
         const QPalette palette;
-        const std::vector<TKeyDescr> runs{{0, 7, clGreen, 0, 1}, {9, 9, clRed, 254, 0}, {10, 10, clBlue, 253, 0},
-                                          {11, 12, clBlue, 252, 0}};
+        const std::vector<TKeyDescr> runs{
+            {0, 7, clGreen, 0, 1}, {9, 9, clRed, 254, 0}, {10, 10, clBlue, 253, 0}, {11, 12, clBlue, 252, 0}};
         // block "abc" at 0 and "defgh" at 5: the first run spans the break
         RunFormatter formatter(palette, true, false);
         const auto first = formatter.forBlock(runs, 0, 3);

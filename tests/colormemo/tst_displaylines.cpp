@@ -63,8 +63,8 @@ private slots:
         pair[PieceLength] = QChar::lowSurrogate(0x1F600);
         QCOMPARE(DisplayLines::breaksInLine(pair)[0], PieceLength - 1);
         // each line of a text on its own, at offsets in the text
-        const QString text = QStringLiteral("short\n") + QString(5000, u'y') + QChar::ParagraphSeparator
-                             + QString(5000, u'z');
+        const QString text =
+            QStringLiteral("short\n") + QString(5000, u'y') + QChar::ParagraphSeparator + QString(5000, u'z');
         QCOMPARE(DisplayLines::breaksInText(text), (std::vector<int>{6 + 2048, 5007 + 2048}));
     }
 
@@ -106,8 +106,14 @@ private slots:
         memo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&memo));
         Pseudorandom random{11};
-        const QStringList pieces{"a", "\n", "xy\nz", "", "<b> ", QString(3000, u'p'),
-                                 QString(5000, u'q'), QStringLiteral("w> ").repeated(3000)};
+        const QStringList pieces{"a",
+                                 "\n",
+                                 "xy\nz",
+                                 "",
+                                 "<b> ",
+                                 QString(3000, u'p'),
+                                 QString(5000, u'q'),
+                                 QStringLiteral("w> ").repeated(3000)};
         QString expected;
         QStringList undone;
         QStringList redone;

@@ -55,13 +55,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<int>("caret");
-        QTest::newRow("one empty line") << "ab\r\n\r\ncd\r\n" << "ab\r\ncd\r\n" << 3;
-        QTest::newRow("six characters: no step reaches") << "a\r\n\r\nb" << "a\r\n\r\nb" << -1;
-        QTest::newRow("empty text") << "" << "" << -1;
-        QTest::newRow("five characters") << "\r\n\r\n" "x" << "\r\n\r\nx" << -1;
-        QTest::newRow("three empty lines") << "a\r\n\r\n\r\n\r\n" << "a\r\n\r\n" << 4;
+        QTest::newRow("one empty line") << "ab\r\n\r\ncd\r\n"
+                                        << "ab\r\ncd\r\n"
+                                        << 3;
+        QTest::newRow("six characters: no step reaches") << "a\r\n\r\nb"
+                                                         << "a\r\n\r\nb" << -1;
+        QTest::newRow("empty text") << ""
+                                    << "" << -1;
+        QTest::newRow("five characters") << "\r\n\r\n"
+                                            "x"
+                                         << "\r\n\r\nx" << -1;
+        QTest::newRow("three empty lines") << "a\r\n\r\n\r\n\r\n"
+                                           << "a\r\n\r\n"
+                                           << 4;
         // The last five characters are never looked at.
-        QTest::newRow("run at the very end") << "ab\r\n\r\n" << "ab\r\n\r\n" << -1;
+        QTest::newRow("run at the very end") << "ab\r\n\r\n"
+                                             << "ab\r\n\r\n"
+                                             << -1;
     }
 
     void emptyLinesAreHalvedUpToTheBound()

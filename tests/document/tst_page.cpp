@@ -71,7 +71,8 @@ private slots:
         same("Latin-1", "<P>caf\xe9 \xfc\xdf</P>\r\n");
         same("NUL", QByteArray("a\0b\0\r\n", 6));
         same("UTF-8 with bytes that are not", "caf\xc3\xa9 \xff \xe2\x82");
-        same("UTF-8 with a paragraph separator", "a\xe2\x80\xa9" "b\xc3\xa9 \xf0\x9f\x98\x80");
+        same("UTF-8 with a paragraph separator", "a\xe2\x80\xa9"
+                                                 "b\xc3\xa9 \xf0\x9f\x98\x80");
         same("empty", "");
         QTest::newRow("lone CR and LF") << QByteArray("<P>\na\rb\r\r\nc") << QByteArray("<P>\r\na\r\nb\r\n\r\nc");
         QTest::newRow("all 256 byte values") << all << allSaved;
@@ -173,7 +174,8 @@ private slots:
 
         f.messages.answers << Messages::No;
         QVERIFY(!f.page.save());
-        QCOMPARE(f.messages.texts().value(0), QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
+        QCOMPARE(f.messages.texts().value(0),
+                 QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
         QVERIFY(f.memo.modified());
         QVERIFY(!QFile::exists(page));
 

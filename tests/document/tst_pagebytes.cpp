@@ -31,24 +31,26 @@ private slots:
         QTextDocument &document = *memo.document();
         // Characters of one to ten bytes, halves of surrogate pairs and
         // carried bytes, and line breaks.
-        const QStringList pieces = {"a", "<P>", "\n", QString(QChar(0xE9)), QString(QChar(0x20AC)),
-                                    QString::fromUtf8("\xf0\x9f\x98\x80"), QString(QChar(0xD83D)),
-                                    QString(QChar(0xDE00)), QString(QChar(0xDCE9)), QString(QChar(0xD800)),
-                                    QString(QChar(0xDC80)), QString(QChar(0x10FF))};
+        const QStringList pieces = {"a",
+                                    "<P>",
+                                    "\n",
+                                    QString(QChar(0xE9)),
+                                    QString(QChar(0x20AC)),
+                                    QString::fromUtf8("\xf0\x9f\x98\x80"),
+                                    QString(QChar(0xD83D)),
+                                    QString(QChar(0xDE00)),
+                                    QString(QChar(0xDCE9)),
+                                    QString(QChar(0xD800)),
+                                    QString(QChar(0xDC80)),
+                                    QString(QChar(0x10FF))};
         Pseudorandom random{20261208};
         for (int round = 0; round < 3000; ++round) {
             const int length = document.characterCount() - 1;
             QTextCursor cursor(&document);
             switch (random.below(8)) {
-            case 0:
-                memo.setModelText(random.text(pieces, 40));
-                break;
-            case 1:
-                document.undo();
-                break;
-            case 2:
-                document.redo();
-                break;
+            case 0: memo.setModelText(random.text(pieces, 40)); break;
+            case 1: document.undo(); break;
+            case 2: document.redo(); break;
             default: // anywhere, also between the halves of a pair
                 cursor.setPosition(int(random.below(length + 1)));
                 cursor.setPosition(std::min(length, cursor.position() + int(random.below(6))), QTextCursor::KeepAnchor);

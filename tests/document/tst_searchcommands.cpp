@@ -132,9 +132,8 @@ private slots:
         doc->CMemo1->setSelStart(1);
         doc->CMemo1->setSelLength(6); // "b ab a"
         bool localSet = false;
-        fillIn<Tsearchform>("ab", [&](Tsearchform *window) {
-            localSet = window->local->isEnabled() && window->local->isChecked();
-        });
+        fillIn<Tsearchform>(
+            "ab", [&](Tsearchform *window) { localSet = window->local->isEnabled() && window->local->isChecked(); });
         app->watching.answers << Button::Yes;
         app->item("Search2")->trigger();
         QVERIFY(localSet);
@@ -158,7 +157,7 @@ private slots:
         QCOMPARE(doc->CMemo1->text(), QString("a cat, a dog,\r\na dog, a dog"));
         QCOMPARE(app->watching.selections, (QStringList{"2+3", "9+3", "17+3"}));
         QCOMPARE(app->watching.texts(), QStringList(3, "Replace \"cat\" with \"dog\" ?"));
-        QCOMPARE(changes.size(), 2); // the Yes, and everything after All
+        QCOMPARE(changes.size(), 2);           // the Yes, and everything after All
         QCOMPARE(doc->CMemo1->selStart(), 27); // after the last replacement
         QCOMPARE(doc->CMemo1->selLength(), 0);
         QVERIFY(doc->CMemo1->modified());

@@ -54,7 +54,8 @@ private slots:
         QGuiApplication::clipboard()->clear();
         dropDownEditMenu(*app);
         QVERIFY(!app->item("Paste1")->isEnabled());
-        QVERIFY(!app->item("Copy1")->isEnabled() && !app->item("Cut1")->isEnabled() && !app->item("Delete1")->isEnabled());
+        QVERIFY(!app->item("Copy1")->isEnabled() && !app->item("Cut1")->isEnabled()
+                && !app->item("Delete1")->isEnabled());
 
         select(doc, 0, 8); // "one", the break, "two"
         dropDownEditMenu(*app);
@@ -131,8 +132,7 @@ private slots:
         Teditform *doc = app->active();
         QSignalSpy changes(doc->CMemo1, &QPlainTextEdit::textChanged);
         app->item("Removeemptylines1")->trigger();
-        QCOMPARE(doc->CMemo1->text(),
-                 QString("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n\r\n</HTML>\r\n"));
+        QCOMPARE(doc->CMemo1->text(), QString("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n\r\n</HTML>\r\n"));
         QCOMPARE(changes.size(), 1);
         // The last deletion left the caret at the end of the line before it.
         QCOMPARE(doc->CMemo1->selStart(), 44);

@@ -22,8 +22,8 @@ QList<qsizetype> allMatches(QStringView text, const QString &needle, bool caseSe
 
 // Replace as the steps describe it: at every position of the range, read
 // the changed text and replace the match there when 'take' says so.
-QString stepByStep(QString text, const QString &needle, const QString &replacement, bool caseSensitive,
-                   ScanRange range, const std::function<bool(int)> &take)
+QString stepByStep(QString text, const QString &needle, const QString &replacement, bool caseSensitive, ScanRange range,
+                   const std::function<bool(int)> &take)
 {
     const MatchRule rule(needle, caseSensitive);
     int match = 0;
@@ -39,9 +39,8 @@ struct Replaced {
     QList<TextEdit> edits;
 };
 
-Replaced replaceScan(const QString &text, const QString &needle, const QString &replacement,
-                     bool caseSensitive, ScanRange range, const std::function<bool(int)> &take,
-                     bool editEachTime)
+Replaced replaceScan(const QString &text, const QString &needle, const QString &replacement, bool caseSensitive,
+                     ScanRange range, const std::function<bool(int)> &take, bool editEachTime)
 {
     const MatchRule rule(needle, caseSensitive);
     ReplaceScan scan(text, rule, replacement, range);
@@ -79,7 +78,7 @@ private slots:
         QVERIFY(!MatchRule("abc", true).matches(u"aBc"));
         QVERIFY(!MatchRule(u"\u00e9t\u00e9"_qs, false).matches(u"\u00c9T\u00c9"));
         QVERIFY(MatchRule(u"\u00e9t\u00e9"_qs, false).matches(u"\u00e9T\u00e9"));
-        QVERIFY(!MatchRule("[", false).matches(u"{")); // 0x5b and 0x7b are no letters
+        QVERIFY(!MatchRule("[", false).matches(u"{"));      // 0x5b and 0x7b are no letters
         QVERIFY(!MatchRule("k", false).matches(u"\u212a")); // Kelvin sign
         QCOMPARE(allMatches(u"\u00c9t\u00e9 \u00e9T\u00c9 \u00e9t\u00e9", u"\u00e9t\u00e9"_qs), (QList<qsizetype>{9}));
         QCOMPARE(allMatches(u"x \u212a k K", "k"), (QList<qsizetype>{5, 7}));
@@ -142,17 +141,35 @@ private slots:
         QTest::addColumn<QString>("needle");
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("plain") << "a cat, a Cat" << "cat" << "dog" << "a dog, a dog";
+        QTest::newRow("plain") << "a cat, a Cat"
+                               << "cat"
+                               << "dog"
+                               << "a dog, a dog";
         // The replacement holds the text again from its second character on.
-        QTest::newRow("doubling letter") << "xax" << "a" << "aa" << "xaaax";
+        QTest::newRow("doubling letter") << "xax"
+                                         << "a"
+                                         << "aa"
+                                         << "xaaax";
         // Longer: the fixed end leaves the last part of the text unscanned.
-        QTest::newRow("longer stops early") << "ab ab ab" << "ab" << "abcd" << "abcd abcd ab";
+        QTest::newRow("longer stops early") << "ab ab ab"
+                                            << "ab"
+                                            << "abcd"
+                                            << "abcd abcd ab";
         // Shorter: the scan runs on past the old range, but the character
         // right after each deletion is never a match start.
-        QTest::newRow("empty replacement") << "aaaa" << "a" << "" << "aa";
-        QTest::newRow("no match") << "text" << "z" << "y" << "text";
+        QTest::newRow("empty replacement") << "aaaa"
+                                           << "a"
+                                           << ""
+                                           << "aa";
+        QTest::newRow("no match") << "text"
+                                  << "z"
+                                  << "y"
+                                  << "text";
         // The replacement's own line break is found again four on.
-        QTest::newRow("line breaks") << "a\r\nb\r\nc" << "\r\n" << "<br>\r\n" << "a<br><br>\r\nb\r\nc";
+        QTest::newRow("line breaks") << "a\r\nb\r\nc"
+                                     << "\r\n"
+                                     << "<br>\r\n"
+                                     << "a<br><br>\r\nb\r\nc";
     }
 
     void replacementsFollowTheStepByStepScan()

@@ -29,7 +29,7 @@ inline Error finish(TFTP &ftp, const std::function<void()> &command)
 }
 
 inline Error logIn(TFTP &ftp, const QString &host, const QString &password = QStringLiteral("secret"),
-            const QString &user = QStringLiteral("user"))
+                   const QString &user = QStringLiteral("user"))
 {
     QSignalSpy wanted(&ftp, &TFTP::OnProtocolStateChanged);
     ftp.connectToHost(host, TFTP::kStandardPort);

@@ -21,14 +21,14 @@ public:
     bool start(const QStringList &options = {})
     {
         if (!QFile::exists(m_folder.filePath("hostkey"))
-            && !ServerProcess::runQuietly("ssh-keygen", {"-q", "-t", "ed25519", "-N", "", "-f", m_folder.filePath("hostkey")}))
+            && !ServerProcess::runQuietly("ssh-keygen",
+                                          {"-q", "-t", "ed25519", "-N", "", "-f", m_folder.filePath("hostkey")}))
             return false;
-        return m_process.startAnnouncing(
-            "/usr/bin/python3",
-            QStringList{QUENDEL_SFTP_SERVER, "--root", m_folder.filePath("home"), "--host-key",
-                        m_folder.filePath("hostkey"), "--log", m_folder.filePath("log"), "--user", kUser,
-                        "--password", kPassword}
-                + options);
+        return m_process.startAnnouncing("/usr/bin/python3",
+                                         QStringList{QUENDEL_SFTP_SERVER, "--root", m_folder.filePath("home"),
+                                                     "--host-key", m_folder.filePath("hostkey"), "--log",
+                                                     m_folder.filePath("log"), "--user", kUser, "--password", kPassword}
+                                             + options);
     }
     void stop() { m_process.stop(); }
 

@@ -36,21 +36,37 @@ public:
     {
         QDir(m_folder.path()).mkpath("empty");
         QFile::setPermissions(path({}), QFileDevice::Permissions(0x7777)); // vsftpd writes as its own user
-        QStringList config{"listen=YES", "listen_address=127.0.0.1", "background=NO",
-                           "run_as_launching_user=YES", "anonymous_enable=YES", "local_enable=NO",
-                           "anon_root=" + path({}), "no_anon_password=NO", "write_enable=YES",
-                           "anon_upload_enable=YES", "anon_mkdir_write_enable=YES",
-                           "anon_other_write_enable=YES", "anon_umask=022",
-                           "secure_chroot_dir=" + m_folder.filePath("empty"), "seccomp_sandbox=NO",
-                           "log_ftp_protocol=YES", "xferlog_enable=YES", "xferlog_std_format=NO",
-                           "syslog_enable=NO", "vsftpd_log_file=" + m_folder.filePath("log")};
+        QStringList config{"listen=YES",
+                           "listen_address=127.0.0.1",
+                           "background=NO",
+                           "run_as_launching_user=YES",
+                           "anonymous_enable=YES",
+                           "local_enable=NO",
+                           "anon_root=" + path({}),
+                           "no_anon_password=NO",
+                           "write_enable=YES",
+                           "anon_upload_enable=YES",
+                           "anon_mkdir_write_enable=YES",
+                           "anon_other_write_enable=YES",
+                           "anon_umask=022",
+                           "secure_chroot_dir=" + m_folder.filePath("empty"),
+                           "seccomp_sandbox=NO",
+                           "log_ftp_protocol=YES",
+                           "xferlog_enable=YES",
+                           "xferlog_std_format=NO",
+                           "syslog_enable=NO",
+                           "vsftpd_log_file=" + m_folder.filePath("log")};
         if (!certificateName.isEmpty()) {
-            if (!ServerProcess::runQuietly("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
-                                                       "-keyout", m_folder.filePath("key.pem"), "-out",
-                                                       m_folder.filePath("cert.pem"), "-subj", "/CN=" + certificateName}))
+            if (!ServerProcess::runQuietly("openssl",
+                                           {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-keyout",
+                                            m_folder.filePath("key.pem"), "-out", m_folder.filePath("cert.pem"),
+                                            "-subj", "/CN=" + certificateName}))
                 return false;
-            config << "ssl_enable=YES" << "allow_anon_ssl=YES" << "force_anon_logins_ssl=NO"
-                   << "force_anon_data_ssl=NO" << "require_ssl_reuse=NO"
+            config << "ssl_enable=YES"
+                   << "allow_anon_ssl=YES"
+                   << "force_anon_logins_ssl=NO"
+                   << "force_anon_data_ssl=NO"
+                   << "require_ssl_reuse=NO"
                    << "rsa_cert_file=" + m_folder.filePath("cert.pem")
                    << "rsa_private_key_file=" + m_folder.filePath("key.pem");
         }
@@ -95,7 +111,8 @@ public:
     bool got(const QByteArray &command) const
     {
         QFile log(m_folder.filePath("log"));
-        return log.open(QIODevice::ReadOnly) && log.readAll().contains("FTP command: Client \"127.0.0.1\", \"" + command);
+        return log.open(QIODevice::ReadOnly)
+               && log.readAll().contains("FTP command: Client \"127.0.0.1\", \"" + command);
     }
 
     // SHA-256 of the certificate, as the account keeps it.
@@ -113,7 +130,10 @@ public:
     }
 
 private:
-    QByteArray filePath(const QByteArray &name) const { return QFile::encodeName(m_folder.filePath("files")) + '/' + name; }
+    QByteArray filePath(const QByteArray &name) const
+    {
+        return QFile::encodeName(m_folder.filePath("files")) + '/' + name;
+    }
 
     QTemporaryDir m_folder;
     ServerProcess m_process;

@@ -148,8 +148,8 @@ private slots:
     {
         QTemporaryDir local;
         const QString target = local.filePath("page.htm");
-        for (const QStringList &options : {QStringList{"--drop-after", "300000"},
-                                           QStringList{"--stall-after", "300000"}}) {
+        for (const QStringList &options :
+             {QStringList{"--drop-after", "300000"}, QStringList{"--stall-after", "300000"}}) {
             LocalFtpServer server;
             server.write("page.htm", pattern(3 * 1024 * 1024));
             server.write("gone.htm", "soon gone");
@@ -298,8 +298,11 @@ private slots:
         QVERIFY(items[2].maybeFolder && !items[5].maybeFolder);
         QTemporaryDir local;
         const QString target = local.filePath("page.htm");
-        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"}, {"café.htm", "utf-8"}, {" lead.htm", "blank"},
-                                          {"\ttab.htm", "tab"}, {"latest.htm", "utf-8"}}) {
+        for (const auto &[name, bytes] : {std::pair{latin, "latin-1"},
+                                          {"café.htm", "utf-8"},
+                                          {" lead.htm", "blank"},
+                                          {"\ttab.htm", "tab"},
+                                          {"latest.htm", "utf-8"}}) {
             QCOMPARE(finish(ftp, [&] { ftp.fetchFile(name, target); }).number, 0);
             QCOMPARE(readFile(target), QByteArray(bytes));
         }

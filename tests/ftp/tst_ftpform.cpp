@@ -82,7 +82,8 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
         QCOMPARE(column(form.ListView1), (QStringList{"assets", "sub"})); // no "../" at the top
-        QCOMPARE(column(form.ListView2), (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
+        QCOMPARE(column(form.ListView2),
+                 (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
         QCOMPARE(column(form.ListView2, 1), (QStringList{"1 bytes", "1024 bytes", "5 bytes", "4 Kb", "1 bytes"}));
 
         // "Download" follows the selection and the focus; "Upload" never comes.
@@ -187,7 +188,8 @@ private slots:
         const QString closedHost = closed.host();
         closed.stop();
         for (const auto &[host, message] :
-             {std::pair{m_server->host(), "Membername and/or password not valid!\r\nPlease check the entries and try again"},
+             {std::pair{m_server->host(),
+                        "Membername and/or password not valid!\r\nPlease check the entries and try again"},
               {closedHost, "Not able to connect to the specified server!\r\nPlease check the entries and try again"}}) {
             ScriptedMessages messages;
             g_connection = {host, LocalFtpServer::kUser, "Wrong-Pa55word"};
@@ -220,7 +222,8 @@ private slots:
         QCOMPARE(column(form.ListView2), QStringList{"caf\uFFFD.htm"});
         doubleClick(form, "away");
         QVERIFY(idle(form));
-        QCOMPARE(messages.texts(), QStringList{"Not able to change to the specified directory!\r\nPlease try again later"});
+        QCOMPARE(messages.texts(),
+                 QStringList{"Not able to change to the specified directory!\r\nPlease try again later"});
         QVERIFY(form.isVisible());
         doubleClick(form, "current");
         QVERIFY(idle(form));

@@ -80,12 +80,11 @@ private slots:
     void linksTakeTheKindOfWhatTheyPointAt()
     {
         QList<FTPDirItem> items;
-        for (const char *line : {"drwxr-xr-x 2 u g 4096 Mar 10 09:05 sub",
-                                 "lrwxrwxrwx 1 u g 3 Mar 10 09:05 current -> sub/",
-                                 "lrwxrwxrwx 1 u g 3 Mar 10 09:05 chain -> ./current",
-                                 "lrwxrwxrwx 1 u g 3 Mar 10 09:05 page.htm -> /srv/elsewhere",
-                                 "lrwxrwxrwx 1 u g 3 Mar 10 09:05 loop -> loop",
-                                 "lrwxrwxrwx 1 u g 3 Mar 10 09:05 away -> /nowhere"})
+        for (const char *line :
+             {"drwxr-xr-x 2 u g 4096 Mar 10 09:05 sub", "lrwxrwxrwx 1 u g 3 Mar 10 09:05 current -> sub/",
+              "lrwxrwxrwx 1 u g 3 Mar 10 09:05 chain -> ./current",
+              "lrwxrwxrwx 1 u g 3 Mar 10 09:05 page.htm -> /srv/elsewhere",
+              "lrwxrwxrwx 1 u g 3 Mar 10 09:05 loop -> loop", "lrwxrwxrwx 1 u g 3 Mar 10 09:05 away -> /nowhere"})
             items << *parseListLine(QByteArray(line));
         resolveLinks(items);
         QString kinds;
@@ -104,8 +103,8 @@ private slots:
         QCOMPARE(ftpUrl(address, {"my site", ".."}, "p\xc3\xa4ge #1.htm"),
                  QByteArray("ftp://127.0.0.1:2121/my%20site/../p%C3%A4ge%20%231.htm"));
         QCOMPARE(ftpUrl({"127.0.0.1", 22, true}, {"home", "me"}), QByteArray("sftp://127.0.0.1:22/home/me/"));
-        for (const FtpAddress &bad : {FtpAddress{"", 21}, FtpAddress{"user@host", 21},
-                                      FtpAddress{"a/b", 21}, FtpAddress{"host", 0}, FtpAddress{"host", 65536}})
+        for (const FtpAddress &bad : {FtpAddress{"", 21}, FtpAddress{"user@host", 21}, FtpAddress{"a/b", 21},
+                                      FtpAddress{"host", 0}, FtpAddress{"host", 65536}})
             QVERIFY2(ftpUrl(bad, {}).isEmpty(), qPrintable(bad.host));
     }
 

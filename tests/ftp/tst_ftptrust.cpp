@@ -31,9 +31,9 @@ struct Showing {
         messages.answers << answers;
         g_connection = {server.host(), Server::kUser, Server::kPassword, account};
         form.show();
-        settled = QTest::qWaitFor([this] {
-            return !form.isVisible() || (!form.EncryptionLabel->text().isEmpty() && !form.FTP1->busy());
-        }, 30000);
+        settled = QTest::qWaitFor(
+            [this] { return !form.isVisible() || (!form.EncryptionLabel->text().isEmpty() && !form.FTP1->busy()); },
+            30000);
     }
 };
 
@@ -60,8 +60,9 @@ private slots:
             QCOMPARE(question.kind, Messages::Kind::Warning);
             QCOMPARE(question.buttons, Messages::Yes | Messages::No | Messages::Help);
             QCOMPARE(question.helpContext, 1035);
-            for (const QString &line : QStringList{"Subject: CN=tls.example", "Issuer: CN=tls.example",
-                                        "SHA-256 fingerprint: " + fingerprint, "Valid from: ", "Valid until: "})
+            for (const QString &line :
+                 QStringList{"Subject: CN=tls.example", "Issuer: CN=tls.example", "SHA-256 fingerprint: " + fingerprint,
+                             "Valid from: ", "Valid until: "})
                 QVERIFY2(question.text.contains(line), qPrintable(question.text));
             QVERIFY(!server.got("USER") && !server.got("PASS"));
             QVERIFY(storedValue("CERT1").isEmpty());
@@ -90,8 +91,8 @@ private slots:
         Showing no(other, 1, {Messages::No});
         QVERIFY(no.settled && !no.form.isVisible());
         const QString question = no.messages.texts().value(0);
-        QVERIFY(question.contains("Trusted before: "
-                                  + fingerprintText(PeerIdentity::Kind::Certificate, trusted.certificateFingerprint())));
+        QVERIFY(question.contains(
+            "Trusted before: " + fingerprintText(PeerIdentity::Kind::Certificate, trusted.certificateFingerprint())));
         QVERIFY(question.contains("Now: "
                                   + fingerprintText(PeerIdentity::Kind::Certificate, other.certificateFingerprint())));
         QVERIFY(!other.got("USER") && !other.got("PASS"));
@@ -141,7 +142,8 @@ private slots:
         QVERIFY(changed.settled && !changed.form.isVisible());
         QCOMPARE(changed.messages.shown.size(), 1);
         QCOMPARE(changed.messages.shown[0].buttons, Messages::Buttons(Messages::OK));
-        QVERIFY(changed.messages.shown[0].text.startsWith("The server's host key is not the one ~/.ssh/known_hosts holds"));
+        QVERIFY(
+            changed.messages.shown[0].text.startsWith("The server's host key is not the one ~/.ssh/known_hosts holds"));
         QCOMPARE(server.passwordsReceived(), 1); // the first showing's only
     }
 };

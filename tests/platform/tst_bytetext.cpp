@@ -29,8 +29,8 @@ private slots:
     void everyByteSequenceRoundTrips()
     {
         const QList<QByteArray> awkward = {
-            "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82", "\x80\xbf",
-            "\xff\xfe", QByteArray("a\0b", 3), "\xef\xbb\xbf",
+            "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",    "\xe2\x82",
+            "\x80\xbf", "\xff\xfe",     QByteArray("a\0b", 3), "\xef\xbb\xbf",
         };
         for (const QByteArray &bytes : awkward)
             QCOMPARE(ByteText::encode(ByteText::decode(bytes)), bytes);

@@ -22,7 +22,8 @@ constexpr gid_t kOtherGroup = 65534;
 
 struct stat statOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info {
+    };
     ::stat(ByteText::nativePath(path).constData(), &info);
     return info;
 }
@@ -78,12 +79,18 @@ private slots:
     // "caf\xe9.html" is one file, named by its own bytes, everywhere.
     void namesThatAreNotUtf8()
     {
-        const QString folder = path(ByteText::decode("\xdc" "bungen"));
+        const QString folder = path(ByteText::decode("\xdc"
+                                                     "bungen"));
         const QString page = folder + ByteText::decode("/caf\xe9.html");
         QVERIFY(NativeFiles::makeDirectories(folder + "/deeper"));
         QVERIFY(NativeFiles::isDirectory(folder));
         QVERIFY(NativeFiles::write(page, "<P>"));
-        QCOMPARE(::access((QFile::encodeName(m_dir.path()) + "/\xdc" "bungen/caf\xe9.html").constData(), F_OK), 0);
+        QCOMPARE(::access((QFile::encodeName(m_dir.path())
+                           + "/\xdc"
+                             "bungen/caf\xe9.html")
+                              .constData(),
+                          F_OK),
+                 0);
         QVERIFY(NativeFiles::isFile(page) && NativeFiles::exists(page) && !NativeFiles::isDirectory(page));
         QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("<P>"));
         QVERIFY(!NativeFiles::read(ByteText::displayed(page)));

@@ -84,11 +84,12 @@ private slots:
         QList<qreal> heights;
         for (int size : {9, 18}) {
             QPrinter printer(QPrinter::HighResolution);
-            const QString path = printed(printer, size == 9 ? "small.pdf" : "large.pdf", "first\nsecond\n\nfourth",
-                                         testFont(size));
+            const QString path =
+                printed(printer, size == 9 ? "small.pdf" : "large.pdf", "first\nsecond\n\nfourth", testFont(size));
             const QList<pdf::Word> words = pdf::words(path);
             QCOMPARE(words.size(), 3);
-            const qreal spacing = QFontMetricsF(QFont(testFont(size), &printer), &printer).lineSpacing() * 72 / printer.resolution();
+            const qreal spacing =
+                QFontMetricsF(QFont(testFont(size), &printer), &printer).lineSpacing() * 72 / printer.resolution();
             QVERIFY(qAbs(words[1].box.top() - words[0].box.top() - spacing) < 0.5);
             QVERIFY(qAbs(words[2].box.top() - words[0].box.top() - 3 * spacing) < 0.5);
             heights << words[0].box.height();
@@ -117,10 +118,13 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         const QList<pdf::Word> words = pdf::words(printed(printer, "tabs.pdf", "a\tb\n\t\tc\nd", testFont(10)));
         QCOMPARE(words.size(), 4);
-        const qreal blank = QFontMetricsF(QFont(testFont(10), &printer), &printer).horizontalAdvance(' ') * 72 / printer.resolution();
+        const qreal blank =
+            QFontMetricsF(QFont(testFont(10), &printer), &printer).horizontalAdvance(' ') * 72 / printer.resolution();
         const qreal left = words[0].box.left();
-        QVERIFY2(qAbs(words[1].box.left() - left - 8 * blank) < 0.5, qPrintable(QString::number(words[1].box.left() - left)));
-        QVERIFY2(qAbs(words[2].box.left() - left - 16 * blank) < 0.5, qPrintable(QString::number(words[2].box.left() - left)));
+        QVERIFY2(qAbs(words[1].box.left() - left - 8 * blank) < 0.5,
+                 qPrintable(QString::number(words[1].box.left() - left)));
+        QVERIFY2(qAbs(words[2].box.left() - left - 16 * blank) < 0.5,
+                 qPrintable(QString::number(words[2].box.left() - left)));
         QVERIFY(qAbs(words[1].box.top() - words[0].box.top()) < 0.5);
         // Two tabs take no line of their own.
         QVERIFY(qAbs(words[3].box.top() - words[2].box.top() - (words[2].box.top() - words[0].box.top())) < 0.5);
@@ -142,7 +146,8 @@ private slots:
         }
         QCOMPARE(message, "Cannot print to the file " + dir.filePath("afile/out.pdf"));
         QVERIFY(!QFileInfo::exists(dir.filePath("afile/out.pdf")));
-        QCOMPARE(pdf::pages(printed(printer, "after.pdf", "some text", testFont(10))).value(0), QStringList{"some text"});
+        QCOMPARE(pdf::pages(printed(printer, "after.pdf", "some text", testFont(10))).value(0),
+                 QStringList{"some text"});
     }
 
     void tenMegabytePage()

@@ -28,17 +28,16 @@ class TestRegFormat : public QObject
 private slots:
     void readsEveryValueKind()
     {
-        const Document document = parsed(
-            "REGEDIT4\r\n\r\n"
-            "[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\r\n"
-            "\"VAR4\"=\"c:\\\\\"\r\n"
-            "\"VAR5\"=\"MS \\\"Sans\\\" Seriff\"\r\n"
-            "\"VAR6\"=dword:0000000a\r\n"
-            "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
-            "\"TAG1\"=hex(1):3c,50,3e,0d,0a,\\\r\n  3c,2f,50,3e,00\r\n"
-            "\"BIN\"=hex:01,02,\\\r\n  03\r\n"
-            "\"GONE\"=\"x\"\r\n\"gone\"=-\r\n"
-            "\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR3\"=\"elsewhere\"\r\n");
+        const Document document = parsed("REGEDIT4\r\n\r\n"
+                                         "[HKEY_LOCAL_MACHINE\\Software\\Varnholt\\Quendel\\Config]\r\n"
+                                         "\"VAR4\"=\"c:\\\\\"\r\n"
+                                         "\"VAR5\"=\"MS \\\"Sans\\\" Seriff\"\r\n"
+                                         "\"VAR6\"=dword:0000000a\r\n"
+                                         "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
+                                         "\"TAG1\"=hex(1):3c,50,3e,0d,0a,\\\r\n  3c,2f,50,3e,00\r\n"
+                                         "\"BIN\"=hex:01,02,\\\r\n  03\r\n"
+                                         "\"GONE\"=\"x\"\r\n\"gone\"=-\r\n"
+                                         "\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR3\"=\"elsewhere\"\r\n");
         QCOMPARE(document.find("VAR4")->text, QString("c:\\"));
         QCOMPARE(document.find("var5")->text, QString("MS \"Sans\" Seriff"));
         QCOMPARE(document.find("VAR6")->type, Value::Type::Dword);
@@ -81,17 +80,15 @@ private slots:
     // ends or a hex(2) value left alone.
     void writingTouchesOnlyThatValue()
     {
-        const QByteArray head =
-            "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
-            "; exported by hand\r\n"
-            "[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR4\"=\"theirs\"\r\n\r\n"
-            "[hkey_local_machine\\software\\varnholt\\quendel\\config]\r\n"
-            "@=\"default\"\r\n"
-            "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
-            "; mine\r\n";
+        const QByteArray head = "\xEF\xBB\xBFREGEDIT4\r\n\r\n"
+                                "; exported by hand\r\n"
+                                "[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"VAR4\"=\"theirs\"\r\n\r\n"
+                                "[hkey_local_machine\\software\\varnholt\\quendel\\config]\r\n"
+                                "@=\"default\"\r\n"
+                                "\"VAR9\"=hex(2):25,54,45,4d,50,25,00\r\n"
+                                "; mine\r\n";
         const QByteArray tail = "\r\n[Last]\r\n\"X\"=hex:01,\\\r\n  02";
-        Document document =
-            parsed(head + "\"var4\"=\"old\"\r\n\"VAR1\"=\"obsolete\"\r\n\"VAR4\"=\"twice\"\r\n" + tail);
+        Document document = parsed(head + "\"var4\"=\"old\"\r\n\"VAR1\"=\"obsolete\"\r\n\"VAR4\"=\"twice\"\r\n" + tail);
         document.setString("VAR4", "new");
         document.remove("VAR1");
         document.setDword("VAR6", 12);
@@ -103,8 +100,8 @@ private slots:
     {
         Document document = parsed("REGEDIT4\n\n[Other]\n\"A\"=\"b\"");
         document.setString("VAR5", "Mono");
-        QCOMPARE(document.bytes(), QByteArray("REGEDIT4\n\n[Other]\n\"A\"=\"b\"\n\n[") + RegFormat::kSection
-                                       + "]\n\"VAR5\"=\"Mono\"\n");
+        QCOMPARE(document.bytes(),
+                 QByteArray("REGEDIT4\n\n[Other]\n\"A\"=\"b\"\n\n[") + RegFormat::kSection + "]\n\"VAR5\"=\"Mono\"\n");
         Document empty;
         QVERIFY(empty.parse(" \n"));
         empty.setDword("tagsins", 1);
@@ -116,7 +113,9 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         const QByteArray our = "REGEDIT4\n[" + QByteArray(RegFormat::kSection) + "]\n";
         QTest::newRow("no header") << QByteArray("[HKEY_LOCAL_MACHINE\\x]\n\"A\"=\"b\"\n");
-        QTest::newRow("binary garbage") << QByteArray("\x7f" "ELF\x01\x02\x00\xff\xfe", 9);
+        QTest::newRow("binary garbage") << QByteArray("\x7f"
+                                                      "ELF\x01\x02\x00\xff\xfe",
+                                                      9);
         QTest::newRow("truncated string") << our + "\"VAR5\"=\"MS Sa";
         QTest::newRow("truncated name") << our + "\"VA";
         QTest::newRow("dword too long") << our + "\"V\"=dword:123456789\n";

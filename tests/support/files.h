@@ -41,9 +41,10 @@ inline QString putFile(const QString &path, const QByteArray &bytes)
 // temporary folders cannot remove.
 inline void removeContents(const QString &folder)
 {
-    nftw(QFile::encodeName(folder).constData(),
-         [](const char *path, const struct stat *, int, FTW *place) { return place->level > 0 ? std::remove(path) : 0; },
-         16, FTW_DEPTH | FTW_PHYS);
+    nftw(
+        QFile::encodeName(folder).constData(),
+        [](const char *path, const struct stat *, int, FTW *place) { return place->level > 0 ? std::remove(path) : 0; },
+        16, FTW_DEPTH | FTW_PHYS);
 }
 
 // The names in a folder as the file system holds them, "." and ".." left out.

@@ -74,10 +74,7 @@ public:
     QList<int> printContexts;
 
     bool print(QPrinter &printer, int helpContext) override { return answerPrint(printer, helpContext); }
-    bool printerSetup(QPrinter &printer, int helpContext) override
-    {
-        return answerPrint(printer, helpContext);
-    }
+    bool printerSetup(QPrinter &printer, int helpContext) override { return answerPrint(printer, helpContext); }
 
 private:
     bool answerPrint(QPrinter &printer, int helpContext)

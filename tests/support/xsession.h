@@ -29,8 +29,8 @@ public:
         }
         diesWithUs(m_server);
         // -displayfd: the server picks a free display and writes its number.
-        m_server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24",
-                                                 "-nolisten", "tcp", "-noreset"});
+        m_server.start(QStringLiteral("Xvfb"),
+                       {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
         QByteArray number;
         while (!number.contains('\n') && m_server.waitForReadyRead(20000))
             number += m_server.readAllStandardOutput();
@@ -67,7 +67,8 @@ public:
     {
         static const QRegularExpression value(QStringLiteral("^_NET_WM_NAME\\(UTF8_STRING\\) = \"(.*)\"$"));
         QMap<QByteArray, QString> titled;
-        const QByteArray ids = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", QString::number(pid)});
+        const QByteArray ids =
+            run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid", QString::number(pid)});
         for (const QByteArray &id : ids.split('\n')) {
             if (id.isEmpty())
                 continue;

@@ -50,10 +50,11 @@ private slots:
         QTest::newRow("progressive JPEG") << progressive << QSize(641, 479);
         const QString large = dir.filePath(QStringLiteral("large.jpg"));
         QVERIFY(writeTestJpeg(large, 3000, 17, false));
-        QTest::newRow("large JPEG padded after its end") << write(QStringLiteral("large.jpg"), readFile(large) + QByteArray(100, '\0'))
-                                                         << QSize(3000, 17);
+        QTest::newRow("large JPEG padded after its end")
+            << write(QStringLiteral("large.jpg"), readFile(large) + QByteArray(100, '\0')) << QSize(3000, 17);
         QTest::newRow("GIF") << write(QStringLiteral("a.gif"), gifBytes(300, 2)) << QSize(300, 2);
-        QTest::newRow("GIF at the largest size") << write(QStringLiteral("b.GIF"), gifBytes(65535, 258)) << QSize(65535, 258);
+        QTest::newRow("GIF at the largest size")
+            << write(QStringLiteral("b.GIF"), gifBytes(65535, 258)) << QSize(65535, 258);
         QTest::newRow("GIF87a") << write(QStringLiteral("c.gif"), gifBytes(7, 9).replace(3, 3, "87a")) << QSize(7, 9);
     }
     void sizes()
@@ -73,7 +74,7 @@ private slots:
         const QByteArray jpeg = readFile(source);
         const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
         QByteArray corruptSof = jpeg;
-        corruptSof[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 3] = char(0x01); // impossible length
+        corruptSof[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 3] = char(0x01);       // impossible length
         QTest::newRow("missing") << "none.jpg" << QByteArray() << "does not exist"; // null: not written
         QTest::newRow("zero bytes jpg") << "zero.jpg" << QByteArray("") << "empty";
         QTest::newRow("zero bytes gif") << "zero.gif" << QByteArray("") << "empty";
@@ -83,8 +84,8 @@ private slots:
         QTest::newRow("cut in the header") << "cuthead.jpg" << jpeg.left(sos / 2) << "JPEG";
         QTest::newRow("cut in the data") << "cutdata.jpg" << jpeg.left(sos + (jpeg.size() - sos) / 2) << "cut short";
         QTest::newRow("corrupt frame header") << "corrupt.jpg" << corruptSof << "JPEG";
-        QTest::newRow("random bytes after SOI") << "random.jpg"
-                                                << QByteArray("\xFF\xD8", 2) + QByteArray(300, '\x5A') << "JPEG";
+        QTest::newRow("random bytes after SOI")
+            << "random.jpg" << QByteArray("\xFF\xD8", 2) + QByteArray(300, '\x5A') << "JPEG";
         QTest::newRow("gif cut in the header") << "cuthead.gif" << gifBytes(5, 5).left(8) << "GIF";
         QTest::newRow("gif cut in the data") << "cutdata.gif" << gifBytes(5, 5).chopped(3) << "cut short";
         QTest::newRow("gif without size") << "nosize.gif" << gifBytes(0, 5) << "no size";

@@ -24,7 +24,10 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 
-QString defaultOpening(int n) { return QString::fromLatin1(tagDefault(n).opening); }
+QString defaultOpening(int n)
+{
+    return QString::fromLatin1(tagDefault(n).opening);
+}
 
 // The shared scripted dialogs, answering the colour dialog too.
 class ScriptedColourDialogs : public ScriptedDialogs
@@ -195,7 +198,8 @@ private slots:
             QCOMPARE(after, text);
         } else if (undo->canUndoLastTag()) {
             // The text is wrapped or kept, never lost.
-            QVERIFY(selectAll ? after.contains(text) : after.startsWith(text.left(start)) && after.endsWith(text.mid(start)));
+            QVERIFY(selectAll ? after.contains(text)
+                              : after.startsWith(text.left(start)) && after.endsWith(text.mid(start)));
             undo->undoLastTag();
             QCOMPARE(memo->text(), text);
         } else {
@@ -217,8 +221,10 @@ private slots:
         picture.fill(Qt::blue);
         QBuffer jpeg;
         QVERIFY(jpeg.open(QIODevice::WriteOnly) && picture.save(&jpeg, "JPG"));
-        QTest::newRow("JPEG") << QStringLiteral("pic.jpg") << jpeg.data() << "21" << "37";
-        QTest::newRow("not a picture") << QStringLiteral("text.jpg") << QByteArray("hello world") << "" << "";
+        QTest::newRow("JPEG") << QStringLiteral("pic.jpg") << jpeg.data() << "21"
+                              << "37";
+        QTest::newRow("not a picture") << QStringLiteral("text.jpg") << QByteArray("hello world") << ""
+                                       << "";
     }
     void imageInsertsNameAndSize()
     {
@@ -234,7 +240,8 @@ private slots:
         ScriptedMessages messages;
         run("IMG1Click");
         QCOMPARE(dialogs.requests.size(), 1);
-        const QString text = QStringLiteral("<IMG src=\"%1\" border=\"\" align=\"\" height=\"%2\" width=\"%3\" name=\"\">\r\n");
+        const QString text =
+            QStringLiteral("<IMG src=\"%1\" border=\"\" align=\"\" height=\"%2\" width=\"%3\" name=\"\">\r\n");
         QCOMPARE(memo->text(), text.arg(name, height, width));
         QVERIFY(undo->canUndoLastTag());
         if (!height.isEmpty()) {
@@ -271,7 +278,8 @@ private slots:
         QList<QPair<bool, bool>> states;
         for (const QList<QVariant> &signal : availability)
             states << qMakePair(signal[0].toBool(), signal[1].toBool());
-        QCOMPARE(states, (QList<QPair<bool, bool>>{{true, false}, {false, true}, {true, false}, {false, true}, {true, true}}));
+        QCOMPARE(states,
+                 (QList<QPair<bool, bool>>{{true, false}, {false, true}, {true, false}, {false, true}, {true, true}}));
     }
 
     void typingAfterATagGoesWithItAndComesBack()

@@ -33,10 +33,7 @@ private slots:
         form = new Tsettagsform;
         form->show();
     }
-    void cleanup()
-    {
-        delete form;
-    }
+    void cleanup() { delete form; }
 
     // Every caption shows whole; the window keeps its designed size where
     // they fit in it, and each field shows its text from the start.

@@ -40,12 +40,14 @@ private slots:
         choices.frame[0] = frame("/site/a.htm", "leftframe", "Auto");
         choices.frame[1] = frame("/site/b.htm", "rightframe", "Yes");
         const QString page = framePageText(choices, u"fr");
-        QCOMPARE(page, crlf(kHead + QStringList{
-                                "<frameset cols=\"50%,*\" border=\"0\" frameborder=\"0\">",
-                                "<frame src=\"a.htm\" name=\"leftframe\" scrolling=\"Auto\" marginwidth=\"0\" marginheight=\"0\">",
-                                "<frame src=\"b.htm\" name=\"rightframe\" scrolling=\"Yes\" marginwidth=\"0\" marginheight=\"0\">",
-                                "</frameset>",
-                                "</html>"}));
+        QCOMPARE(
+            page,
+            crlf(kHead
+                 + QStringList{
+                     "<frameset cols=\"50%,*\" border=\"0\" frameborder=\"0\">",
+                     "<frame src=\"a.htm\" name=\"leftframe\" scrolling=\"Auto\" marginwidth=\"0\" marginheight=\"0\">",
+                     "<frame src=\"b.htm\" name=\"rightframe\" scrolling=\"Yes\" marginwidth=\"0\" marginheight=\"0\">",
+                     "</frameset>", "</html>"}));
         QCOMPARE(page.count("\r\n"), 8);
         QCOMPARE(page.indexOf("</title>"), kTitleCaret);
         QCOMPARE(framePageText(choices, u"lf"),
@@ -58,20 +60,26 @@ private slots:
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<QStringList>("body");
-        QTest::newRow("3: rows, then columns below") << 3 << QStringList{
-            "<frameset rows=\"120,*\" border=\"1\" frameborder=\"1\">",
-            "<frame src=\"one.htm\" name=\"f1\" scrolling=\"No\" noresize marginheight=\"0\">",
-            "<frameset cols=\",*\" border=\"0\" frameborder=\"0\">",
-            "<frame src=\"two.html\" name=\"\" scrolling=\"Auto\" marginwidth=\"0\">",
-            "<frame src=\"three.htm\" name=\"f3\" scrolling=\"Yes\" noresize>",
-            "</frameset>", "</frameset>", "</html>"};
-        QTest::newRow("4: columns, then rows beside") << 4 << QStringList{
-            "<frameset cols=\"120,*\" border=\"1\" frameborder=\"1\">",
-            "<frame src=\"one.htm\" name=\"f1\" scrolling=\"No\" noresize marginheight=\"0\">",
-            "<frameset rows=\",*\" border=\"0\" frameborder=\"0\">",
-            "<frame src=\"two.html\" name=\"\" scrolling=\"Auto\" marginwidth=\"0\">",
-            "<frame src=\"three.htm\" name=\"f3\" scrolling=\"Yes\" noresize>",
-            "</frameset>", "</frameset>", "</html>"};
+        QTest::newRow("3: rows, then columns below")
+            << 3
+            << QStringList{"<frameset rows=\"120,*\" border=\"1\" frameborder=\"1\">",
+                           "<frame src=\"one.htm\" name=\"f1\" scrolling=\"No\" noresize marginheight=\"0\">",
+                           "<frameset cols=\",*\" border=\"0\" frameborder=\"0\">",
+                           "<frame src=\"two.html\" name=\"\" scrolling=\"Auto\" marginwidth=\"0\">",
+                           "<frame src=\"three.htm\" name=\"f3\" scrolling=\"Yes\" noresize>",
+                           "</frameset>",
+                           "</frameset>",
+                           "</html>"};
+        QTest::newRow("4: columns, then rows beside")
+            << 4
+            << QStringList{"<frameset cols=\"120,*\" border=\"1\" frameborder=\"1\">",
+                           "<frame src=\"one.htm\" name=\"f1\" scrolling=\"No\" noresize marginheight=\"0\">",
+                           "<frameset rows=\",*\" border=\"0\" frameborder=\"0\">",
+                           "<frame src=\"two.html\" name=\"\" scrolling=\"Auto\" marginwidth=\"0\">",
+                           "<frame src=\"three.htm\" name=\"f3\" scrolling=\"Yes\" noresize>",
+                           "</frameset>",
+                           "</frameset>",
+                           "</html>"};
     }
     // Sizes and names go in as typed: a pixel text, an empty one, an empty
     // name. The last frame has noresize, both margins ticked and no margin
@@ -156,11 +164,9 @@ private slots:
         using Blocks = std::vector<QRect>;
         QCOMPARE(layoutBlocks(1, area, 33, 0), (Blocks{{0, 0, 53, 120}, {53, 0, 107, 120}}));
         QCOMPARE(layoutBlocks(2, area, 33, 0), (Blocks{{0, 0, 160, 40}, {0, 40, 160, 80}}));
-        QCOMPARE(layoutBlocks(3, area, 25, 25),
-                 (Blocks{{0, 0, 160, 30}, {0, 30, 40, 90}, {40, 30, 120, 90}}));
-        QCOMPARE(layoutBlocks(4, area, 25, 30),
-                 (Blocks{{0, 0, 40, 120}, {40, 0, 120, 36}, {40, 36, 120, 84}}));
-        QCOMPARE(layoutBlocks(1, area, 7, 0)[0].width(), 11);  // 11.2
+        QCOMPARE(layoutBlocks(3, area, 25, 25), (Blocks{{0, 0, 160, 30}, {0, 30, 40, 90}, {40, 30, 120, 90}}));
+        QCOMPARE(layoutBlocks(4, area, 25, 30), (Blocks{{0, 0, 40, 120}, {40, 0, 120, 36}, {40, 36, 120, 84}}));
+        QCOMPARE(layoutBlocks(1, area, 7, 0)[0].width(), 11);    // 11.2
         QCOMPARE(layoutBlocks(2, area, 99, 0)[0].height(), 119); // 118.8
     }
 };

@@ -33,9 +33,9 @@ struct Answers {
     int layout = 1;
     QStringList frameFiles{"a.htm", "b.htm"};
     QString framesetFile = "index.htm";
-    QList<int> existing;  // frames (0-based) marked "Existing file"
+    QList<int> existing; // frames (0-based) marked "Existing file"
     QString directory;
-    QString cancelIn;     // the class of the window left with Cancel
+    QString cancelIn; // the class of the window left with Cancel
     std::function<void(FrameSizeForm &)> sizes;
 };
 
@@ -43,8 +43,7 @@ struct Answers {
 class WindowAnswerer : public QObject
 {
 public:
-    explicit WindowAnswerer(Answers answers)
-        : m_answers(std::move(answers))
+    explicit WindowAnswerer(Answers answers) : m_answers(std::move(answers))
     {
         connect(&m_timer, &QTimer::timeout, this, &WindowAnswerer::poll);
         m_timer.start(1);
@@ -110,7 +109,8 @@ QStringList entries(const QString &directory)
     return QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-const QByteArray kFramePage = "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body text=\"#\">\r\n\r\n</body>\r\n</html>";
+const QByteArray kFramePage =
+    "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body text=\"#\">\r\n\r\n</body>\r\n</html>";
 
 } // namespace
 
@@ -238,7 +238,8 @@ private slots:
         app.messages.answers << Button::Yes << Button::Yes; // then Cancel: anything but No goes on
         run(app, answers);
         const auto question = [&](const char *name) {
-            return "The filename " + app.path(QString("site/") + name) + " already exists?Do you want to overwrite it ?";
+            return "The filename " + app.path(QString("site/") + name)
+                   + " already exists?Do you want to overwrite it ?";
         };
         QCOMPARE(app.messages.texts(), (QStringList{question("index.htm"), question("u.htm"), question("d.htm")}));
         QCOMPARE(app.readFile("site/l.htm"), QByteArray("old"));
@@ -269,7 +270,9 @@ private slots:
     {
         AppFixture app;
         app.start();
-        const std::string folder = QFile::encodeName(app.dir.path()).toStdString() + "/\xdc" "bungen";
+        const std::string folder = QFile::encodeName(app.dir.path()).toStdString()
+                                   + "/\xdc"
+                                     "bungen";
         std::filesystem::create_directory(folder);
         std::ofstream(folder + "/index.htm") << "old";
         Answers answers;

@@ -36,8 +36,7 @@ std::unique_ptr<Base> windowFor(int layout)
 
 const auto sizeWindow = windowFor<FrameSizeForm, Tlayout1form, Tlayout2form, Tlayout3form, Tlayout4form>;
 const auto namesWindow = windowFor<FrameNamesForm, Tlayout11form, Tlayout22form, Tlayout33form, Tlayout44form>;
-const auto optionsWindow =
-    windowFor<FrameOptionsForm, Tlayout111form, Tlayout222form, Tlayout333form, Tlayout444form>;
+const auto optionsWindow = windowFor<FrameOptionsForm, Tlayout111form, Tlayout222form, Tlayout333form, Tlayout444form>;
 
 // Help opens the window's topic and leaves the window open.
 void checkHelp(WizardDialog &window, int context)
@@ -192,12 +191,24 @@ private slots:
         QTest::addColumn<QString>("right");
         QTest::addColumn<QString>("frameset");
         QTest::addColumn<bool>("next");
-        QTest::newRow("good") << "a.htm" << "b.html" << "index.htm" << true;
-        QTest::newRow("duplicate frames") << "a.htm" << "a.htm" << "index.htm" << false;
-        QTest::newRow("case counts") << "a.htm" << "A.htm" << "index.htm" << true;
-        QTest::newRow("frameset as a frame") << "a.htm" << "b.htm" << "a.htm" << false;
-        QTest::newRow("one bad name") << "a.htm" << "b.htm" << "../index.htm" << false;
-        QTest::newRow("dots") << "my..page.htm" << "..htm" << "index.htm" << true;
+        QTest::newRow("good") << "a.htm"
+                              << "b.html"
+                              << "index.htm" << true;
+        QTest::newRow("duplicate frames") << "a.htm"
+                                          << "a.htm"
+                                          << "index.htm" << false;
+        QTest::newRow("case counts") << "a.htm"
+                                     << "A.htm"
+                                     << "index.htm" << true;
+        QTest::newRow("frameset as a frame") << "a.htm"
+                                             << "b.htm"
+                                             << "a.htm" << false;
+        QTest::newRow("one bad name") << "a.htm"
+                                      << "b.htm"
+                                      << "../index.htm" << false;
+        QTest::newRow("dots") << "my..page.htm"
+                              << "..htm"
+                              << "index.htm" << true;
     }
     void nextOnlyForDistinctPageNames()
     {
