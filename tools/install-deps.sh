@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config librsvg2-bin
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcurl4-openssl-dev libssl-dev
   python3-pyftpdlib python3-openssl curl

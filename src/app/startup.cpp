@@ -9,13 +9,25 @@
 #include "tagtable.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 
 std::unique_ptr<Tmainform> startProgram(int argc, char *argv[])
 {
     // The name only: a display name would be added to every window's title.
     QApplication::setApplicationName(QStringLiteral("Quendel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendel.svg")));
+    // Read as PNG with no guessing: any guess, even with the format named,
+    // has every image plugin loaded to say whether it knows the file.
+    QIcon icon;
+    for (const QFileInfo &picture : QDir(QStringLiteral(":/icon")).entryInfoList()) {
+        QImageReader reader(picture.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
 
     auto mainform = std::make_unique<Tmainform>();
     // The size the window takes when the user leaves the maximised state.

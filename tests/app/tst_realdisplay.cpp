@@ -93,7 +93,8 @@ private slots:
     // A damaged store and a folder for a file: the program reports both,
     // asks to install the tags (the store could not say they are), and goes
     // on with its main window; the store stays as it was, also after Yes.
-    // Every title reads exactly as given, nothing added to it.
+    // Every title reads exactly as given, nothing added to it, and the
+    // main window carries the program's icon.
     void reportsADamagedStoreAndAFolderArgument()
     {
         const QString store = m_dir.filePath("damaged.reg");
@@ -105,6 +106,9 @@ private slots:
             boxes << answerNextBox(process);
         QCOMPARE(boxes, (QStringList{"Error", "Error", "Confirm"}));
         QTRY_COMPARE_WITH_TIMEOUT(g_x->windows(process.processId()).values(), QStringList{kMainCaption}, 20000);
+        // The window manager has the program's icon to show.
+        const QString mainWindow = QString::fromLatin1(g_x->windows(process.processId()).firstKey());
+        QVERIFY(g_x->run("xprop", {"-id", mainWindow, "_NET_WM_ICON"}).contains("Icon (32 x 32)"));
         stopProgram(process);
         QCOMPARE(readFile(store), QByteArray("\x01\x02 not a store"));
     }
