@@ -11,22 +11,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QScreen>
 
 std::unique_ptr<Tmainform> startProgram(int argc, char *argv[])
 {
     // The name only: a display name would be added to every window's title.
     QApplication::setApplicationName(QStringLiteral("Quendel"));
-    // Read as PNG with no guessing: any guess, even with the format named,
-    // has every image plugin loaded to say whether it knows the file.
+    // PNG pictures the build draws from the SVG: Qt reads no SVG without a
+    // plugin of its own.
     QIcon icon;
-    for (const QFileInfo &picture : QDir(QStringLiteral(":/icon")).entryInfoList()) {
-        QImageReader reader(picture.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const QFileInfo &picture : QDir(QStringLiteral(":/icon")).entryInfoList())
+        icon.addFile(picture.filePath());
     QApplication::setWindowIcon(icon);
 
     auto mainform = std::make_unique<Tmainform>();
