@@ -155,25 +155,6 @@ private slots:
         QVERIFY(app.messages.shown.isEmpty());
     }
 
-    void toolbarFollowsTheDocumentCount()
-    {
-        AppFixture app;
-        Tmainform &main = app.start();
-        main.action("ToolButton6")->trigger(); // Close with nothing open
-        main.action("ToolButton3")->trigger();
-        QCOMPARE(app.windows(), 0);
-
-        main.action("ToolButton1")->trigger();
-        QCOMPARE(app.windows(), 1);
-        QVERIFY(enabled(main, "ToolButton3") && enabled(main, "ToolButton28") && enabled(main, "ToolButton30"));
-        QVERIFY(!enabled(main, "ToolButton21") && !enabled(main, "ToolButton22") && !enabled(main, "ToolButton32"));
-
-        main.newDocument();
-        QVERIFY(enabled(main, "ToolButton21") && enabled(main, "ToolButton22") && enabled(main, "ToolButton32"));
-        QCOMPARE(app.panel(DocumentHost::CountPanel), QString("2 windows"));
-        QVERIFY(!enabled(main, "Frames1"));
-    }
-
     void openDialogOpensEveryChosenFileInOrder()
     {
         AppFixture app;

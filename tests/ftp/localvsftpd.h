@@ -36,37 +36,23 @@ public:
     {
         QDir(m_folder.path()).mkpath("empty");
         QFile::setPermissions(path({}), QFileDevice::Permissions(0x7777)); // vsftpd writes as its own user
-        QStringList config{"listen=YES",
-                           "listen_address=127.0.0.1",
-                           "background=NO",
-                           "run_as_launching_user=YES",
-                           "anonymous_enable=YES",
-                           "local_enable=NO",
-                           "anon_root=" + path({}),
-                           "no_anon_password=NO",
-                           "write_enable=YES",
-                           "anon_upload_enable=YES",
-                           "anon_mkdir_write_enable=YES",
-                           "anon_other_write_enable=YES",
-                           "anon_umask=022",
-                           "secure_chroot_dir=" + m_folder.filePath("empty"),
-                           "seccomp_sandbox=NO",
-                           "log_ftp_protocol=YES",
-                           "xferlog_enable=YES",
-                           "xferlog_std_format=NO",
-                           "syslog_enable=NO",
-                           "vsftpd_log_file=" + m_folder.filePath("log")};
+        QStringList config = QString("listen=YES listen_address=127.0.0.1 background=NO run_as_launching_user=YES "
+                                     "anonymous_enable=YES local_enable=NO no_anon_password=NO write_enable=YES "
+                                     "anon_upload_enable=YES anon_mkdir_write_enable=YES anon_other_write_enable=YES "
+                                     "anon_umask=022 seccomp_sandbox=NO log_ftp_protocol=YES xferlog_enable=YES "
+                                     "xferlog_std_format=NO syslog_enable=NO")
+                                 .split(' ');
+        config << "anon_root=" + path({}) << "secure_chroot_dir=" + m_folder.filePath("empty")
+               << "vsftpd_log_file=" + m_folder.filePath("log");
         if (!certificateName.isEmpty()) {
             if (!ServerProcess::runQuietly("openssl",
                                            {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-keyout",
                                             m_folder.filePath("key.pem"), "-out", m_folder.filePath("cert.pem"),
                                             "-subj", "/CN=" + certificateName}))
                 return false;
-            config << "ssl_enable=YES"
-                   << "allow_anon_ssl=YES"
-                   << "force_anon_logins_ssl=NO"
-                   << "force_anon_data_ssl=NO"
-                   << "require_ssl_reuse=NO"
+            config << QString("ssl_enable=YES allow_anon_ssl=YES force_anon_logins_ssl=NO force_anon_data_ssl=NO "
+                              "require_ssl_reuse=NO")
+                          .split(' ')
                    << "rsa_cert_file=" + m_folder.filePath("cert.pem")
                    << "rsa_private_key_file=" + m_folder.filePath("key.pem");
         }

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -133,19 +132,6 @@ private slots:
         QCOMPARE(g_connection.host + " " + g_connection.user + " " + g_connection.password,
                  QString("ftp.new.org:2121 newname newpass"));
         QCOMPARE(g_connection.account, 2);
-    }
-
-    void accountWindow()
-    {
-        ScriptedHelp help;
-        Tdataform form(sample(1));
-        form.show();
-        QCOMPARE(form.passedit->echoMode(), QLineEdit::Password);
-        QCOMPARE(form.passedit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, form.passedit),
-                 int('*'));
-        QCOMPARE(form.focusWidget(), form.nickedit);
-        form.helpb->click();
-        QCOMPARE(help.topics, QList<int>{1035});
     }
 
     // A store that cannot be written loses nothing of this run.

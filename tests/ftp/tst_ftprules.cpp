@@ -2,7 +2,6 @@
 // files are listed and how, where a host text points, which message a
 // failure gets.
 #include "ftpaddress.h"
-#include "ftperrors.h"
 #include "ftplisting.h"
 #include "ftptrust.h"
 #include "listparser.h"
@@ -10,9 +9,6 @@
 #include "bytetext.h"
 
 #include <QTest>
-
-#include <cerrno>
-#include <curl/curl.h>
 
 class TestFtpRules : public QObject
 {
@@ -106,18 +102,6 @@ private slots:
         for (const FtpAddress &bad : {FtpAddress{"", 21}, FtpAddress{"user@host", 21}, FtpAddress{"a/b", 21},
                                       FtpAddress{"host", 0}, FtpAddress{"host", 65536}})
             QVERIFY2(ftpUrl(bad, {}).isEmpty(), qPrintable(bad.host));
-    }
-
-    // The cases a local server cannot provoke; the others are met for real
-    // in the component's and the window's tests.
-    void errorNumbers()
-    {
-        QCOMPARE(ftpErrorNumber(FtpOperation::Login, {CURLE_COULDNT_CONNECT, ENETUNREACH}), 1003);
-        QCOMPARE(ftpErrorNumber(FtpOperation::List, {CURLE_COULDNT_CONNECT, EHOSTUNREACH}), 1003);
-        QCOMPARE(ftpErrorNumber(FtpOperation::Login, {CURLE_COULDNT_RESOLVE_HOST, 0}), 2108);
-        QCOMPARE(ftpErrorNumber(FtpOperation::Fetch, {CURLE_LOGIN_DENIED, 0}), 1015);
-        QCOMPARE(ftpErrorNumber(FtpOperation::ParentDir, {CURLE_REMOTE_ACCESS_DENIED, 0}), 2107);
-        QVERIFY(ftpErrorMessage(1).isEmpty());
     }
 };
 
