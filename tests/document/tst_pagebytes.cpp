@@ -31,18 +31,9 @@ private slots:
         QTextDocument &document = *memo.document();
         // Characters of one to ten bytes, halves of surrogate pairs and
         // carried bytes, and line breaks.
-        const QStringList pieces = {"a",
-                                    "<P>",
-                                    "\n",
-                                    QString(QChar(0xE9)),
-                                    QString(QChar(0x20AC)),
-                                    QString::fromUtf8("\xf0\x9f\x98\x80"),
-                                    QString(QChar(0xD83D)),
-                                    QString(QChar(0xDE00)),
-                                    QString(QChar(0xDCE9)),
-                                    QString(QChar(0xD800)),
-                                    QString(QChar(0xDC80)),
-                                    QString(QChar(0x10FF))};
+        QStringList pieces = {"a", "<P>", "\n", QString::fromUtf8("\xf0\x9f\x98\x80")};
+        for (const int unit : {0xE9, 0x20AC, 0xD83D, 0xDE00, 0xDCE9, 0xD800, 0xDC80, 0x10FF})
+            pieces << QString(QChar(unit));
         Pseudorandom random{20261208};
         for (int round = 0; round < 3000; ++round) {
             const int length = document.characterCount() - 1;

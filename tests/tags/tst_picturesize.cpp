@@ -6,7 +6,6 @@
 #include "support/files.h"
 
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,10 +39,6 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        QImage image(123, 45, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        QVERIFY(image.save(dir.filePath(QStringLiteral("qt.jpg")), "JPG"));
-        QTest::newRow("baseline JPEG from Qt") << dir.filePath(QStringLiteral("qt.jpg")) << QSize(123, 45);
         const QString progressive = dir.filePath(QStringLiteral("progressive.JPEG"));
         QVERIFY(writeTestJpeg(progressive, 641, 479, true));
         QVERIFY(readFile(progressive).contains(QByteArray("\xFF\xC2", 2))); // SOF2: progressive indeed
@@ -77,9 +72,7 @@ private slots:
         corruptSof[jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 3] = char(0x01);       // impossible length
         QTest::newRow("missing") << "none.jpg" << QByteArray() << "does not exist"; // null: not written
         QTest::newRow("zero bytes jpg") << "zero.jpg" << QByteArray("") << "empty";
-        QTest::newRow("zero bytes gif") << "zero.gif" << QByteArray("") << "empty";
         QTest::newRow("text named jpg") << "text.jpg" << QByteArray("<html></html>") << "JPEG";
-        QTest::newRow("gif named jpg") << "gif.jpg" << gifBytes(5, 5) << "JPEG";
         QTest::newRow("jpeg named gif") << "jpeg.gif" << jpeg << "GIF";
         QTest::newRow("cut in the header") << "cuthead.jpg" << jpeg.left(sos / 2) << "JPEG";
         QTest::newRow("cut in the data") << "cutdata.jpg" << jpeg.left(sos + (jpeg.size() - sos) / 2) << "cut short";

@@ -3,7 +3,6 @@
 // undo", and the inputs that must not break them.
 #include "colormemo.h"
 #include "defaulttags.h"
-#include "homelink.h"
 #include "memoedit.h"
 #include "support/files.h"
 #include "support/scripted.h"
@@ -106,17 +105,6 @@ private slots:
         QCOMPARE(memo->text(), QStringLiteral("say Hello now"));
     }
 
-    void homeLinkGoesInWithTheConfiguredSite()
-    {
-        qputenv("QUENDEL_SITE", "http://example.test");
-        run("LinktoQuendel1Click");
-        const QString block = homeLinkBlock();
-        qunsetenv("QUENDEL_SITE");
-        QCOMPARE(memo->text(), block);
-        QVERIFY(block.contains(QStringLiteral("href=\"http://example.test/download.html\"")));
-        QCOMPARE(memo->selStart(), memo->textLength());
-    }
-
     // Mend: a back offset that points outside the text is clamped to it.
     void backOffsetsOutsideTheTextAreClamped()
     {
@@ -211,48 +199,36 @@ private slots:
 
     // Mend: an unreadable picture is named in an error box, its name stays
     // inserted and no size numbers are.
-    void imageInsertsNameAndSize_data()
+    void imageInsertsNameAndSize()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("height"); // "": unreadable
-        QTest::addColumn<QString>("width");
+        QTemporaryDir dir;
+        ScriptedColourDialogs dialogs;
+        ScriptedMessages messages;
+        const auto insert = [&](const QString &name, const QByteArray &content) {
+            writeFile(dir.filePath(name), content);
+            dialogs.openAnswers << QStringList{dir.filePath(name)};
+            memo->setText(QString());
+            run("IMG1Click");
+            QVERIFY(undo->canUndoLastTag());
+        };
+        const QString tag =
+            QStringLiteral("<IMG src=\"%1\" border=\"\" align=\"\" height=\"%2\" width=\"%3\" name=\"\">\r\n");
         QImage picture(37, 21, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QBuffer jpeg;
         QVERIFY(jpeg.open(QIODevice::WriteOnly) && picture.save(&jpeg, "JPG"));
-        QTest::newRow("JPEG") << QStringLiteral("pic.jpg") << jpeg.data() << "21"
-                              << "37";
-        QTest::newRow("not a picture") << QStringLiteral("text.jpg") << QByteArray("hello world") << ""
-                                       << "";
-    }
-    void imageInsertsNameAndSize()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, height);
-        QFETCH(QString, width);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        writeFile(path, content);
-        ScriptedColourDialogs dialogs;
-        dialogs.openAnswers << QStringList{path};
-        ScriptedMessages messages;
-        run("IMG1Click");
-        QCOMPARE(dialogs.requests.size(), 1);
-        const QString text =
-            QStringLiteral("<IMG src=\"%1\" border=\"\" align=\"\" height=\"%2\" width=\"%3\" name=\"\">\r\n");
-        QCOMPARE(memo->text(), text.arg(name, height, width));
-        QVERIFY(undo->canUndoLastTag());
-        if (!height.isEmpty()) {
-            QVERIFY(messages.shown.isEmpty());
-            QCOMPARE(memo->selStart(), memo->text().indexOf(QStringLiteral("name=\"")) + 6);
-            return;
-        }
+        insert("pic.jpg", jpeg.data());
+        QCOMPARE(memo->text(), tag.arg(u"pic.jpg"_qs, u"21"_qs, u"37"_qs));
+        QCOMPARE(memo->selStart(), memo->text().indexOf(QStringLiteral("name=\"")) + 6);
+        QVERIFY(messages.shown.isEmpty());
+
+        insert("text.jpg", "hello world");
+        QCOMPARE(memo->text(), tag.arg(u"text.jpg"_qs, QString(), QString()));
+        QCOMPARE(memo->selStart(), 18);
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].kind, Messages::Kind::Error);
-        QVERIFY2(messages.shown[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(messages.shown[0].text));
-        QCOMPARE(memo->selStart(), 10 + name.size());
+        QVERIFY2(messages.shown[0].text.contains(dir.filePath("text.jpg")), qPrintable(messages.shown[0].text));
+        QCOMPARE(dialogs.requests.size(), 2);
     }
 
     // Tag undo.
@@ -282,18 +258,6 @@ private slots:
                  (QList<QPair<bool, bool>>{{true, false}, {false, true}, {true, false}, {false, true}, {true, true}}));
     }
 
-    void typingAfterATagGoesWithItAndComesBack()
-    {
-        boldAroundHello();
-        memo->setSelStart(memo->textLength());
-        memo->insertPlainText(QStringLiteral(" and more\ntyped"));
-        const QString typed = memo->text();
-        undo->undoLastTag();
-        QCOMPARE(memo->text(), QStringLiteral("say Hello now"));
-        undo->undoUndo();
-        QCOMPARE(memo->text(), typed);
-    }
-
     void hundredPressesInARow()
     {
         memo->setText(QStringLiteral("a whole file"));
@@ -303,8 +267,10 @@ private slots:
         }
         QCOMPARE(memo->text(), QStringLiteral("a whole file"));
         QVERIFY(!undo->canUndoLastTag() && !undo->canUndoUndo());
+        // typing after a tag goes with it and comes back
         boldAroundHello();
-        memo->insertPlainText(QStringLiteral("typed"));
+        memo->setSelStart(memo->textLength());
+        memo->insertPlainText(QStringLiteral(" and more\ntyped"));
         const QString after = memo->text();
         for (int i = 0; i < 100; ++i)
             undo->undoLastTag();
@@ -342,25 +308,20 @@ private slots:
         QCOMPARE(memo->selStart(), 11);
     }
 
-    void onlyTheDifferingPartIsRewritten_data()
+    void rawTextReplacementGivesTheTarget()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("shorter repeat") << QStringLiteral("aaaa") << QStringLiteral("aa");
-        QTest::newRow("longer repeat") << QStringLiteral("abab") << QStringLiteral("ababab");
-        QTest::newRow("to empty") << QStringLiteral("x\ny") << QString();
-        QTest::newRow("line breaks") << QStringLiteral("a\n\nb") << QStringLiteral("a\nb\n");
-        QTest::newRow("beyond Latin-1") << QStringLiteral("\u20AC\U0001F600") << QStringLiteral("\U0001F600\u20AC");
-    }
-    void onlyTheDifferingPartIsRewritten()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        memo->setPlainText(from);
-        QTextDocument target;
-        target.setPlainText(to);
-        replaceRawText(*memo, target.toRawText());
-        QCOMPARE(memo->document()->toRawText(), target.toRawText());
+        const std::pair<QString, QString> edits[] = {{"aaaa", "aa"},
+                                                     {"abab", "ababab"},
+                                                     {"x\ny", ""},
+                                                     {"a\n\nb", "a\nb\n"},
+                                                     {u"\u20AC\U0001F600"_qs, u"\U0001F600\u20AC"_qs}};
+        for (const auto &[from, to] : edits) {
+            memo->setPlainText(from);
+            QTextDocument target;
+            target.setPlainText(to);
+            replaceRawText(*memo, target.toRawText());
+            QCOMPARE(memo->document()->toRawText(), target.toRawText());
+        }
     }
 };
 

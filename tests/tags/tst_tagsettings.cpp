@@ -51,12 +51,11 @@ private slots:
     void caretPlaceOfOutlyingBackOffsets()
     {
         QCOMPARE(caretInOpening(g_tags.slot(26)), 4); // "<BR>" back 0 extra 2: the end
-        TagSlot slot{QStringLiteral("<B>"), QStringLiteral("</B>"), -1000, 0};
-        QCOMPARE(caretInOpening(slot), 3);
-        slot.back = 1000000;
-        QCOMPARE(caretInOpening(slot), 0);
-        slot.back = std::numeric_limits<qint32>::min();
-        QCOMPARE(caretInOpening(slot), 3);
+        TagSlot slot{QStringLiteral("<B>"), QStringLiteral("</B>"), 0, 0};
+        for (const auto &[back, caret] : {std::pair{-1000, 3}, {1000000, 0}, {std::numeric_limits<qint32>::min(), 3}}) {
+            slot.back = back;
+            QCOMPARE(caretInOpening(slot), caret);
+        }
     }
 
     void setStoresTheCaretAsTheBackOffset()
