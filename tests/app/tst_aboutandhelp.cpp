@@ -66,13 +66,11 @@ private slots:
         about.resize(600, 200);
         QApplication::processEvents();
         QCOMPARE(about.size(), size);
-
         // Each listed line shows as one line, wholly inside the box.
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         for (QTextBlock line = about.abmemo->document()->begin(); line.isValid(); line = line.next())
             QCOMPARE(line.layout()->lineCount(), 1);
         QCOMPARE(about.abmemo->horizontalScrollBar()->maximum(), 0);
-
         const QString text = about.abmemo->toPlainText();
         QTest::mouseClick(about.abmemo->viewport(), Qt::LeftButton);
         QTest::keyClicks(about.abmemo, "typed");
@@ -80,8 +78,6 @@ private slots:
         QCOMPARE(about.abmemo->toPlainText(), text);
         QVERIFY(about.abmemo->isReadOnly());
         QCOMPARE(about.abmemo->viewport()->cursor().shape(), Qt::ForbiddenCursor);
-        about.abmemo->setPlainText("changed anyway");
-        QCOMPARE(about.focusWidget(), about.BitBtn1);
     }
 };
 

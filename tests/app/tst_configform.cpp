@@ -127,35 +127,29 @@ private slots:
         QCOMPARE(messages.shown.size(), 1);
     }
 
-    void impossibleDirectoriesKeepTheWindowOpen_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("names a file") << sub("file.txt");
-        QTest::newRow("cannot be created") << sub("file.txt/below");
-    }
     void impossibleDirectoriesKeepTheWindowOpen()
     {
-        QFETCH(QString, field);
         QFile file(sub("file.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        ScriptedMessages messages;
-        messages.answers << Messages::Yes;
-        config->DirectoryEdit1->setText(sub("text"));
-        config->DirectoryEdit2->setText(field);
-        config->DirectoryEdit3->setText(sub("save"));
-        config->default1->setChecked(true);
-        config->BitBtn1->click();
-        QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(messages.texts().last(), QStringLiteral("Unable to create directory"));
-        QVERIFY(config->isVisible());
-        // Set before the failing field: kept; after it and the store: untouched.
-        QCOMPARE(g_settings.openDirectory, sub("text"));
-        QCOMPARE(g_settings.saveDirectory, sub("save"));
-        QCOMPARE(g_settings.textDirectory, sub("text"));
-        QVERIFY(!QFile::exists(RegKey::storePath()));
-        QVERIFY(QFileInfo(sub("file.txt")).isFile());
+        for (const QString &field : {QString(), sub("file.txt"), sub("file.txt/below")}) {
+            ScriptedMessages messages;
+            messages.answers << Messages::Yes;
+            config->DirectoryEdit1->setText(sub("text"));
+            config->DirectoryEdit2->setText(field);
+            config->DirectoryEdit3->setText(sub("save"));
+            config->default1->setChecked(true);
+            config->BitBtn1->click();
+            QCOMPARE(messages.shown.size(), 2);
+            QCOMPARE(messages.texts().last(), QStringLiteral("Unable to create directory"));
+            QVERIFY(config->isVisible());
+            // Set before the failing field: kept; after it and the store: untouched.
+            QCOMPARE(g_settings.openDirectory, sub("text"));
+            QCOMPARE(g_settings.saveDirectory, sub("save"));
+            QCOMPARE(g_settings.textDirectory, sub("text"));
+            QVERIFY(!QFile::exists(RegKey::storePath()));
+            QVERIFY(QFileInfo(sub("file.txt")).isFile());
+        }
     }
 
     // Each window's Help button opens its own topic.

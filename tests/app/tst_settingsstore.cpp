@@ -76,29 +76,23 @@ private slots:
 
     // The load stopped before the marker, so the tag table is empty: start-up
     // fills it in memory, and nothing of that run reaches the store.
-    void wrongTypeLeavesTheStoreAsItIs_data()
-    {
-        QTest::addColumn<bool>("install");
-        QTest::newRow("install") << true;
-        QTest::newRow("do not install") << false;
-    }
     void wrongTypeLeavesTheStoreAsItIs()
     {
-        QFETCH(bool, install);
-        AppFixture app(false);
-        const QByteArray stored = kHeader
-                                  + "\"VAR6\"=\"12\"\n\"tagsins\"=dword:00000001\n"
-                                    "\"TAG5\"=\"<TABLE mine>\"\n\"TAG56\"=\"<MINE>\"\n\"DEF0\"=\"Mine\"\n";
-        app.writeFile("Quendel.reg", stored);
-        app.messages.answers << Messages::OK << (install ? Messages::Yes : Messages::No);
-        app.start();
-        QCOMPARE(app.messages.texts().mid(0, 2),
-                 (QStringList{"Invalid data type for 'VAR6'", "The HTML tags have not been installed yet!\r\n"
-                                                              "Do You wish to install the default tags now ?"}));
-        QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
-        QCOMPARE(g_tags.slot(56).opening, QString("----------"));
-        saveGeneralSettings();
-        QCOMPARE(app.readFile("Quendel.reg"), stored);
+        for (const Messages::Button install : {Messages::Yes, Messages::No}) {
+            AppFixture app(false);
+            const QByteArray stored =
+                kHeader + "\"VAR6\"=\"12\"\n\"tagsins\"=dword:00000001\n\"TAG5\"=\"<T>\"\n\"DEF0\"=\"M\"\n";
+            app.writeFile("Quendel.reg", stored);
+            app.messages.answers << Messages::OK << install;
+            app.start();
+            QCOMPARE(app.messages.texts().mid(0, 2),
+                     (QStringList{"Invalid data type for 'VAR6'", "The HTML tags have not been installed yet!\r\n"
+                                                                  "Do You wish to install the default tags now ?"}));
+            QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
+            QCOMPARE(g_tags.slot(56).opening, QString("----------"));
+            saveGeneralSettings();
+            QCOMPARE(app.readFile("Quendel.reg"), stored);
+        }
     }
 
     void tagsLoadOnlyWithTheMarker()
@@ -218,7 +212,6 @@ private slots:
         QVERIFY(write());
         QVERIFY(waited.elapsed() >= 200);
         QVERIFY(brief->waitForFinished());
-
         auto killed = holdLock("time.sleep(60)");
         killed->kill();
         QVERIFY(killed->waitForFinished());
@@ -228,27 +221,21 @@ private slots:
         QVERIFY(storeText().contains("\"VAR5\"=\"Mono\""));
     }
 
-    void damagedStoreGivesDefaultsAndStaysAsItWas_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("garbage") << QByteArray("\x00\x01garbage\xff\n\x7f", 13);
-        QTest::newRow("truncated") << QByteArray("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Varnholt"
-                                                 "\\Quendel\\Config]\n\"VAR4\"=\"/x\"\n\"VAR5\"=\"MS Sa");
-    }
     void damagedStoreGivesDefaultsAndStaysAsItWas()
     {
-        QFETCH(QByteArray, content);
-        writeFile(m_store, content);
-        const QStringList shown = load();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown[0].contains(m_store));
-        QVERIFY(shown[0].contains("damaged"));
-        QCOMPARE(g_settings.openDirectory, QDir::homePath());
-        // Writers leave a damaged store alone instead of overwriting it.
-        saveGeneralSettings();
-        resetTag(5);
-        QCOMPARE(storeText(), content);
-        QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
+        for (const QByteArray &content :
+             {QByteArray("\x00\x01garbage\xff\n\x7f", 13), kHeader + "\"VAR4\"=\"/x\"\n\"VAR5\"=\"MS Sa"}) {
+            writeFile(m_store, content);
+            const QStringList shown = load();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(shown[0].contains(m_store) && shown[0].contains("damaged"));
+            QCOMPARE(g_settings.openDirectory, QDir::homePath());
+            // Writers leave a damaged store alone instead of overwriting it.
+            saveGeneralSettings();
+            resetTag(5);
+            QCOMPARE(storeText(), content);
+            QCOMPARE(g_tags.slot(5).opening, QString::fromLatin1(tagDefault(5).opening));
+        }
     }
 
     void unreadableStoreIsReported()

@@ -70,13 +70,11 @@ private slots:
         QVERIFY(form.isVisible());
         form.helpb->click();
         QCOMPARE(help.topics, QList<int>{1035});
-
         // A cancelled account window changes nothing.
         answerAccountWindow(sample(9), false);
         form.newb->click();
         QVERIFY(listed(form).isEmpty());
         QCOMPARE(g_settings.accountCount, 0);
-
         for (int n = 1; n <= 5; ++n) {
             FtpAccount shown = sample(0);
             answerAccountWindow(sample(n), true, &shown);
@@ -90,7 +88,6 @@ private slots:
         QCOMPARE(key.readInteger("VAR10"), 5);
         QCOMPARE(storedValue("HOST3") + storedValue("NAME3") + storedValue("PASS3") + storedValue("NICK3"),
                  QString("ftp.host3.commember3pass3nick3"));
-
         // The next showing lists them and keeps "New" off.
         Tconform again;
         again.show();
@@ -124,7 +121,6 @@ private slots:
         QVERIFY(trustedCertificate(2).isEmpty() && !connectedEncrypted(2));
         QCOMPARE(trustedCertificate(1), QByteArray(32, char(1)));
         QVERIFY(connectedEncrypted(1));
-
         // "Connect" hands over the chosen account; Enter presses it.
         form.ListBox1->item(1)->setSelected(true);
         QTest::keyClick(&form, Qt::Key_Return);

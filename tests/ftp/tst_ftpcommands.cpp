@@ -49,21 +49,18 @@ private slots:
         addAccount({server.host(), LocalFtpServer::kUser, LocalFtpServer::kPassword, "local"});
         Teditform *page = app.openPage("site/index.htm", "<HTML>as saved</HTML>");
         page->CMemo1->setSelText("typed, not saved");
-
         app.messages.answers << Messages::No;
         main.action("FTP1")->trigger();
         QCOMPARE(app.messages.texts(), QStringList{"The file has been changed since the last save !\r\n"
                                                    "Do you wish to continue ?\r\n"
                                                    "Click \"No\" to go back and save it."});
         QVERIFY(!QFile::exists(server.path("index.htm")));
-
         app.messages.answers << Messages::Yes;
         connectWithFirstAccount();
         whenListed([](Tftpform *form) { return form->uploadb; });
         main.action("ToolButton30")->trigger();
         QCOMPARE(server.read("index.htm"), QByteArray("<HTML>as saved</HTML>"));
         QCOMPARE(app.messages.shown.size(), 2);
-
         // Cancelling the connection window afterwards shows no FTP window.
         FtpWindowWatch watch;
         whenShown<Tconform>([](Tconform *form) { form->cancelb->click(); });

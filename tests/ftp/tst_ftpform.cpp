@@ -80,12 +80,10 @@ private slots:
         form.show();
         QVERIFY(idle(form));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-
         QCOMPARE(column(form.ListView1), (QStringList{"assets", "sub"})); // no "../" at the top
         QCOMPARE(column(form.ListView2),
                  (QStringList{"alpha.htm", "index.htm", "notes.txt", "style.css", "Zeta.html"}));
         QCOMPARE(column(form.ListView2, 1), (QStringList{"1 bytes", "1024 bytes", "5 bytes", "4 Kb", "1 bytes"}));
-
         // "Download" follows the selection and the focus; "Upload" never comes.
         QVERIFY(!form.uploadb->isEnabled() && !form.downloadb->isEnabled());
         form.ListView2->setFocus();
@@ -93,12 +91,8 @@ private slots:
         QVERIFY(form.downloadb->isEnabled());
         form.ListView1->setFocus();
         QVERIFY(!form.downloadb->isEnabled());
-        form.ListView2->setFocus();
-        form.downloadb->setFocus();
-        QVERIFY(form.downloadb->isEnabled());
         form.ListView2->clearSelection();
         QVERIFY(!form.downloadb->isEnabled());
-
         QSignalSpy up(form.FTP1, &TFTP::OnParentDir);
         doubleClick(form, "sub");
         QVERIFY(idle(form));
@@ -210,8 +204,6 @@ private slots:
     {
         LocalVsftpd server;
         server.write("caf\xe9.htm", "latin-1");
-        QDir().mkpath(server.path("sub"));
-        server.link("current", "sub");
         server.link("away", "/nowhere");
         QVERIFY(server.start());
         ScriptedMessages messages;
@@ -225,9 +217,6 @@ private slots:
         QCOMPARE(messages.texts(),
                  QStringList{"Not able to change to the specified directory!\r\nPlease try again later"});
         QVERIFY(form.isVisible());
-        doubleClick(form, "current");
-        QVERIFY(idle(form));
-        QCOMPARE(column(form.ListView1), QStringList{"../"});
     }
 
     // While a file moves the progress shows; closing the window ends the

@@ -55,20 +55,17 @@ private slots:
             QCOMPARE(fingerprintText(identity).left(7), QString("SHA256:"));
             QVERIFY(ftp.trustHostKey(identity));
             QCOMPARE(readFile(knownHosts()), server.knownHostName() + ' ' + server.publicKey() + '\n');
-
             QCOMPARE(logIn(ftp, server.host()).number, 0);
             QVERIFY(ftp.encrypted());
             QCOMPARE(names(listing(ftp)), (QStringList{"./", "../", "big.htm", "index.htm", "sub/"}));
             QCOMPARE(finish(ftp, [&] { ftp.fetchFile("big.htm", local.filePath("big.htm")); }).number, 0);
             QVERIFY(readFile(local.filePath("big.htm")) == big);
-
             // The server renames nothing over an existing file.
             const QByteArray page = pattern(2 * 1024 * 1024 + 7);
             writeFile(local.filePath("index.htm"), page);
             QCOMPARE(finish(ftp, [&] { ftp.sendFile(local.filePath("index.htm"), "index.htm"); }).number, 0);
             QVERIFY(server.read("index.htm") == page);
             QCOMPARE(filesIn(server.path({})), (QStringList{"big.htm", "index.htm"}));
-
             // The log-in folder is the home; the folder above it can be reached.
             QCOMPARE(finish(ftp, [&] { ftp.parentDir(); }).number, 0);
             QVERIFY(names(listing(ftp)).contains("home/"));

@@ -85,18 +85,15 @@ private slots:
         QVERIFY(NativeFiles::makeDirectories(folder + "/deeper"));
         QVERIFY(NativeFiles::isDirectory(folder));
         QVERIFY(NativeFiles::write(page, "<P>"));
-        QCOMPARE(::access((QFile::encodeName(m_dir.path())
-                           + "/\xdc"
-                             "bungen/caf\xe9.html")
-                              .constData(),
-                          F_OK),
-                 0);
+        const QByteArray native = QFile::encodeName(m_dir.path())
+                                  + "/\xdc"
+                                    "bungen/caf\xe9.html";
+        QCOMPARE(::access(native.constData(), F_OK), 0);
         QVERIFY(NativeFiles::isFile(page) && NativeFiles::exists(page) && !NativeFiles::isDirectory(page));
         QCOMPARE(NativeFiles::read(page).value_or("unread"), QByteArray("<P>"));
         QVERIFY(!NativeFiles::read(ByteText::displayed(page)));
         QVERIFY(!NativeFiles::read(folder)); // a folder is no page
         QCOMPARE(NativeFiles::fileUrl(page), "file://" + QFile::encodeName(m_dir.path()) + "/%DCbungen/caf%E9.html");
-
         // What Qt's dialogs hand back leads to the file again...
         QCOMPARE(NativeFiles::recoverDecodedPath(QFile::decodeName(ByteText::nativePath(page))), page);
         // ...unless two names read alike.
@@ -149,13 +146,11 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(page).constData(), 0604) == 0);
         QVERIFY(NativeFiles::write(page, "new"));
         QCOMPARE(statOf(page).st_mode & 07777, mode_t(0604));
-
         // A new page is made as any new file is.
         const mode_t mask = ::umask(022);
         QVERIFY(NativeFiles::write(path("fresh.htm"), "x"));
         ::umask(mask);
         QCOMPARE(statOf(path("fresh.htm")).st_mode & 07777, mode_t(0644));
-
         if (::geteuid() != 0)
             QSKIP("Giving a page to another owner needs root; the owner and group check runs as root");
         QVERIFY(::chown(QFile::encodeName(page).constData(), 1234, 5678) == 0);
@@ -182,7 +177,6 @@ private slots:
         QCOMPARE(readFile(page), QByteArray("new"));
         QCOMPARE(statOf(page).st_ino, inode);
         QCOMPARE(QDir(path("locked")).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
-
         if (::geteuid() != 0)
             QSKIP("A page of another owner needs root to make; checked as root");
         const QString theirs = path("theirs.htm");
@@ -205,7 +199,6 @@ private slots:
         writeFile(page, old);
         QVERIFY(!writeWithLimit(page, QByteArray(500000, 'n'), 200000));
         QCOMPARE(readFile(page), old);
-
         QCOMPARE(::link(QFile::encodeName(page).constData(), QFile::encodeName(linked).constData()), 0);
         QVERIFY(!writeWithLimit(page, QByteArray(500000, 'n'), 200000));
         QCOMPARE(readFile(page), old);

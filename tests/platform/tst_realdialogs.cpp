@@ -108,7 +108,6 @@ private slots:
         QVERIFY(Dialogs::saveFile(request).isEmpty());
         QVERIFY(stayedOpen);
         QCOMPARE(help.topics, (QList<int>{6, 6}));
-
         answerWhenShown<QColorDialog>([&](QColorDialog *dialog) {
             stayedOpen = askHelpTwice(dialog);
             dialog->setCurrentColor(QColor(0xFF, 0, 0));
@@ -131,7 +130,6 @@ private slots:
         QVERIFY(!Dialogs::print(printer, 10));
         QVERIFY(stayedOpen);
         QCOMPARE(help.topics, (QList<int>{10, 10}));
-
         answerWhenShown<QPrintDialog>([&](QPrintDialog *dialog) {
             askHelpTwice(dialog);
             dialog->accept();
@@ -151,7 +149,6 @@ private slots:
         Dialogs::FileRequest request{"Choose file to open..", "HTML document|*.htm*|All files|*.*", "c:\\", "", 3};
         QVERIFY(Dialogs::openFiles(request).isEmpty());
         QCOMPARE(shownFolder, QDir::homePath());
-
         // The save dialog offers the given name, and adds the suffix to a typed one.
         answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
             shownFolder = dialog->directory().absolutePath();

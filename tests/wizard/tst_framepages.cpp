@@ -102,7 +102,6 @@ private slots:
         QCOMPARE(pagesToWrite(choices), (QStringList{"fr", "lf", "3f"}));
         choices.frame[0].existing = choices.frame[2].existing = true;
         QCOMPARE(pagesToWrite(choices), QStringList{"fr"});
-
         // Existing frames get full paths too: their src is the name part.
         const FrameWizardChoices full = withFullPaths(choices, "/home/u/site");
         QCOMPARE(full.framesetFile, QString("/home/u/site/index.htm"));

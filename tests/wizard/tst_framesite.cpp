@@ -141,7 +141,6 @@ private slots:
         QCOMPARE(app.readFile("site/a.htm"), kFramePage);
         QCOMPARE(app.readFile("site/b.htm"), kFramePage);
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"}));
-
         QCOMPARE(captions(app), (QStringList{"index.htm", "a.htm", "b.htm"}));
         for (Teditform *doc : app.main->documents().windows()) {
             QCOMPARE(doc->CMemo1->selStart(), 23);
@@ -190,35 +189,28 @@ private slots:
         QVERIFY(!QFile::exists(app.path("new")));
         QCOMPARE(app.windows(), 0);
         QVERIFY(app.main->action("Frames1")->isEnabled());
-
         app.messages.answers << Button::Yes;
         run(app, answers);
         QCOMPARE(entries(answers.directory), (QStringList{"a.htm", "b.htm", "index.htm"}));
         QCOMPARE(app.windows(), 3);
     }
 
-    void directoryThatCannotBeMade_data()
-    {
-        QTest::addColumn<QString>("directory");
-        QTest::newRow("below a file") << "file.txt/site";
-        QTest::newRow("a file") << "file.txt";
-        QTest::newRow("empty") << "";
-    }
     void directoryThatCannotBeMade()
     {
-        QFETCH(QString, directory);
         AppFixture app;
         app.start();
         app.writeFile("file.txt", "keep");
-        Answers answers;
-        answers.directory = directory.isEmpty() ? directory : app.path(directory);
-        app.messages.answers << Button::Yes;
-        run(app, answers);
-        QCOMPARE(app.messages.texts().last(), "Unable to create directory " + answers.directory);
-        QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Error);
-        QCOMPARE(app.windows(), 0);
-        QCOMPARE(app.readFile("file.txt"), QByteArray("keep"));
-        QVERIFY(!QFile::exists("/index.htm"));
+        for (const QString &directory : {app.path("file.txt/site"), app.path("file.txt"), QString()}) {
+            Answers answers;
+            answers.directory = directory;
+            app.messages.answers << Button::Yes;
+            run(app, answers);
+            QCOMPARE(app.messages.texts().last(), "Unable to create directory " + directory);
+            QCOMPARE(app.messages.shown.last().kind, Messages::Kind::Error);
+            QCOMPARE(app.windows(), 0);
+            QCOMPARE(app.readFile("file.txt"), QByteArray("keep"));
+            QVERIFY(!QFile::exists("/index.htm"));
+        }
         QVERIFY(app.main->action("Frames1")->isEnabled());
     }
 
@@ -307,29 +299,20 @@ private slots:
         QVERIFY(app.active()->CMemo1->text().startsWith("<html>"));
     }
 
-    void leavingAnyWindowEndsTheRun_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("chooser") << "Tfrwizard1" << 1;
-        QTest::newRow("sizes") << "Tlayout2form" << 2;
-        QTest::newRow("names") << "Tlayout22form" << 3;
-        QTest::newRow("options") << "Tlayout222form" << 4;
-        QTest::newRow("directory") << "Tdirdia" << 5;
-    }
     void leavingAnyWindowEndsTheRun()
     {
-        QFETCH(QString, window);
-        QFETCH(int, shown);
         AppFixture app;
         app.start();
-        Answers answers = inSite(app);
-        answers.layout = 2;
-        answers.cancelIn = window;
-        QCOMPARE(run(app, answers).size(), shown);
-        QVERIFY(app.messages.shown.isEmpty());
-        QVERIFY(!QFile::exists(answers.directory));
-        QCOMPARE(app.windows(), 0);
+        const QStringList windows{"Tfrwizard1", "Tlayout2form", "Tlayout22form", "Tlayout222form", "Tdirdia"};
+        for (const QString &window : windows) {
+            Answers answers = inSite(app);
+            answers.layout = 2;
+            answers.cancelIn = window;
+            QCOMPARE(run(app, answers), windows.mid(0, windows.indexOf(window) + 1));
+            QVERIFY(app.messages.shown.isEmpty());
+            QVERIFY(!QFile::exists(answers.directory));
+            QCOMPARE(app.windows(), 0);
+        }
     }
 
     void notWhileAPageIsOpen()

@@ -77,7 +77,6 @@ private slots:
         chooser.pictures[2]->click();
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
         QCOMPARE(chooser.layout(), 3);
-
         Tfrwizard1 closed;
         closed.show();
         closed.close(); // the close box
@@ -167,7 +166,6 @@ private slots:
             QVERIFY(!window->okButton->isEnabled());
             checkHelp(*window, 4004);
             QCOMPARE(window->focusWidget(), window->rows.front().fileField);
-
             window->rows[0].nameField->clear();
             window->rows[1].existingFile->click();
             QVERIFY(window->rows[0].newFile->isChecked());
@@ -234,7 +232,6 @@ private slots:
             for (int i = 0; i <= last; ++i)
                 QVERIFY(!choices.frame[i].horizontalMargin && !choices.frame[i].verticalMargin);
             const FrameWizardChoices before = choices;
-
             window->borders.back().yes->click();
             window->columns[0].scrolling[2]->click();
             window->columns[0].horizontal->click();
