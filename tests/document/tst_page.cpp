@@ -103,13 +103,11 @@ private slots:
         QCOMPARE(f.page.bytes().size(), 6);
         QVERIFY(f.page.save());
         QCOMPARE(readFile(marked), QByteArray("\xef\xbb\xbfxP>"));
-
         const QString latin = f.load("latin.htm", "caf\xe9");
         f.type(QString::fromUtf8("\xe2\x82\xac "));
         QCOMPARE(f.page.bytes().size(), 12);
         QVERIFY(f.page.save());
         QCOMPARE(readFile(latin), QByteArray("&#8364; caf\xe9"));
-
         const QString utf8 = f.load("utf8.htm", "caf\xc3\xa9");
         QCOMPARE(f.page.bytes().encoding(), PageEncoding::Utf8);
         f.type(QString::fromUtf8("\xe2\x82\xac "));
@@ -132,7 +130,6 @@ private slots:
         QVERIFY(!f.page.named());
         QCOMPARE(f.page.caption(), QString("No name"));
         QCOMPARE(f.memo.textLength(), 63);
-
         g_settings.saveDirectory = f.path("out");
         QVERIFY(!f.page.save()); // Save as, cancelled
         QCOMPARE(f.dialogs.requests.value(0).startFolder, f.path("out"));
@@ -152,7 +149,6 @@ private slots:
         QCOMPARE(readFile(locked), QByteArray("locked"));
         QVERIFY(!f.page.named());
         QVERIFY(f.memo.modified());
-
         QSignalSpy renamed(&f.page, &Page::renamed);
         QSignalSpy savedAs(&f.page, &Page::savedAs);
         f.dialogs.saveAnswers << f.path("new.htm");
@@ -171,14 +167,12 @@ private slots:
         const QString page = f.load("gone/page.htm", "old");
         QVERIFY(QDir(f.path("gone")).removeRecursively());
         f.type("new ");
-
         f.messages.answers << Messages::No;
         QVERIFY(!f.page.save());
         QCOMPARE(f.messages.texts().value(0),
                  QString("Specified directory does not exist+\r\nDo you want to to create it now ?"));
         QVERIFY(f.memo.modified());
         QVERIFY(!QFile::exists(page));
-
         f.messages.answers << Messages::Yes;
         QVERIFY(f.page.save());
         QCOMPARE(readFile(page), QByteArray("new old"));
@@ -193,7 +187,6 @@ private slots:
         f.page.toggleAutosave();
         QCOMPARE(f.messages.texts(), QStringList{"The file has no name, please save it first !"});
         QVERIFY(!f.page.autosave());
-
         const QString page = f.load("auto.htm", "a");
         f.type("1");
         f.page.autosavePass();
@@ -207,7 +200,6 @@ private slots:
         f.page.toggleAutosave();
         QVERIFY(!f.page.autosave());
         QCOMPARE(f.page.caption(), QString("auto.htm"));
-
         QFile::remove(page);
         f.page.toggleAutosave();
         QCOMPARE(f.messages.texts().last(), QString("Please save the file in the normal way first"));
@@ -223,11 +215,9 @@ private slots:
         QVERIFY(f.messages.shown.isEmpty());
         f.type("1");
         f.page.toggleAutosave();
-
         f.messages.answers << Messages::Cancel;
         QVERIFY(!f.page.mayClose());
         QCOMPARE(f.messages.texts().value(0), QString("File q.htm [autosave] has changed !! Save first ?"));
-
         QFile::setPermissions(page, QFile::ReadOwner);
         f.messages.answers << Messages::Yes; // the write fails
         QVERIFY(!f.page.mayClose());
@@ -236,12 +226,10 @@ private slots:
         f.messages.answers << Messages::Yes;
         QVERIFY(f.page.mayClose());
         QCOMPARE(readFile(page), QByteArray("1q"));
-
         f.type("2");
         f.messages.answers << Messages::No;
         QVERIFY(f.page.mayClose());
         QCOMPARE(readFile(page), QByteArray("1q"));
-
         Page unnamed(f.memo, nullptr);
         f.messages.answers << Messages::Yes; // Save as is cancelled
         QVERIFY(!unnamed.mayClose());

@@ -3,7 +3,6 @@
 // undo", and the inputs that must not break them.
 #include "colormemo.h"
 #include "defaulttags.h"
-#include "memoedit.h"
 #include "support/files.h"
 #include "support/scripted.h"
 #include "tagrunner.h"
@@ -141,16 +140,6 @@ private slots:
             undo->undoLastTag();
             QCOMPARE(memo->text(), QStringLiteral("me"));
         }
-        for (int n : {1, 21, 38}) {
-            g_tags.slot(n).opening.clear();
-            g_tags.slot(n).closing.clear();
-        }
-        runOn("BODY1Click", QStringLiteral("s"), 0, 1);
-        QCOMPARE(memo->text(), QStringLiteral("\r\ns\r\n\r\n"));
-        runOn("BOLD1Click", QStringLiteral("t"), 1);
-        run("Styleinline1Click");
-        QCOMPARE(memo->text(), QStringLiteral("t"));
-        QVERIFY(undo->canUndoLastTag());
     }
 
     // Nothing selected (where the default caret offsets must hold), the whole
@@ -221,7 +210,6 @@ private slots:
         QCOMPARE(memo->text(), tag.arg(u"pic.jpg"_qs, u"21"_qs, u"37"_qs));
         QCOMPARE(memo->selStart(), memo->text().indexOf(QStringLiteral("name=\"")) + 6);
         QVERIFY(messages.shown.isEmpty());
-
         insert("text.jpg", "hello world");
         QCOMPARE(memo->text(), tag.arg(u"text.jpg"_qs, QString(), QString()));
         QCOMPARE(memo->selStart(), 18);
@@ -260,13 +248,6 @@ private slots:
 
     void hundredPressesInARow()
     {
-        memo->setText(QStringLiteral("a whole file"));
-        for (int i = 0; i < 100; ++i) {
-            undo->undoUndo();
-            undo->undoLastTag();
-        }
-        QCOMPARE(memo->text(), QStringLiteral("a whole file"));
-        QVERIFY(!undo->canUndoLastTag() && !undo->canUndoUndo());
         // typing after a tag goes with it and comes back
         boldAroundHello();
         memo->setSelStart(memo->textLength());
@@ -279,18 +260,6 @@ private slots:
             undo->undoUndo();
         QCOMPARE(memo->text(), after);
         QVERIFY(undo->canUndoLastTag());
-    }
-
-    void undoOfAnUnchangedTextStillMarksTheDocument()
-    {
-        memo->setText(QStringLiteral("same"));
-        memo->setSelStart(2);
-        undo->recordPoint();
-        memo->setModified(false);
-        undo->undoLastTag();
-        QCOMPARE(memo->text(), QStringLiteral("same"));
-        QCOMPARE(memo->selStart(), 2);
-        QVERIFY(memo->modified());
     }
 
     void theControlsOwnHistoryIsNotUsedAndLineBreaksSurvive()
@@ -306,22 +275,6 @@ private slots:
         QVERIFY(!memo->document()->isUndoAvailable());
         QCOMPARE(memo->text(), QStringLiteral("one\r\ntwo\r\ny\r\nthree"));
         QCOMPARE(memo->selStart(), 11);
-    }
-
-    void rawTextReplacementGivesTheTarget()
-    {
-        const std::pair<QString, QString> edits[] = {{"aaaa", "aa"},
-                                                     {"abab", "ababab"},
-                                                     {"x\ny", ""},
-                                                     {"a\n\nb", "a\nb\n"},
-                                                     {u"\u20AC\U0001F600"_qs, u"\U0001F600\u20AC"_qs}};
-        for (const auto &[from, to] : edits) {
-            memo->setPlainText(from);
-            QTextDocument target;
-            target.setPlainText(to);
-            replaceRawText(*memo, target.toRawText());
-            QCOMPARE(memo->document()->toRawText(), target.toRawText());
-        }
     }
 };
 
