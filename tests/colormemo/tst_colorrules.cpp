@@ -151,14 +151,15 @@ private slots:
             QCOMPARE(a.size(), 3u);
             a[0] = {-100, 2, clBlue, 0, 0};
             a[1] = {3, INT_MAX, clGreen, 9, 0}; // both cut to the window
-            count = 1000;                       // more than the array holds
+            a[2] = {0, 1, clRed, 0, 0};
+            count = 1000; // more than the array holds: its three are taken
         };
         TKeyDescrList ranges;
         const std::u16string text = u"abcdef";
         ranges.reset(10, 15);
         rule.Scan(ranges, windowOf(text, 10), onDraw, descriptors);
         QCOMPARE(seen, &rule);
-        QCOMPARE(rangeText(ranges), "10-12:ff0000 13-15:8000");
+        QCOMPARE(rangeText(ranges), "10-12:ff0000 13-15:8000 10-11:ff");
         QCOMPARE(ranges[0].ZOrder, 7);
         QCOMPARE(ranges[1].ZOrder, 9);
         // no descriptor array or no handler: nothing
